@@ -1,0 +1,28 @@
+// File-system queries on std::filesystem. Folder texts that the program keeps
+// (logFolder, serverFolder) end in kFolderSeparator.
+#pragma once
+
+#include <string>
+
+namespace skyvex {
+
+inline constexpr char kFolderSeparator = '/';
+
+[[nodiscard]] bool FileExists(const std::string& path);
+[[nodiscard]] bool FolderExists(const std::string& path);
+// The last component of a path, the bare file name.
+[[nodiscard]] std::string GetFileName(const std::string& path);
+// The path without its last component and without a trailing separator
+// ("/" stays "/" for a file in the root folder).
+[[nodiscard]] std::string GetParentFolderName(const std::string& path);
+// A folder path with exactly one separator at its end.
+[[nodiscard]] std::string withSeparator(const std::string& folder);
+// folder joined to name with one separator between them.
+[[nodiscard]] std::string joinPath(const std::string& folder, const std::string& name);
+// The folder of the running executable, the program folder.
+[[nodiscard]] std::string executableFolder();
+// Reads the whole file as bytes; false with the system's reason when it cannot
+// be opened or read.
+[[nodiscard]] bool readFileBytes(const std::string& path, std::string& bytes, std::string& reason);
+
+}  // namespace skyvex

@@ -1,0 +1,35 @@
+// What the commands need from the window system: file dialogs, message boxes
+// and the beep. The Qt shell implements it; tests script it.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace skyvex {
+
+inline constexpr const char* kMessageTitle = "Skyvex Scoring Utility";
+
+struct FileDialogRequest {
+  std::string title;
+  std::string filter;        // pairs of description and pattern, each followed by "|"
+  std::string startFolder;   // empty: the platform chooses
+  bool multipleSelection = false;
+};
+
+enum class MessageIcon { Critical, Information, Question };
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+  // The chosen path; for a multiple selection of several files the folder and
+  // the names separated by NUL characters. Empty optional when cancelled.
+  virtual std::optional<std::string> openFileDialog(const FileDialogRequest& request) = 0;
+  virtual std::optional<std::string> saveFileDialog(const FileDialogRequest& request) = 0;
+  // A message box titled kMessageTitle with an OK button.
+  virtual void showMessage(const std::string& text, MessageIcon icon) = 0;
+  // A question box titled kMessageTitle with Yes and No; true for Yes.
+  virtual bool askYesNo(const std::string& text) = 0;
+  virtual void beep() = 0;
+};
+
+}  // namespace skyvex

@@ -1,0 +1,26 @@
+// Text pieces shared by the report builders. Only pad, rj and the indents
+// produce delimiter characters; a negative length gives no pad, never a crash.
+#pragma once
+
+#include <string>
+
+#include "core/working_state.h"
+
+namespace skyvex {
+
+// The delimiter character of a delimiter choice: " ", "." or "_"; any other
+// choice gives the empty text.
+[[nodiscard]] std::string delimiterCharacter(int delimiterChoice);
+// 100 copies of the delimiter character.
+[[nodiscard]] std::string buildPadString(int delimiterChoice);
+
+// The first n characters of padString.
+[[nodiscard]] std::string pad(const WorkingState& state, long n);
+// The first n characters of ruleLine.
+[[nodiscard]] std::string rule(const WorkingState& state, long n);
+// pad(width - length of text) + text; a text wider than width is kept whole.
+[[nodiscard]] std::string rj(const WorkingState& state, const std::string& text, long width);
+// Rebuilds indents 1..4 = pad(2), pad(4), pad(6), pad(8).
+void rebuildIndents(WorkingState& state);
+
+}  // namespace skyvex

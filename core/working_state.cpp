@@ -1,0 +1,33 @@
+#include "core/working_state.h"
+
+namespace skyvex {
+
+bool WorkingState::operator==(const WorkingState& o) const {
+  const auto tables = [](const WorkingState& w) {
+    return std::tie(w.logLines, w.planeTypes, w.landmarks, w.landmarkCounts, w.roster, w.rosterCounts,
+                    w.pilotsIn, w.maxPilotsIn, w.excessSeconds, w.penaltyTally, w.targetKindTally,
+                    w.scoreAdjustments, w.activeAerodromes, w.targetValues, w.logsToSave, w.indents);
+  };
+  const auto setup = [](const WorkingState& w) {
+    return std::tie(w.serverName, w.mapIndex, w.maxPilotsAllowed, w.multiDeathSeconds,
+                    w.penaltyPerExcessMinute, w.graceMinutes, w.penaltyScout, w.penaltyFriendly,
+                    w.penaltyInvalid, w.useBoxedTargets, w.pointsPerDeath, w.aamPointsPerDeath);
+  };
+  const auto program = [](const WorkingState& w) {
+    return std::tie(w.programVersion, w.programFolder, w.logFolder, w.setupFilePath, w.setupFileName,
+                    w.serverFolder, w.delimiterChoice, w.saveOption, w.padString, w.ruleLine,
+                    w.planeTypeCount, w.lineCount, w.matchDate);
+  };
+  const auto texts = [](const WorkingState& w) {
+    return std::tie(w.rawLogText, w.processedLogText, w.rosterLogText, w.killLogText, w.bombingLogText,
+                    w.chatLogText, w.ipLogText, w.scoreLogText, w.pilotsLogText, w.chronologyLogText);
+  };
+  const auto collections = [](const WorkingState& w) {
+    return std::tie(w.chosenFiles, w.rawLines, w.centralPilots, w.alliedPilots, w.ipLines, w.rosterLines,
+                    w.chatLines, w.killLines, w.bombLines, w.processedLines, w.landmarkProblems);
+  };
+  return tables(*this) == tables(o) && setup(*this) == setup(o) && program(*this) == program(o) &&
+         texts(*this) == texts(o) && collections(*this) == collections(o);
+}
+
+}  // namespace skyvex

@@ -1,0 +1,198 @@
+// The working state: every record, table, setup value, preference and report
+// text of the program, held in one value that every command takes.
+// Tables with 1-based indexes keep an unused element 0 so that an index means
+// the same number everywhere (logLines[1] is the first kept log line).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <ctime>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "core/sorted_lines.h"
+
+namespace skyvex {
+
+inline constexpr int kSides = 2;           // 0 Central, 1 Allied
+inline constexpr int kMaps = 6;            // 0 none, 1 Alsace .. 5 Verdun
+inline constexpr int kMaxLandmarks = 420;  // entries 1..420 per map
+inline constexpr int kPlaneRows = 23;      // rows 1..22 used
+inline constexpr int kTargetValues = 18;
+inline constexpr int kLogKinds = 10;
+inline constexpr int kAdjustmentEntries = 6;  // entry 0 the side's total, 1..5 the user's
+inline constexpr int kMaxLines = 32767;
+inline constexpr int kExcessLevels = 11;   // levels 0..10; the table grows when a side goes further
+
+struct LogLine {
+  int16_t enabled = 0;
+  int16_t eventType = 0;  // 0 none, 1 entered, 2 left, 3 chat, 4 kill, 5 target destroyed
+  std::string text;
+  std::string date;
+  std::string time;
+  int16_t targetId = 0;
+  std::string chat;
+  std::string pilot1;
+  std::string plane1;
+  int16_t side1 = 0;
+  std::string ip;
+  std::string pilot2;
+  std::string plane2;
+  int16_t side2 = 0;
+  int16_t errorCode = 0;  // 0 counts; 2 scout, 3 friendly, 4 invalid, 5 multiple death, 6 multiple bombing credit
+  auto tie() const { return std::tie(enabled, eventType, text, date, time, targetId, chat, pilot1, plane1, side1, ip, pilot2, plane2, side2, errorCode); }
+  bool operator==(const LogLine& o) const { return tie() == o.tie(); }
+};
+
+struct PlaneType {
+  std::string displayName;
+  std::string logName;
+  std::string shortName;
+  std::string currentName;
+  std::string currentShortName;
+  int16_t destroyedCount = 0;
+  int16_t side = 0;
+  int16_t planeValue = 0;
+  int16_t planeAllowed = 0;
+  auto tie() const { return std::tie(displayName, logName, shortName, currentName, currentShortName, destroyedCount, side, planeValue, planeAllowed); }
+  bool operator==(const PlaneType& o) const { return tie() == o.tie(); }
+};
+
+struct Landmark {
+  int16_t field1 = 0;
+  int16_t field3 = 0;
+  int16_t kind = 0;
+  int16_t field7 = 0;
+  int16_t number = 0;
+  float field15 = 0;
+  float field21 = 0;
+  int16_t ownerSide = 0;
+  int16_t field29 = 0;
+  int16_t layout = 0;
+  int16_t field35 = 0;
+  int16_t field38 = 0;
+  std::string name;
+  auto tie() const { return std::tie(field1, field3, kind, field7, number, field15, field21, ownerSide, field29, layout, field35, field38, name); }
+  bool operator==(const Landmark& o) const { return tie() == o.tie(); }
+};
+
+struct RosterEntry {
+  std::string name;
+  int16_t kills = 0;
+  int16_t killPoints = 0;
+  int16_t deathPoints = 0;
+  int16_t aamPoints = 0;
+  int16_t targets = 0;
+  int16_t targetPoints = 0;
+  std::string targetList;
+  int16_t totalPoints = 0;
+  auto tie() const { return std::tie(name, kills, killPoints, deathPoints, aamPoints, targets, targetPoints, targetList, totalPoints); }
+  bool operator==(const RosterEntry& o) const { return tie() == o.tie(); }
+};
+
+struct ScoreAdjustment {
+  int16_t points = 0;
+  std::string description;
+  auto tie() const { return std::tie(points, description); }
+  bool operator==(const ScoreAdjustment& o) const { return tie() == o.tie(); }
+};
+
+struct ActiveAerodrome {
+  int16_t aerodromeNumber = 0;
+  int16_t ownerSide = 0;
+  auto tie() const { return std::tie(aerodromeNumber, ownerSide); }
+  bool operator==(const ActiveAerodrome& o) const { return tie() == o.tie(); }
+};
+
+struct WorkingState {
+  // --- Tables ---
+  std::vector<LogLine> logLines = std::vector<LogLine>(1);  // 1..lineCount
+  std::array<PlaneType, kPlaneRows> planeTypes{};
+  std::array<std::array<Landmark, kMaxLandmarks + 1>, kMaps> landmarks{};
+  std::array<int16_t, kMaps> landmarkCounts{};
+  std::array<std::vector<RosterEntry>, kSides> roster{};  // row 0 totals, 1..rosterCounts pilots
+  std::array<int16_t, kSides> rosterCounts{};
+  std::array<int16_t, kSides> pilotsIn{};
+  std::array<int16_t, kSides> maxPilotsIn{};
+  std::array<std::vector<double>, kSides> excessSeconds{std::vector<double>(kExcessLevels),
+                                                        std::vector<double>(kExcessLevels)};
+  std::array<std::array<int16_t, 11>, kSides> penaltyTally{};
+  std::array<std::array<int16_t, 10>, kSides> targetKindTally{};
+  std::array<std::array<ScoreAdjustment, kAdjustmentEntries>, kSides> scoreAdjustments{};
+  std::vector<ActiveAerodrome> activeAerodromes = std::vector<ActiveAerodrome>(1);  // entry 0 placeholder
+  std::array<int16_t, kTargetValues> targetValues{};
+  std::array<int16_t, kLogKinds> logsToSave{};
+  std::array<std::string, 5> indents{};  // 1..4
+
+  // --- Setup values ---
+  std::string serverName;
+  int16_t mapIndex = 0;
+  int16_t maxPilotsAllowed = 0;
+  int16_t multiDeathSeconds = 0;
+  double penaltyPerExcessMinute = 0;
+  int16_t graceMinutes = 0;
+  int16_t penaltyScout = 0;
+  int16_t penaltyFriendly = 0;
+  int16_t penaltyInvalid = 0;
+  int16_t useBoxedTargets = 0;
+  int16_t pointsPerDeath = 0;
+  int16_t aamPointsPerDeath = 0;
+
+  // --- Preferences and program values ---
+  std::string programVersion;
+  std::string programFolder;
+  std::string logFolder;      // ends in the folder separator when set
+  std::string setupFilePath;
+  std::string setupFileName;
+  std::string serverFolder;   // ends in the folder separator when set
+  int16_t delimiterChoice = 0;  // 0 Space, 1 Period, 2 Underscore
+  int16_t saveOption = 0;       // 0 automatic, 1 prompt, 2 manual only
+  std::string padString;
+  std::string ruleLine;
+  int16_t planeTypeCount = 0;
+
+  // --- Working values of a load and a Score command ---
+  int16_t lineCount = 0;
+  std::string matchDate;
+
+  // --- Report texts ---
+  std::string rawLogText;
+  std::string processedLogText;
+  std::string rosterLogText;
+  std::string killLogText;
+  std::string bombingLogText;
+  std::string chatLogText;
+  std::string ipLogText;
+  std::string scoreLogText;
+  std::string pilotsLogText;
+  std::string chronologyLogText;
+
+  // --- Line collections ---
+  SortedLines chosenFiles;
+  std::vector<std::string> rawLines;  // read order
+  SortedLines centralPilots;
+  SortedLines alliedPilots;
+  SortedLines ipLines;
+  SortedLines rosterLines;
+  SortedLines chatLines;
+  SortedLines killLines;
+  SortedLines bombLines;
+  SortedLines processedLines;
+
+  // --- Not part of the match data ---
+  // When set, every report header prints this score date and time instead of
+  // the machine's clock (reproducible reports for tests and the tool).
+  std::optional<std::tm> fixedScoreTime;
+  // Problems start-up met with the landmark file, one message each; the window
+  // program shows them, the Score command still works on what was loaded.
+  std::vector<std::string> landmarkProblems;
+
+  // Equal when every table, value, text and collection is equal (the fixed
+  // score time is left out: it is not match data).
+  bool operator==(const WorkingState& other) const;
+  bool operator!=(const WorkingState& other) const { return !(*this == other); }
+};
+
+}  // namespace skyvex

@@ -1,0 +1,28 @@
+#include "setup/default_scoring.h"
+
+namespace skyvex {
+
+void applyDefaultScoring(WorkingState& state) {
+  if (state.serverName.empty()) state.serverName = "Skyvex Server";
+  if (state.mapIndex == 0) state.mapIndex = 2;
+  state.setupFileName = kDefaultSetupName;
+
+  state.maxPilotsAllowed = 18;
+  state.multiDeathSeconds = 15;
+  state.penaltyPerExcessMinute = 1.0;
+  state.graceMinutes = 0;
+  state.penaltyScout = 10;
+  state.penaltyFriendly = 10;
+  state.penaltyInvalid = 0;
+  state.useBoxedTargets = 1;
+  state.targetValues = {9, 9, 9, 9, 9, 9, 6, 6, 6, 5, 5, 5, 4, 4, 3, 0, 0, 0};
+  for (size_t t = 1; t <= 22; ++t) {
+    state.planeTypes[t].planeValue = 1;
+    state.planeTypes[t].planeAllowed = (t == 3 || t == 13) ? 1 : 0;
+  }
+  state.pointsPerDeath = 1;
+  state.aamPointsPerDeath = 1;
+  state.activeAerodromes.assign(1, ActiveAerodrome{});
+}
+
+}  // namespace skyvex

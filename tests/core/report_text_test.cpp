@@ -1,0 +1,77 @@
+#include "core/report_text.h"
+
+#include <gtest/gtest.h>
+
+#include "core/sorted_lines.h"
+
+namespace skyvex {
+namespace {
+
+WorkingState withDelimiter(int choice) {
+  WorkingState state;
+  state.padString = buildPadString(choice);
+  state.ruleLine = std::string(82, '-');
+  return state;
+}
+
+TEST(Padding, UsesTheDelimiterAndNeverGoesNegative) {
+  const WorkingState period = withDelimiter(1);
+  EXPECT_EQ(pad(period, 3), "...");
+  EXPECT_EQ(pad(period, 0), "");
+  EXPECT_EQ(pad(period, -4), "");
+  EXPECT_EQ(rj(period, "12", 4), "..12");
+  EXPECT_EQ(rj(period, "12345", 4), "12345");  // too wide: kept whole, no pad
+  EXPECT_EQ(rule(period, 5), "-----");
+  EXPECT_EQ(rule(period, 90).size(), 82u);
+  EXPECT_EQ(buildPadString(2), std::string(100, '_'));
+  EXPECT_EQ(buildPadString(0), std::string(100, ' '));
+  EXPECT_EQ(buildPadString(7), "");
+}
+
+TEST(Padding, IndentsAreTwoFourSixAndEightPads) {
+  WorkingState state = withDelimiter(2);
+  rebuildIndents(state);
+  EXPECT_EQ(state.indents[1], "__");
+  EXPECT_EQ(state.indents[2], "____");
+  EXPECT_EQ(state.indents[3], "______");
+  EXPECT_EQ(state.indents[4], "________");
+}
+
+TEST(SortedLines, OrderWithoutRegardToCaseTiesBrokenByTheText) {
+  SortedLines a, b;
+  for (const char* t : {"bob", "Alice", "BOB", "alice", "carl", "Bob"}) a.add(t);
+  for (const char* t : {"Bob", "carl", "alice", "BOB", "Alice", "bob"}) b.add(t);
+  const std::vector<std::string> expected{"Alice", "alice", "BOB", "Bob", "bob", "carl"};
+  EXPECT_EQ(std::vector<std::string>(a.begin(), a.end()), expected);
+  EXPECT_TRUE(a == b);  // the order does not depend on when a text came
+}
+
+TEST(SortedLines, AddAlwaysInsertsAddUnlessPresentChecksExactText) {
+  SortedLines lines;
+  lines.add("x");
+  lines.add("x");
+  EXPECT_EQ(lines.size(), 2u);
+  lines.addUnlessPresent("x");
+  EXPECT_EQ(lines.size(), 2u);
+  lines.addUnlessPresent("X");  // differs in case: a different text
+  EXPECT_EQ(lines.size(), 3u);
+  EXPECT_TRUE(lines.contains("X"));
+  EXPECT_FALSE(lines.contains("y"));
+}
+
+TEST(SortedLines, DigitsAndPunctuationSortByByteValue) {
+  SortedLines lines;
+  for (const char* t : {"b", "1", "_", "A", " ", "~"}) lines.add(t);
+  EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.end()),
+            (std::vector<std::string>{" ", "1", "_", "A", "b", "~"}));
+}
+
+TEST(SortedLines, InsertsThirtyTwoThousandLinesQuickly) {
+  SortedLines lines;
+  for (int i = 32767; i > 0; --i) lines.add("12/05/03 20:00:00 line " + std::to_string(i));
+  EXPECT_EQ(lines.size(), 32767u);
+  EXPECT_EQ(*lines.begin(), "12/05/03 20:00:00 line 1");
+}
+
+}  // namespace
+}  // namespace skyvex
