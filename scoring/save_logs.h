@@ -1,0 +1,34 @@
+// Saving the ten report texts into the log folder.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/platform.h"
+#include "core/safe_writer.h"
+#include "core/working_state.h"
+
+namespace skyvex {
+
+struct SavedLog {
+  int flagIndex;                       // index into logsToSave
+  std::string WorkingState::*text;     // the report text
+  const char* fileName;                // "vxLog2_Bomb.txt" ...
+};
+
+// The ten logs in the order they are written.
+[[nodiscard]] const std::vector<SavedLog>& savedLogs();
+
+// Writes each selected log to logFolder + its file name: the text and one CR
+// LF. A file that cannot be written does not stop the others; the failures are
+// returned. The working state is not changed.
+[[nodiscard]] std::vector<WriteFailure> saveLogs(const WorkingState& state);
+
+// Writes all ten logs into folder, whatever the flags say.
+[[nodiscard]] std::vector<WriteFailure> saveAllLogs(const WorkingState& state, const std::string& folder);
+
+// "Save Logs to Files": saveLogs, then "The log files have been saved." or one
+// "Error: " message listing every file that could not be written.
+void saveLogsCommand(const WorkingState& state, Platform& platform);
+
+}  // namespace skyvex
