@@ -64,7 +64,8 @@ std::vector<std::string> loadLandmarksFrom(WorkingState& state, const std::strin
 
   size_t running = 0;
   for (int map = 1; map <= 5; ++map) {
-    int count = toInt16Clamped(counts[static_cast<size_t>(map - 1)]);
+    const int announced = toInt16Clamped(counts[static_cast<size_t>(map - 1)]);
+    int count = announced;
     if (count > kMaxLandmarks) {
       problem("map " + std::to_string(map) + " announces " + std::to_string(count) + " entries; only " +
               std::to_string(kMaxLandmarks) + " are read.");
@@ -80,7 +81,7 @@ std::vector<std::string> loadLandmarksFrom(WorkingState& state, const std::strin
       loaded = entry;
     }
     if (loaded < count)
-      problem("map " + std::to_string(map) + " announces " + std::to_string(count) + " entries but the file holds " +
+      problem("map " + std::to_string(map) + " announces " + std::to_string(announced) + " entries but the file holds " +
               std::to_string(loaded) + ".");
     state.landmarkCounts[static_cast<size_t>(map)] = static_cast<int16_t>(loaded);
   }
