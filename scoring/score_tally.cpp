@@ -1,0 +1,185 @@
+#include "scoring/score_tally.h"
+
+#include <algorithm>
+#include <string>
+
+#include "scoring/checked_sum.h"
+#include "scoring/target_identification.h"
+
+namespace skyvex {
+
+namespace {
+
+const char* sideName(int side) { return side == 0 ? "Central" : "Allied"; }
+
+bool validSide(int side) { return side >= 0 && side < kSides; }
+
+// Pilot rows 1..n of a side that the roster really holds.
+int pilotRows(const WorkingState& state, int side) {
+  const int rows = static_cast<int>(state.roster[static_cast<size_t>(side)].size()) - 1;
+  return std::max(0, std::min<int>(state.rosterCounts[static_cast<size_t>(side)], rows));
+}
+
+// First pilot row of the side named name, 0 when there is none.
+int findPilot(const WorkingState& state, int side, const std::string& name) {
+  if (!validSide(side)) return 0;
+  const int rows = pilotRows(state, side);
+  for (int n = 1; n <= rows; ++n)
+    if (state.roster[static_cast<size_t>(side)][static_cast<size_t>(n)].name == name) return n;
+  return 0;
+}
+
+std::string pilotLabel(int side, const RosterEntry& row) {
+  return std::string(sideName(side)) + " pilot " + row.name;
+}
+
+// destroyedCount + 1 for every type whose display or log name is the victim's aeroplane.
+void countDestroyed(WorkingState& state, const std::string& plane, int16_t* killPoints, const RosterEntry* killer,
+                    int killerSide) {
+  const int types = std::clamp<int>(state.planeTypeCount, 0, kPlaneRows - 1);
+  for (int k = 1; k <= types; ++k) {
+    PlaneType& type = state.planeTypes[static_cast<size_t>(k)];
+    if (type.displayName != plane && type.logName != plane) continue;
+    if (killPoints)
+      addChecked(*killPoints, type.planeValue, [&] { return "The kill points of " + pilotLabel(killerSide, *killer); });
+    addChecked(type.destroyedCount, 1, [&] { return "The destroyed count of the " + type.displayName; });
+  }
+}
+
+void tallyKill(WorkingState& state, const LogLine& line) {
+  const int side = line.side1;
+  const int n = findPilot(state, side, line.pilot1);
+  if (n == 0) return;  // a killer not on his side's roster earns and costs nothing
+  RosterEntry& killer = state.roster[static_cast<size_t>(side)][static_cast<size_t>(n)];
+  if (line.pilot2 != line.pilot1) {
+    addChecked(killer.kills, 1, [&] { return "The kills of " + pilotLabel(side, killer); });
+    countDestroyed(state, line.plane2, &killer.killPoints, &killer, side);
+    const int victimSide = line.side2;
+    if (!validSide(victimSide)) return;
+    const int rows = pilotRows(state, victimSide);
+    for (int m = 1; m <= rows; ++m) {
+      RosterEntry& victim = state.roster[static_cast<size_t>(victimSide)][static_cast<size_t>(m)];
+      if (victim.name == line.pilot2)
+        addChecked(victim.deathPoints, state.pointsPerDeath,
+                   [&] { return "The death points of " + pilotLabel(victimSide, victim); });
+    }
+  } else {
+    // The server credits the loss to the pilot himself: anti-aircraft fire or failure.
+    addChecked(killer.aamPoints, state.aamPointsPerDeath,
+               [&] { return "The AA/M points of " + pilotLabel(side, killer); });
+    countDestroyed(state, line.plane2, nullptr, nullptr, side);
+  }
+}
+
+void tallyTarget(WorkingState& state, LogLine& line, TargetIdentity& identity) {
+  identifyTarget(state, line.targetId, state.mapIndex, identity);
+
+  for (size_t k = 1; k <= 22; ++k) {
+    const PlaneType& type = state.planeTypes[k];
+    if (type.logName == line.plane1 && type.planeAllowed == 0) {
+      line.errorCode = 2;
+      break;
+    }
+  }
+
+  if (line.errorCode == 0) {
+    for (size_t a = 1; a < state.activeAerodromes.size(); ++a) {
+      if (state.activeAerodromes[a].aerodromeNumber == line.targetId) {
+        identity.idText += "*";
+        identity.value = state.targetValues[0];
+      }
+    }
+    const int side = line.side1;
+    if (const int n = findPilot(state, side, line.pilot1)) {
+      RosterEntry& bomber = state.roster[static_cast<size_t>(side)][static_cast<size_t>(n)];
+      addChecked(bomber.targets, 1, [&] { return "The targets of " + pilotLabel(side, bomber); });
+      bomber.targetList += identity.idText + ", ";
+      addChecked(bomber.targetPoints, identity.value,
+                 [&] { return "The target points of " + pilotLabel(side, bomber); });
+    }
+    const int owner = line.side2;
+    if (validSide(owner)) {
+      const int mapIndex = (state.mapIndex >= 0 && state.mapIndex < kMaps) ? state.mapIndex : 0;
+      const int entry = (identity.entryIndex >= 0 && identity.entryIndex <= kMaxLandmarks) ? identity.entryIndex : 0;
+      const int kind = state.landmarks[static_cast<size_t>(mapIndex)][static_cast<size_t>(entry)].kind;
+      auto& tally = state.targetKindTally[static_cast<size_t>(owner)];
+      const auto describe = [&] { return std::string("The destroyed targets of the ") + sideName(owner) + " side"; };
+      // Kinds 0..8 have a column of their own; any other kind (9 is the total
+      // column itself) is counted in the total only.
+      if (kind >= 0 && kind <= 8) addChecked(tally[static_cast<size_t>(kind)], 1, describe);
+      addChecked(tally[9], 1, describe);
+    }
+  }
+
+  const int attacker = line.side1;
+  if (!validSide(attacker)) return;
+  auto& penalties = state.penaltyTally[static_cast<size_t>(attacker)];
+  const auto describe = [&](const char* what) {
+    return [=] { return std::string("The ") + what + " of the " + sideName(attacker) + " side"; };
+  };
+  switch (line.errorCode) {
+    case 2: addChecked(penalties[2], 1, describe("scout attacks")); break;
+    case 3:
+      addChecked(penalties[3], identity.value, describe("friendly target points"));
+      addChecked(penalties[3], state.penaltyFriendly, describe("friendly target points"));
+      break;
+    case 4: addChecked(penalties[4], 1, describe("invalid targets")); break;
+    default: break;
+  }
+}
+
+void zero(WorkingState& state) {
+  for (int side = 0; side < kSides; ++side) {
+    auto& rows = state.roster[static_cast<size_t>(side)];
+    if (rows.empty()) rows.resize(1);
+    for (int n = 0; n <= pilotRows(state, side); ++n) {
+      RosterEntry& row = rows[static_cast<size_t>(n)];
+      row.aamPoints = row.deathPoints = row.killPoints = row.kills = 0;
+      row.targetList.clear();
+      row.targetPoints = row.targets = row.totalPoints = 0;
+    }
+    state.targetKindTally[static_cast<size_t>(side)].fill(0);
+    state.penaltyTally[static_cast<size_t>(side)].fill(0);
+  }
+}
+
+void totals(WorkingState& state) {
+  for (int side = 0; side < kSides; ++side) {
+    auto& rows = state.roster[static_cast<size_t>(side)];
+    RosterEntry& sum = rows[0];
+    const std::string sideText = std::string("The ") + sideName(side) + " side's ";
+    for (int n = 1; n <= pilotRows(state, side); ++n) {
+      RosterEntry& row = rows[static_cast<size_t>(n)];
+      row.totalPoints = checked16(static_cast<long long>(row.totalPoints) - row.aamPoints - row.deathPoints +
+                                      row.killPoints + row.targetPoints,
+                                  [&] { return "The total points of " + pilotLabel(side, row); });
+      addChecked(sum.aamPoints, row.aamPoints, [&] { return sideText + "AA/M points"; });
+      addChecked(sum.deathPoints, row.deathPoints, [&] { return sideText + "death points"; });
+      addChecked(sum.killPoints, row.killPoints, [&] { return sideText + "kill points"; });
+      addChecked(sum.kills, row.kills, [&] { return sideText + "kills"; });
+      addChecked(sum.targetPoints, row.targetPoints, [&] { return sideText + "target points"; });
+      addChecked(sum.targets, row.targets, [&] { return sideText + "targets"; });
+      addChecked(sum.totalPoints, row.totalPoints, [&] { return sideText + "pre-penalty score"; });
+      sum.targetList += row.targetList;
+    }
+  }
+}
+
+}  // namespace
+
+void tallyScores(WorkingState& state) {
+  zero(state);
+  // Carried from one target line to the next: a number that matches no
+  // landmark keeps the previous entry.
+  TargetIdentity identity;
+  const int lines = std::min<int>(state.lineCount, static_cast<int>(state.logLines.size()) - 1);
+  for (int r = 1; r <= lines; ++r) {
+    LogLine& line = state.logLines[static_cast<size_t>(r)];
+    if (line.enabled != 1) continue;
+    if (line.eventType == 4 && line.errorCode == 0) tallyKill(state, line);
+    else if (line.eventType == 5) tallyTarget(state, line, identity);
+  }
+  totals(state);
+}
+
+}  // namespace skyvex
