@@ -1,0 +1,65 @@
+#include "ui/about_window.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "core/text.h"
+#include "ui/artwork.h"
+#include "ui/qt_text.h"
+
+namespace skyvex::ui {
+
+std::string creditsText() {
+  const char* names[] = {"The Skyvex Scoring team", "The match organisers of the Skyvex league",
+                         "Every squadron that sent in its server logs"};
+  std::string text;
+  for (const char* name : names) {
+    if (!text.empty()) text += CRLF;
+    text += name;
+  }
+  return text;
+}
+
+FormAbout::FormAbout(const WorkingState& state, Platform& platform, QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("formAbout"));
+  setWindowTitle(QString::fromLatin1(kMessageTitle));
+  setModal(true);
+
+  auto* Image1 = new QLabel(this);
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Image1->setPixmap(skyvexArtwork(220, 160));
+
+  auto* Frame1 = new QGroupBox(this);
+  Frame1->setObjectName(QStringLiteral("Frame1"));
+  lblVersion = new QLabel(Frame1);
+  lblVersion->setObjectName(QStringLiteral("lblVersion"));
+  genLbl = new QLabel(QStringLiteral("Credits:"), Frame1);
+  genLbl->setObjectName(QStringLiteral("genLbl"));
+  lblCredits = new QLabel(Frame1);
+  lblCredits->setObjectName(QStringLiteral("lblCredits"));
+  auto* frameLayout = new QVBoxLayout(Frame1);
+  frameLayout->addWidget(lblVersion);
+  frameLayout->addSpacing(8);
+  frameLayout->addWidget(genLbl);
+  frameLayout->addWidget(lblCredits);
+  frameLayout->addStretch();
+
+  Command1 = new QPushButton(QStringLiteral("OK"), this);
+  Command1->setObjectName(QStringLiteral("Command1"));
+  Command1->setDefault(true);
+  connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(Image1);
+  top->addWidget(Frame1, 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(Command1, 0, Qt::AlignRight);
+
+  lblVersion->setText(messageText("Version: " + state.programVersion));
+  lblCredits->setText(messageText(creditsText()));
+  platform.beep();
+}
+
+}  // namespace skyvex::ui

@@ -1,0 +1,29 @@
+// The About window: version, credits, artwork, OK.
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <string>
+
+#include "core/platform.h"
+#include "core/working_state.h"
+
+namespace skyvex::ui {
+
+// The contributors, one per line (CR LF between them).
+[[nodiscard]] std::string creditsText();
+
+class FormAbout : public QDialog {
+  Q_OBJECT
+ public:
+  // Sets the labels and sounds the beep, as the window loads.
+  FormAbout(const WorkingState& state, Platform& platform, QWidget* parent = nullptr);
+
+  QLabel* lblVersion;
+  QLabel* genLbl;
+  QLabel* lblCredits;
+  QPushButton* Command1;
+};
+
+}  // namespace skyvex::ui

@@ -1,0 +1,12 @@
+// The program's own pictures, drawn rather than shipped.
+#pragma once
+
+#include <QPixmap>
+
+namespace skyvex::ui {
+
+// A biplane over a dusk sky with a road of fields below: the about window's
+// artwork and the farewell window's picture.
+[[nodiscard]] QPixmap skyvexArtwork(int width, int height);
+
+}  // namespace skyvex::ui

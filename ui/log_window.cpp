@@ -1,0 +1,75 @@
+#include "ui/log_window.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+
+#include "ui/qt_text.h"
+
+namespace skyvex::ui {
+
+namespace {
+
+const LogWindowInfo kLogWindows[kLogWindowCount] = {
+    {LogWindow::Score, "formScore", "Score Log", &WorkingState::scoreLogText, "m_Win_Score", "&Scoring Log"},
+    {LogWindow::Bomb, "formBomb", "Bomb Log", &WorkingState::bombingLogText, "m_Win_Bomb", "&Bomb Log"},
+    {LogWindow::Chat, "formChat", "Chat Log", &WorkingState::chatLogText, "m_Win_Chat", "&Chat Log"},
+    {LogWindow::Chron, "formChron", "Chronology Log", &WorkingState::chronologyLogText, "m_Win_Chron",
+     "C&hronology Log"},
+    {LogWindow::Kill, "formKill", "Kill Log", &WorkingState::killLogText, "m_Win_Kill", "&Kills Log"},
+    {LogWindow::Pilot, "formPilot", "Pilot Log", &WorkingState::pilotsLogText, "m_Win_Pilot", "&Pilot Log"},
+    {LogWindow::IP, "formIP", "IP Log", &WorkingState::ipLogText, "m_Win_IP", "&IP Log"},
+    {LogWindow::Raw, "formRaw", "Raw Log", &WorkingState::rawLogText, "m_Win_Raw", "&Raw Data Log"},
+    {LogWindow::Roster, "formRoster", "Roster Log", &WorkingState::rosterLogText, "m_Win_Roster", "&Roster Log"},
+    {LogWindow::Pro, "formPro", "Processed Raw Log", &WorkingState::processedLogText, "m_Win_Pro",
+     "Processed Log"},
+};
+
+}  // namespace
+
+const LogWindowInfo& logWindowInfo(LogWindow w) { return kLogWindows[indexOf(w)]; }
+
+QFont logFont() {
+  if (QFontDatabase::families().contains(QStringLiteral("Courier New"))) {
+    QFont font(QStringLiteral("Courier New"));
+    font.setPointSizeF(8.5);
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    return font;
+  }
+  return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+}
+
+LogWindowForm::LogWindowForm(LogWindow window, QWidget* parent)
+    : QMdiSubWindow(parent), window_(window), txtLog_(new QPlainTextEdit(this)) {
+  const LogWindowInfo& info = logWindowInfo(window);
+  setObjectName(QString::fromLatin1(info.formName));
+  setWindowTitle(QString::fromLatin1(info.caption));
+  txtLog_->setObjectName(QStringLiteral("txtLog"));
+  txtLog_->setReadOnly(true);
+  txtLog_->setFont(logFont());
+  // Lines wrap at the width of the box; the layout keeps the box filling the window.
+  txtLog_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  txtLog_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  txtLog_->setUndoRedoEnabled(false);
+  setWidget(txtLog_);
+}
+
+void LogWindowForm::showReport(const std::string& bytes) {
+  if (bytes == shown_) return;
+  shown_ = bytes;
+  txtLog_->setPlainText(reportText(bytes));
+}
+
+void LogWindowForm::showEvent(QShowEvent* event) {
+  // Closing a child window also hides the widget it holds; bring the text back.
+  txtLog_->show();
+  QMdiSubWindow::showEvent(event);
+}
+
+void LogWindowForm::closeEvent(QCloseEvent* event) {
+  // The window is only hidden: it is loaded again, with the latest text, from the Window menu.
+  QMdiSubWindow::closeEvent(event);
+  if (event->isAccepted()) emit closed(window_);
+}
+
+}  // namespace skyvex::ui

@@ -1,0 +1,52 @@
+// A log window: a child window of the main window that shows one report text
+// read-only in a fixed-pitch font, and tells the main window when it closes.
+#pragma once
+
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <string>
+
+#include "core/working_state.h"
+#include "ui/menu_state.h"
+
+namespace skyvex::ui {
+
+struct LogWindowInfo {
+  LogWindow window;
+  const char* formName;   // formRaw ...
+  const char* caption;    // "Raw Log" ...
+  std::string WorkingState::*text;
+  const char* menuName;   // m_Win_Raw ...
+  const char* menuCaption;
+};
+
+// The ten windows in the order of their Window-menu items.
+[[nodiscard]] const LogWindowInfo& logWindowInfo(LogWindow w);
+
+// Courier New at 8.5 points where it is installed, the system's fixed font otherwise.
+[[nodiscard]] QFont logFont();
+
+class LogWindowForm : public QMdiSubWindow {
+  Q_OBJECT
+ public:
+  explicit LogWindowForm(LogWindow window, QWidget* parent = nullptr);
+
+  [[nodiscard]] LogWindow window() const { return window_; }
+  [[nodiscard]] QPlainTextEdit* txtLog() const { return txtLog_; }
+  // Replaces the shown copy when the report text changed.
+  void showReport(const std::string& bytes);
+
+ signals:
+  void closed(skyvex::ui::LogWindow window);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  LogWindow window_;
+  QPlainTextEdit* txtLog_;
+  std::string shown_;
+};
+
+}  // namespace skyvex::ui

@@ -1,0 +1,105 @@
+// formMain: the frame window. Its menus start the commands; its child windows
+// show the ten logs. The commands themselves live in the logic libraries.
+#pragma once
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QPointer>
+#include <array>
+#include <functional>
+#include <string>
+
+#include "core/platform.h"
+#include "core/working_state.h"
+#include "ui/exit_window.h"
+#include "ui/help_window.h"
+#include "ui/log_window.h"
+#include "ui/menu_state.h"
+
+namespace skyvex::ui {
+
+inline constexpr const char* kCaptionPrefix = "Skyvex Scoring Utility - ";
+inline constexpr const char* kNotAvailableYet = "Error: not available yet";
+
+// Child-window arranging: cascade, tile horizontally (one above the other),
+// tile vertically (side by side).
+enum class Arrange { Cascade = 0, TileHorizontally = 1, TileVertically = 2 };
+
+class FormMain : public QMainWindow {
+  Q_OBJECT
+ public:
+  // The window works on state and reaches the user's files and messages
+  // through platform; both outlive it.
+  FormMain(WorkingState& state, Platform& platform, QWidget* parent = nullptr);
+  ~FormMain() override;
+
+  // The window's load: its size, maximised, start-up with programFolder as the
+  // program folder (the running program's folder when empty), the caption.
+  void loadWindow(const std::string& programFolder = std::string());
+  // Start-up's landmark-file problems as one error message; once the window is shown.
+  void reportStartUpProblems();
+
+  // --- Menu commands ---
+  void openServerCommand();   // m_File_Server
+  void openSetupCommand();    // m_File_OpenSetup
+  void openLogsCommand();     // m_File_Logs
+  void exitCommand();         // m_File_Exit
+  void scoreCommand();        // m_Score
+  void saveLogsMenuCommand(); // m_Tools_Save
+  void toggleLogWindow(LogWindow window);  // m_Win_Score .. m_Win_Pro
+  void arrange(Arrange mode);              // m_Win_Cascade, m_Win_H, m_Win_V
+  void helpCommand();         // m_Help_Help, F1
+  void aboutCommand();        // m_Help_About
+
+  // Windows written apart from the shell. Each is called by its menu item and
+  // shows its window; until one is set the item says "Error: not available yet".
+  std::function<void()> openSettingsWindow;  // m_Setup: formSetup, modal
+  std::function<void()> openAdjustWindow;    // m_Tools_Adjust: formAdjust, modal
+  std::function<void()> openLogEditWindow;   // m_Tools_Edit: formLog, not modal
+  std::function<void()> openOptionsWindow;   // m_Tools_Options: formOpt, modal
+
+  [[nodiscard]] WorkingState& state() { return state_; }
+  [[nodiscard]] Platform& platform() { return platform_; }
+  [[nodiscard]] QMdiArea* mdiArea() const { return mdi_; }
+  [[nodiscard]] const MenuState& menuState() const { return menu_; }
+  [[nodiscard]] LogWindowForm* logWindow(LogWindow window) const { return logWindows_[indexOf(window)]; }
+  // The menu item of that name (m_File_Server ...; m_File, m_Win ... are the menus).
+  [[nodiscard]] QAction* menuItem(const char* name) const;
+  [[nodiscard]] FormExit* exitWindow() const { return exitWindow_; }
+  [[nodiscard]] FormHelp* helpWindow() const { return helpWindow_; }
+  [[nodiscard]] bool isShutDown() const { return shutDown_; }
+
+ signals:
+  // Every window is closed; the program ends.
+  void shutDownFinished();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildMenus();
+  QAction* addItem(QMenu* menu, const char* name, const char* caption, void (FormMain::*command)());
+  void applyMenuState();
+  void refreshLogTexts();
+  void setLogWindowShown(LogWindow window, bool shown);
+  void logWindowClosed(LogWindow window);
+  void runHook(const std::function<void()>& hook);
+  void shutDown(bool mainAlreadyClosing);
+  // Runs a command; an error it throws becomes one "Error: " message and the
+  // working state goes back to what it was before the command.
+  bool guarded(const std::function<bool()>& command);
+
+  WorkingState& state_;
+  Platform& platform_;
+  MenuState menu_;
+  QMdiArea* mdi_;
+  std::array<LogWindowForm*, kLogWindowCount> logWindows_{};
+  std::array<QAction*, kLogWindowCount> logItems_{};
+  QMenu* winMenu_ = nullptr;
+  QPointer<FormExit> exitWindow_;
+  QPointer<FormHelp> helpWindow_;
+  bool shutDown_ = false;
+};
+
+}  // namespace skyvex::ui
