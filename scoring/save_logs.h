@@ -27,6 +27,13 @@ struct SavedLog {
 // Writes all ten logs into folder, whatever the flags say.
 [[nodiscard]] std::vector<WriteFailure> saveAllLogs(const WorkingState& state, const std::string& folder);
 
+// One "Error: " message naming every file that could not be written and the
+// system's reason; the empty text when there is no failure.
+[[nodiscard]] std::string saveFailureMessage(const std::vector<WriteFailure>& failures);
+
+// "The log files have been saved." (information), or the failure message (critical).
+void showSaveResult(const std::vector<WriteFailure>& failures, Platform& platform);
+
 // "Save Logs to Files": saveLogs, then "The log files have been saved." or one
 // "Error: " message listing every file that could not be written.
 void saveLogsCommand(const WorkingState& state, Platform& platform);

@@ -1,0 +1,63 @@
+#include "scoring/save_logs.h"
+
+#include "core/file_system.h"
+#include "core/text.h"
+
+namespace skyvex {
+
+const std::vector<SavedLog>& savedLogs() {
+  static const std::vector<SavedLog> logs = {
+      {0, &WorkingState::bombingLogText, "vxLog2_Bomb.txt"},
+      {1, &WorkingState::chatLogText, "vxLog2_Chat.txt"},
+      {2, &WorkingState::chronologyLogText, "vxLog2_Chron.txt"},
+      {3, &WorkingState::ipLogText, "vxLog2_IP.txt"},
+      {4, &WorkingState::killLogText, "vxLog2_Kill.txt"},
+      {5, &WorkingState::pilotsLogText, "vxLog2_Pilot.txt"},
+      {6, &WorkingState::processedLogText, "vxLog2_Pro.txt"},
+      {7, &WorkingState::rawLogText, "vxLog2_Raw.txt"},
+      {8, &WorkingState::rosterLogText, "vxLog2_Roster.txt"},
+      {9, &WorkingState::scoreLogText, "vxLog2_Score.txt"},
+  };
+  return logs;
+}
+
+namespace {
+
+// prefix + file name: logFolder already ends in its separator (or is empty,
+// which puts the files in the current folder).
+std::vector<WriteFailure> writeLogs(const WorkingState& state, const std::string& prefix, bool onlySelected) {
+  std::vector<WriteFailure> failures;
+  for (const SavedLog& log : savedLogs()) {
+    if (onlySelected && state.logsToSave[static_cast<size_t>(log.flagIndex)] != 1) continue;
+    const std::string path = prefix + log.fileName;
+    if (auto failure = writeFileSafely(path, state.*log.text + CRLF)) failures.push_back(std::move(*failure));
+  }
+  return failures;
+}
+
+}  // namespace
+
+std::vector<WriteFailure> saveLogs(const WorkingState& state) { return writeLogs(state, state.logFolder, true); }
+
+std::vector<WriteFailure> saveAllLogs(const WorkingState& state, const std::string& folder) {
+  return writeLogs(state, folder.empty() ? std::string() : withSeparator(folder), false);
+}
+
+std::string saveFailureMessage(const std::vector<WriteFailure>& failures) {
+  if (failures.empty()) return {};
+  if (failures.size() == 1) return failures.front().message();
+  std::string message = "Error: Could not write " + std::to_string(failures.size()) + " log files:";
+  for (const WriteFailure& failure : failures) message += std::string(CRLF) + failure.path + ": " + failure.reason;
+  return message;
+}
+
+void showSaveResult(const std::vector<WriteFailure>& failures, Platform& platform) {
+  if (failures.empty())
+    platform.showMessage("The log files have been saved.", MessageIcon::Information);
+  else
+    platform.showMessage(saveFailureMessage(failures), MessageIcon::Critical);
+}
+
+void saveLogsCommand(const WorkingState& state, Platform& platform) { showSaveResult(saveLogs(state), platform); }
+
+}  // namespace skyvex
