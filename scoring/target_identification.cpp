@@ -1,5 +1,7 @@
 #include "scoring/target_identification.h"
 
+#include <algorithm>
+
 #include "core/text.h"
 
 namespace skyvex {
@@ -17,7 +19,8 @@ bool isOneOf(int value, std::initializer_list<int> choices) {
 void identifyTarget(const WorkingState& state, int16_t targetNumber, int16_t mapIndex, TargetIdentity& identity) {
   if (mapIndex < 0 || mapIndex >= kMaps) mapIndex = 0;
   const auto& map = state.landmarks[static_cast<size_t>(mapIndex)];
-  const int count = state.landmarkCounts[static_cast<size_t>(mapIndex)];
+  // The bound is taken once; the table never holds more than its 420 entries.
+  const int count = std::min<int>(state.landmarkCounts[static_cast<size_t>(mapIndex)], kMaxLandmarks);
   for (int entry = 1; entry <= count; ++entry) {
     if (map[static_cast<size_t>(entry)].number == targetNumber) {
       identity.entryIndex = static_cast<int16_t>(entry);
