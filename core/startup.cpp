@@ -58,7 +58,7 @@ void fillPlaneTypes(WorkingState& state) {
   state.planeTypeCount = 22;
 }
 
-void startUp(WorkingState& state, const std::string& programFolder) {
+void startUpWithoutUserFiles(WorkingState& state, const std::string& programFolder) {
   state.programVersion = kProgramVersion;
   state.programFolder = programFolder;
   state.activeAerodromes.assign(1, ActiveAerodrome{});
@@ -69,6 +69,10 @@ void startUp(WorkingState& state, const std::string& programFolder) {
   setDefaultPreferences(state);
   state.maxPilotsAllowed = 99;
   state.graceMinutes = 0;
+}
+
+void startUp(WorkingState& state, const std::string& programFolder) {
+  startUpWithoutUserFiles(state, programFolder);
 
   std::string bytes, reason;
   const std::string preferencePath = joinPath(programFolder, kPreferenceFileName);

@@ -17,5 +17,9 @@ void fillPlaneTypes(WorkingState& state);
 void startUp(WorkingState& state, const std::string& programFolder);
 // Runs start-up with the folder of the running executable.
 void startUp(WorkingState& state);
+// Start-up without the user's files: the aeroplane table, the landmarks and
+// the defaults, but neither the preference nor the adjustment file of the
+// program folder (the command-line tool scores without them).
+void startUpWithoutUserFiles(WorkingState& state, const std::string& programFolder);
 
 }  // namespace skyvex

@@ -1,0 +1,156 @@
+#include "ingest/parsers.h"
+
+#include "core/landmarks.h"
+#include "core/text.h"
+#include "ingest/plane_lookup.h"
+
+namespace skyvex {
+
+namespace {
+
+LogLine* lineAt(WorkingState& state, int i) {
+  if (i < 1 || i > state.lineCount || static_cast<size_t>(i) >= state.logLines.size()) return nullptr;
+  return &state.logLines[static_cast<size_t>(i)];
+}
+
+long length(const std::string& s) { return static_cast<long>(s.size()); }
+
+}  // namespace
+
+void EnteredLineIndex::noteFinished(const WorkingState& state, int j) {
+  const LogLine& line = state.logLines[static_cast<size_t>(j)];
+  if (line.eventType != 1) return;
+  byName_[line.pilot1] = j;
+  byLowerName_[toLower(line.pilot1)] = j;
+}
+
+int EnteredLineIndex::latest(const std::string& pilot) const {
+  const auto at = byName_.find(pilot);
+  return at == byName_.end() ? 0 : at->second;
+}
+
+int EnteredLineIndex::latestIgnoringCase(const std::string& pilot) const {
+  const auto at = byLowerName_.find(toLower(pilot));
+  return at == byLowerName_.end() ? 0 : at->second;
+}
+
+int findEnteredLineBefore(const WorkingState& state, int i, const std::string& pilot, bool ignoreCase) {
+  const std::string wanted = ignoreCase ? toLower(pilot) : pilot;
+  const int last = std::min<int>(i - 1, static_cast<int>(state.logLines.size()) - 1);
+  for (int j = last; j >= 1; --j) {
+    const LogLine& line = state.logLines[static_cast<size_t>(j)];
+    if (line.eventType != 1) continue;
+    if (ignoreCase ? toLower(line.pilot1) == wanted : line.pilot1 == wanted) return j;
+  }
+  return 0;
+}
+
+void parseEntered(WorkingState& state, int i) {
+  LogLine* line = lineAt(state, i);
+  if (!line) return;
+  const std::string& text = line->text;
+  const long u = InStr(text, "(UDP:");
+  const long e = InStr(text, ") has entered");
+  const long b = InStr(text, " has entered");
+  const long f = InStr(text, "flying a");
+
+  if (u == 0 || e == 0) {
+    line->pilot1 = Mid(text, 19, b - 19);
+    line->ip.clear();
+  } else {
+    line->pilot1 = Mid(text, 19, u - 20);
+    line->ip = Mid(text, u + 5, e - u - 5);
+    state.ipLines.addUnlessPresent(line->pilot1 + "," + line->ip);
+  }
+
+  PlaneLookup plane;
+  lookUpPlane(state, Right(text, length(text) - f - 8), plane);
+  line->plane1 = plane.logName;
+  line->side1 = plane.side;
+
+  if (line->side1 == 0) state.centralPilots.addUnlessPresent(line->pilot1);
+  if (line->side1 == 1) state.alliedPilots.addUnlessPresent(line->pilot1);
+}
+
+void parseLeft(WorkingState& state, int i, const EnteredLineIndex* index) {
+  LogLine* line = lineAt(state, i);
+  if (!line) return;
+  const long p = InStr(line->text, " has left");
+  line->pilot1 = Mid(line->text, 19, p - 19);
+  const int j = index ? index->latest(line->pilot1) : findEnteredLineBefore(state, i, line->pilot1, false);
+  if (j > 0) line->side1 = state.logLines[static_cast<size_t>(j)].side1;
+}
+
+void parseChat(WorkingState& state, int i) {
+  LogLine* line = lineAt(state, i);
+  if (!line) return;
+  const std::string& text = line->text;
+  const long p = InStr(text, "]: ");
+  line->pilot1 = Mid(text, 20, p - 20);
+  line->chat = Right(text, length(text) - p - 2);
+}
+
+void parseKill(WorkingState& state, int i) {
+  LogLine* line = lineAt(state, i);
+  if (!line) return;
+  const std::string& text = line->text;
+  const long a = InStr(text, "awarded to");
+  line->plane1.clear();
+  line->plane2.clear();
+  for (size_t k = 1; k <= 22; ++k) {
+    const PlaneType& type = state.planeTypes[k];
+    // Without "awarded to" there is no victor to look for.
+    const long v = a == 0 ? 0 : InStr(text, type.logName, a);
+    if (v != 0) {
+      line->plane1 = type.displayName;
+      line->side1 = type.side;
+      line->pilot1 = Mid(text, a + 11, v - a - 13);
+    }
+    const long q = InStr(text, type.logName, 1);
+    if (q != 0 && q < a) {
+      line->plane2 = type.displayName;
+      line->side2 = type.side;
+      line->pilot2 = Mid(text, 27, q - 29);
+    }
+    if (!line->plane1.empty() && !line->plane2.empty()) break;
+  }
+}
+
+int16_t targetNumber(const std::string& digits) {
+  const std::string t = trimBlanks(digits);
+  size_t at = 0;
+  bool negative = false;
+  if (at < t.size() && (t[at] == '+' || t[at] == '-')) negative = t[at++] == '-';
+  if (at == t.size()) return 0;
+  long value = 0;
+  for (; at < t.size(); ++at) {
+    if (t[at] < '0' || t[at] > '9') return 0;
+    value = value * 10 + (t[at] - '0');
+    if (value > 32768) return 0;
+  }
+  if (negative) value = -value;
+  if (value < -32768 || value > 32767) return 0;
+  return static_cast<int16_t>(value);
+}
+
+void parseTarget(WorkingState& state, int i, const EnteredLineIndex* index) {
+  LogLine* line = lineAt(state, i);
+  if (!line) return;
+  const std::string& text = line->text;
+  const long h = InStr(text, "#");
+  const long d = InStr(text, " destroyed");
+  const long y = InStr(text, "by ");
+  line->targetId = targetNumber(Mid(text, h + 1, d - h - 1));
+  line->pilot1 = Mid(text, y + 3, length(text) - y - 3);
+
+  const int n = findLandmark(state, state.mapIndex, line->targetId);
+  if (n > 0) line->side2 = state.landmarks[static_cast<size_t>(state.mapIndex)][static_cast<size_t>(n)].ownerSide;
+
+  const int j = index ? index->latestIgnoringCase(line->pilot1) : findEnteredLineBefore(state, i, line->pilot1, true);
+  if (j > 0) {
+    line->plane1 = state.logLines[static_cast<size_t>(j)].plane1;
+    line->side1 = state.logLines[static_cast<size_t>(j)].side1;
+  }
+}
+
+}  // namespace skyvex
