@@ -1,0 +1,46 @@
+#include "ui/active_window.h"
+
+#include <QVBoxLayout>
+#include <exception>
+
+#include "setup/active_aerodromes.h"
+#include "ui/form_text.h"
+
+namespace skyvex::ui {
+
+FormActive::FormActive(WorkingState& state, Platform& platform, QWidget* parent)
+    : QDialog(parent), state_(state), platform_(platform) {
+  setObjectName(QStringLiteral("formActive"));
+  setWindowTitle(QStringLiteral("Active Dromes"));
+  setModal(true);
+
+  auto* layout = new QVBoxLayout(this);
+  genLbl = new QLabel(QStringLiteral("Enter Active Dromes separated by commas"), this);
+  genLbl->setObjectName(QStringLiteral("genLbl"));
+  layout->addWidget(genLbl);
+  txtActive = new QLineEdit(this);
+  txtActive->setObjectName(QStringLiteral("txtActive"));
+  txtActive->setMinimumWidth(300);
+  layout->addWidget(txtActive);
+  cmdOK = new QPushButton(QStringLiteral("OK"), this);
+  cmdOK->setObjectName(QStringLiteral("cmdOK"));
+  cmdOK->setDefault(true);
+  layout->addWidget(cmdOK, 0, Qt::AlignHCenter);
+  connect(cmdOK, &QPushButton::clicked, this, &FormActive::applyAndClose);
+
+  txtActive->setText(formText(activeAerodromesText(state_)));
+}
+
+void FormActive::applyAndClose() {
+  const auto before = state_.activeAerodromes;
+  try {
+    applyActiveAerodromes(state_, formBytes(txtActive->text()));
+  } catch (const std::exception& failure) {
+    state_.activeAerodromes = before;
+    platform_.showMessage(std::string("Error: ") + failure.what(), MessageIcon::Critical);
+    return;
+  }
+  accept();
+}
+
+}  // namespace skyvex::ui

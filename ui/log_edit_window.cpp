@@ -1,0 +1,161 @@
+#include "ui/log_edit_window.h"
+
+#include <QColor>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QResizeEvent>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "core/text.h"
+#include "ui/form_text.h"
+
+namespace skyvex::ui {
+
+namespace {
+
+const QColor kEnabledBack(255, 255, 255);
+const QColor kEnabledText(0, 0, 0);
+const QColor kDisabledBack(128, 0, 0);
+const QColor kDisabledText(200, 200, 200);
+const QColor kFixedBack(224, 224, 224);
+
+// The window's sizes are given in twips; the screen has 15 to a pixel.
+constexpr int pixels(int twips) { return twips / 15; }
+
+}  // namespace
+
+LogLinesModel::LogLinesModel(WorkingState& state, QObject* parent) : QAbstractTableModel(parent), state_(state) {
+  const int count = std::clamp<int>(state_.lineCount, 0, static_cast<int>(state_.logLines.size()) - 1);
+  texts_.reserve(static_cast<std::size_t>(count));
+  for (int r = 1; r <= count; ++r) texts_.push_back(state_.logLines[static_cast<std::size_t>(r)].text);
+}
+
+int LogLinesModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(texts_.size());
+}
+
+int LogLinesModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 2; }
+
+LogLine* LogLinesModel::line(int r) const {
+  // A load made while the window is open may leave fewer lines than it shows.
+  if (r < 1 || r > static_cast<int>(texts_.size()) || r >= static_cast<int>(state_.logLines.size())) return nullptr;
+  return &state_.logLines[static_cast<std::size_t>(r)];
+}
+
+bool LogLinesModel::lineEnabled(int r) const {
+  const LogLine* l = line(r);
+  return l && l->enabled == 1;
+}
+
+QVariant LogLinesModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() < 0 || index.row() >= rowCount()) return {};
+  const int r = index.row() + 1;
+  if (index.column() == 0) {
+    if (role == Qt::DisplayRole) return QString::fromStdString(fmtN(r));
+    if (role == Qt::BackgroundRole) return kFixedBack;
+    if (role == Qt::ForegroundRole) return kEnabledText;
+    return {};
+  }
+  switch (role) {
+    case Qt::DisplayRole:
+      return formText(texts_[static_cast<std::size_t>(index.row())]);
+    case Qt::BackgroundRole:
+      return lineEnabled(r) ? kEnabledBack : kDisabledBack;
+    case Qt::ForegroundRole:
+      return lineEnabled(r) ? kEnabledText : kDisabledText;
+    case Qt::TextAlignmentRole:
+      return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignTop));
+    default:
+      return {};
+  }
+}
+
+QVariant LogLinesModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
+  return section == 1 ? QStringLiteral("Log Line") : QString();
+}
+
+void LogLinesModel::lineChanged(int r) {
+  const QModelIndex cell = index(r - 1, 1);
+  emit dataChanged(cell, cell, {Qt::BackgroundRole, Qt::ForegroundRole});
+}
+
+void LogLinesModel::toggleLine(int r) {
+  LogLine* l = line(r);
+  if (!l) return;
+  l->enabled = l->enabled != 1 ? 1 : 0;
+  lineChanged(r);
+}
+
+void LogLinesModel::enableAll() {
+  const int count = rowCount();
+  for (int r = 1; r <= count; ++r)
+    if (LogLine* l = line(r)) l->enabled = 1;
+  if (count > 0) emit dataChanged(index(0, 1), index(count - 1, 1), {Qt::BackgroundRole, Qt::ForegroundRole});
+}
+
+FormLog::FormLog(WorkingState& state, Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform) {
+  setObjectName(QStringLiteral("formLog"));
+  setWindowTitle(QStringLiteral("Log Edit"));
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  menuBar = new QMenuBar(this);
+  Enable = menuBar->addAction(QStringLiteral("&Enable All"));
+  Enable->setObjectName(QStringLiteral("Enable"));
+  connect(Enable, &QAction::triggered, this, &FormLog::enableAllLines);
+  layout->setMenuBar(menuBar);
+
+  model = new LogLinesModel(state, this);
+  grdLog = new QTableView(this);
+  grdLog->setObjectName(QStringLiteral("grdLog"));
+  grdLog->setModel(model);
+  grdLog->setSelectionMode(QAbstractItemView::NoSelection);
+  grdLog->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grdLog->setWordWrap(false);
+  grdLog->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  grdLog->verticalHeader()->hide();
+  // One height for every row: nothing is measured per line, so 32767 lines open at once.
+  grdLog->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  grdLog->verticalHeader()->setDefaultSectionSize(QFontMetrics(grdLog->font()).height() + 4);
+  grdLog->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  grdLog->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  layout->addWidget(grdLog);
+  connect(grdLog, &QTableView::clicked, this, &FormLog::clickLine);
+  fitColumns();
+}
+
+QSize FormLog::sizeFor(const QSize& mainWindowSize) {
+  const float width = static_cast<float>(mainWindowSize.width()) * 7.0f / 8.0f;
+  const float height = static_cast<float>(mainWindowSize.height()) * 2.0f / 3.0f;
+  return {static_cast<int>(width), static_cast<int>(height)};
+}
+
+void FormLog::clickLine(const QModelIndex& index) {
+  if (!index.isValid()) return;
+  model->toggleLine(index.row() + 1);
+}
+
+void FormLog::enableAllLines() {
+  model->enableAll();
+  platform_.showMessage("All log lines have been enabled.", MessageIcon::Information);
+}
+
+void FormLog::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (!isMinimized()) fitColumns();
+}
+
+void FormLog::fitColumns() {
+  // Column 0 is 400 twips, widened when the highest line number needs more.
+  const QFontMetrics metrics(grdLog->font());
+  const int numbers = metrics.horizontalAdvance(QString::fromStdString(fmtN(std::max(1, model->rowCount())))) + 10;
+  const int first = std::max(pixels(400), numbers);
+  grdLog->setColumnWidth(0, first);
+  // Column 1 takes the rest of what the grid shows, less the 100-twip margin.
+  grdLog->setColumnWidth(1, std::max(pixels(400), grdLog->viewport()->width() - first - pixels(100)));
+}
+
+}  // namespace skyvex::ui

@@ -1,0 +1,515 @@
+#include "ui/setup_window.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QVBoxLayout>
+#include <exception>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/refusal.h"
+#include "setup/setup_file.h"
+#include "ui/active_window.h"
+#include "ui/form_text.h"
+
+namespace skyvex::ui {
+
+namespace {
+
+struct TargetRow {
+  const char* label;
+  bool marked;  // the box its group's "Commmon Pts" button copies from
+};
+
+struct TargetGroup {
+  const char* heading;
+  int first;   // txtPtsTarget index of the first row
+  int button;  // but_Common index, -1 for none
+  std::vector<TargetRow> rows;
+  const char* footnote;
+};
+
+const std::vector<TargetGroup>& targetGroups() {
+  static const std::vector<TargetGroup> groups = {
+      {"Aerodromes", 0, 0,
+       {{"Active Dromes", false},
+        {"11 Buildings", true},
+        {"8 Buildings", false},
+        {"6 Buildings", false},
+        {"5 Buildings", false},
+        {"Tent Drome", false}},
+       nullptr},
+      {"Supply Dumps", 6, 1, {{"5 Buildings", true}, {"4 Buildings", false}, {"Tent Dump", false}}, nullptr},
+      {"Bridges", 9, 2, {{"5 Span", true}, {"3 Span", false}, {"Rail", false}}, "(All Spans)"},
+      {"Factories", 12, 3, {{"5 Buildings", true}, {"4 Buildings", false}}, nullptr},
+      {"Rail Yards", 14, -1, {{"5 Buildings", false}}, nullptr},
+      {"Civilian Targets", 15, 4, {{"Cities", true}, {"Towns", false}, {"Villages", false}}, nullptr},
+  };
+  return groups;
+}
+
+QString indexed(const char* name, int i) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i); }
+
+QPushButton* plainButton(const QString& caption, QWidget* parent) {
+  auto* button = new QPushButton(caption, parent);
+  // Return in a text box must not press a button of the dialog.
+  button->setAutoDefault(false);
+  button->setDefault(false);
+  return button;
+}
+
+constexpr int kBoxWidth = 56;
+
+}  // namespace
+
+FormSetup::FormSetup(WorkingState& state, Platform& platform, QWidget* parent)
+    : QDialog(parent), state_(state), platform_(platform) {
+  setObjectName(QStringLiteral("formSetup"));
+  setWindowTitle(QStringLiteral("Server Settings"));
+  setModal(true);
+
+  auto* layout = new QVBoxLayout(this);
+  menuBar = new QMenuBar(this);
+  layout->setMenuBar(menuBar);
+
+  QMenu* mFile = menuBar->addMenu(QStringLiteral("&File"));
+  mFile->setObjectName(QStringLiteral("mFile"));
+  mFileOpen = mFile->addAction(QStringLiteral("&Open Settings..."));
+  mFileOpen->setObjectName(QStringLiteral("mFileOpen"));
+  mFileSave = mFile->addAction(QStringLiteral("&Save"));
+  mFileSave->setObjectName(QStringLiteral("mFileSave"));
+  mFileSaveAs = mFile->addAction(QStringLiteral("Save &As..."));
+  mFileSaveAs->setObjectName(QStringLiteral("mFileSaveAs"));
+  mFile->addSeparator();
+  mFileExit = mFile->addAction(QStringLiteral("E&xit Settings"));
+  mFileExit->setObjectName(QStringLiteral("mFileExit"));
+  QMenu* mDefaults = menuBar->addMenu(QStringLiteral("&Defaults"));
+  mDefaults->setObjectName(QStringLiteral("mDefaults"));
+  mDefaultsScoring = mDefaults->addAction(QStringLiteral("Use Default &Scoring Settings"));
+  mDefaultsScoring->setObjectName(QStringLiteral("mDefaultsScoring"));
+  mDefaultPlane = mDefaults->addAction(QStringLiteral("Use Default &Plane Map"));
+  mDefaultPlane->setObjectName(QStringLiteral("mDefaultPlane"));
+
+  connect(mFileOpen, &QAction::triggered, this, &FormSetup::openSettings);
+  connect(mFileSave, &QAction::triggered, this, &FormSetup::saveSettings);
+  connect(mFileSaveAs, &QAction::triggered, this, &FormSetup::saveSettingsAs);
+  connect(mFileExit, &QAction::triggered, this, [this] { done(QDialog::Accepted); });
+  connect(mDefaultsScoring, &QAction::triggered, this, &FormSetup::useDefaultScoring);
+  connect(mDefaultPlane, &QAction::triggered, this, &FormSetup::useDefaultPlaneMap);
+
+  tabSetup = new QTabWidget(this);
+  tabSetup->setObjectName(QStringLiteral("tabSetup"));
+  tabSetup->addTab(buildMainTab(), QStringLiteral("Main Setup"));
+  tabSetup->addTab(buildBombingTab(), QStringLiteral("Bombing Setup"));
+  tabSetup->addTab(buildPlaneTab(), QStringLiteral("Aeroplane Setup"));
+  tabSetup->addTab(buildPlaneMapTab(), QStringLiteral("Aeroplane Map"));
+  layout->addWidget(tabSetup);
+  connect(tabSetup, &QTabWidget::currentChanged, this, &FormSetup::tabChanged);
+
+  // Opening: the map list, tab 0 with both name frames hidden, then every control.
+  lstMap->clear();
+  for (const char* item : kMapItems) lstMap->addItem(QLatin1String(item));
+  tabSetup->setCurrentIndex(0);
+  frmPlanes[0]->hide();
+  frmPlanes[1]->hide();
+  refresh();
+}
+
+QLineEdit* FormSetup::numericBox(const char* name) {
+  auto* box = new QLineEdit(this);
+  box->setObjectName(QLatin1String(name));
+  box->setFixedWidth(kBoxWidth);
+  connect(box, &QLineEdit::editingFinished, this, [this, box] { leaveNumericBox(box); });
+  return box;
+}
+
+QWidget* FormSetup::buildMainTab() {
+  auto* page = new QWidget(this);
+  auto* grid = new QGridLayout(page);
+  int row = 0;
+  const auto addRow = [&](QGridLayout* into, int& r, const char* caption, QWidget* control) {
+    into->addWidget(new QLabel(QLatin1String(caption), page), r, 0);
+    into->addWidget(control, r, 1, Qt::AlignLeft);
+    ++r;
+  };
+
+  txtServer = new QLineEdit(page);
+  txtServer->setObjectName(QStringLiteral("txtServer"));
+  txtServer->setMinimumWidth(280);
+  connect(txtServer, &QLineEdit::editingFinished, this, &FormSetup::leaveServerName);
+  addRow(grid, row, "Server Name", txtServer);
+
+  lstMap = new QComboBox(page);
+  lstMap->setObjectName(QStringLiteral("lstMap"));
+  lstMap->setMinimumWidth(140);
+  connect(lstMap, &QComboBox::activated, this, &FormSetup::chooseMap);
+  addRow(grid, row, "Server Map", lstMap);
+
+  txtMaxPilots = numericBox("txtMaxPilots");
+  addRow(grid, row, "Max Pilots Permitted", txtMaxPilots);
+  txtMultiDeath = numericBox("txtMultiDeath");
+  addRow(grid, row, "Multiple Death Time Check", txtMultiDeath);
+
+  auto* penalties = new QGroupBox(QStringLiteral("Penalties"), page);
+  auto* penaltyGrid = new QGridLayout(penalties);
+  int penaltyRow = 0;
+  txtPenMaxPilots = numericBox("txtPenMaxPilots");
+  addRow(penaltyGrid, penaltyRow, "Max Pilots (pts/min)", txtPenMaxPilots);
+  txtGrace = numericBox("txtGrace");
+  addRow(penaltyGrid, penaltyRow, "Max Pilots Grace (min)", txtGrace);
+  txtPenScout = numericBox("txtPenScout");
+  addRow(penaltyGrid, penaltyRow, "Target Destroyed by Scout (pts)", txtPenScout);
+  txtPenFriendly = numericBox("txtPenFriendly");
+  addRow(penaltyGrid, penaltyRow, "Target Destroyed by Friendly (pts)", txtPenFriendly);
+  txtPenInvalid = numericBox("txtPenInvalid");
+  addRow(penaltyGrid, penaltyRow, "Invalid Target Destroyed  (pts)", txtPenInvalid);
+  penaltyGrid->setColumnStretch(2, 1);
+  grid->addWidget(penalties, row++, 0, 1, 3);
+
+  chkUseBoxed = new QCheckBox(QStringLiteral("Use \"Red Boxed\" Targets Only"), page);
+  chkUseBoxed->setObjectName(QStringLiteral("chkUseBoxed"));
+  connect(chkUseBoxed, &QCheckBox::clicked, this,
+          [this](bool checked) { state_.useBoxedTargets = checked ? 1 : 0; });
+  grid->addWidget(chkUseBoxed, row++, 0, 1, 3);
+
+  grid->setColumnStretch(2, 1);
+  grid->setRowStretch(row, 1);
+  return page;
+}
+
+QWidget* FormSetup::buildBombingTab() {
+  auto* page = new QWidget(this);
+  auto* grid = new QGridLayout(page);
+  const auto& groups = targetGroups();
+  for (std::size_t g = 0; g < groups.size(); ++g) {
+    const TargetGroup& group = groups[g];
+    auto* box = new QGroupBox(QLatin1String(group.heading), page);
+    auto* rows = new QGridLayout(box);
+    rows->setColumnMinimumWidth(0, 10);
+    int r = 0;
+    for (std::size_t k = 0; k < group.rows.size(); ++k, ++r) {
+      const int index = group.first + static_cast<int>(k);
+      if (group.rows[k].marked) rows->addWidget(new QLabel(QStringLiteral(">"), box), r, 0);
+      rows->addWidget(new QLabel(QLatin1String(group.rows[k].label), box), r, 1);
+      QLineEdit* target = numericBox("txtPtsTarget");
+      target->setObjectName(indexed("txtPtsTarget", index));
+      txtPtsTarget[static_cast<std::size_t>(index)] = target;
+      rows->addWidget(target, r, 2);
+    }
+    if (group.footnote) rows->addWidget(new QLabel(QLatin1String(group.footnote), box), r++, 1, 1, 2);
+    if (group.button >= 0) {
+      QPushButton* common = plainButton(QStringLiteral("Commmon Pts"), box);
+      common->setObjectName(indexed("but_Common", group.button));
+      const int k = group.button;
+      connect(common, &QPushButton::clicked, this, [this, k] { commonPoints(k); });
+      but_Common[static_cast<std::size_t>(k)] = common;
+      rows->addWidget(common, r++, 1, 1, 2, Qt::AlignRight);
+    }
+    rows->setRowStretch(r, 1);
+    grid->addWidget(box, static_cast<int>(g / 3), static_cast<int>(g % 3));
+  }
+
+  auto* active = new QGroupBox(QStringLiteral("Active Dromes"), page);
+  auto* activeGrid = new QGridLayout(active);
+  activeGrid->addWidget(new QLabel(QStringLiteral("Central"), active), 0, 0);
+  lblActiveCentral = new QLabel(active);
+  lblActiveCentral->setObjectName(QStringLiteral("lblActiveCentral"));
+  activeGrid->addWidget(lblActiveCentral, 0, 1);
+  activeGrid->addWidget(new QLabel(QStringLiteral("Allied"), active), 1, 0);
+  lblActiveAllied = new QLabel(active);
+  lblActiveAllied->setObjectName(QStringLiteral("lblActiveAllied"));
+  activeGrid->addWidget(lblActiveAllied, 1, 1);
+  for (QLabel* label : {lblActiveCentral, lblActiveAllied}) {
+    label->setFrameShape(QFrame::StyledPanel);
+    label->setMinimumWidth(320);
+    label->installEventFilter(this);
+  }
+  cmdActive = plainButton(QStringLiteral("Set Actives"), active);
+  cmdActive->setObjectName(QStringLiteral("cmdActive"));
+  connect(cmdActive, &QPushButton::clicked, this, &FormSetup::setActives);
+  activeGrid->addWidget(cmdActive, 0, 2, 2, 1, Qt::AlignVCenter);
+  activeGrid->setColumnStretch(1, 1);
+  grid->addWidget(active, 2, 0, 1, 3);
+  return page;
+}
+
+QWidget* FormSetup::buildPlaneTab() {
+  auto* page = new QWidget(this);
+  auto* layout = new QVBoxLayout(page);
+  layout->addWidget(new QLabel(QStringLiteral("Check All Authorized Bombers"), page));
+  auto* columns = new QHBoxLayout;
+  const auto column = [&](const char* heading, int firstType, int lastType) {
+    auto* box = new QGroupBox(QLatin1String(heading), page);
+    auto* grid = new QGridLayout(box);
+    grid->addWidget(new QLabel(QStringLiteral("Kill Value"), box), 0, 1);
+    int r = 1;
+    for (int type = firstType; type <= lastType; ++type, ++r) {
+      const auto i = static_cast<std::size_t>(type - 1);
+      auto* check = new QCheckBox(box);
+      check->setObjectName(indexed("chkPlane", type - 1));
+      connect(check, &QCheckBox::clicked, this,
+              [this, type](bool checked) { state_.planeTypes[static_cast<std::size_t>(type)].planeAllowed = checked ? 1 : 0; });
+      chkPlane[i] = check;
+      grid->addWidget(check, r, 0);
+      QLineEdit* value = numericBox("txtPlane");
+      value->setObjectName(indexed("txtPlane", type - 1));
+      txtPlane[i] = value;
+      grid->addWidget(value, r, 1);
+    }
+    grid->setRowStretch(r, 1);
+    grid->setColumnStretch(0, 1);
+    columns->addWidget(box);
+  };
+  column("Allied Planes", 1, 13);
+  column("Central Planes", 14, 22);
+  layout->addLayout(columns);
+
+  auto* death = new QHBoxLayout;
+  death->addWidget(new QLabel(QStringLiteral("Points per death"), page));
+  txtPtsDeath = numericBox("txtPtsDeath");
+  death->addWidget(txtPtsDeath);
+  death->addStretch(1);
+  layout->addLayout(death);
+  return page;
+}
+
+QWidget* FormSetup::buildPlaneMapTab() {
+  auto* page = new QWidget(this);
+  auto* layout = new QGridLayout(page);
+  const auto frame = [&](int f, const char* heading, int firstType, int lastType) {
+    auto* box = new QGroupBox(QLatin1String(heading), page);
+    box->setObjectName(indexed("frmPlanes", f));
+    auto* grid = new QGridLayout(box);
+    int r = 0;
+    for (int type = firstType; type <= lastType; ++type, ++r) {
+      const auto i = static_cast<std::size_t>(type - 1);
+      lblPlane[i] = new QLabel(box);
+      lblPlane[i]->setObjectName(indexed("lblPlane", type - 1));
+      txtStyle4[i] = new QLineEdit(box);
+      txtStyle4[i]->setObjectName(indexed("txtStyle4", type - 1));
+      txtStyle5[i] = new QLineEdit(box);
+      txtStyle5[i]->setObjectName(indexed("txtStyle5", type - 1));
+      txtStyle5[i]->setMaximumWidth(120);
+      grid->addWidget(lblPlane[i], r, 0);
+      grid->addWidget(txtStyle4[i], r, 1);
+      grid->addWidget(txtStyle5[i], r, 2);
+    }
+    grid->setRowStretch(r, 1);
+    grid->setColumnStretch(1, 1);
+    frmPlanes[static_cast<std::size_t>(f)] = box;
+    // Both frames stand at the same place; one is shown at a time.
+    layout->addWidget(box, 0, 0);
+  };
+  frame(0, "Allied Planes", 1, 13);
+  frame(1, "Central Planes", 14, 22);
+  cmdSwitch = plainButton(QStringLiteral("Switch"), page);
+  cmdSwitch->setObjectName(QStringLiteral("cmdSwitch"));
+  connect(cmdSwitch, &QPushButton::clicked, this, &FormSetup::switchPlanes);
+  layout->addWidget(cmdSwitch, 1, 0, Qt::AlignRight);
+  layout->setRowStretch(0, 1);
+  return page;
+}
+
+SetupForm FormSetup::formValues() const {
+  SetupForm form;
+  form.txtServer = formBytes(txtServer->text());
+  form.lstMap = lstMap->currentIndex();
+  form.txtMaxPilots = formBytes(txtMaxPilots->text());
+  form.txtMultiDeath = formBytes(txtMultiDeath->text());
+  form.txtPenMaxPilots = formBytes(txtPenMaxPilots->text());
+  form.txtGrace = formBytes(txtGrace->text());
+  form.txtPenScout = formBytes(txtPenScout->text());
+  form.txtPenFriendly = formBytes(txtPenFriendly->text());
+  form.txtPenInvalid = formBytes(txtPenInvalid->text());
+  form.chkUseBoxed = chkUseBoxed->isChecked();
+  for (int i = 0; i < kTargetValues; ++i) form.txtPtsTarget[i] = formBytes(txtPtsTarget[i]->text());
+  form.cmdActiveEnabled = cmdActive->isEnabled();
+  form.lblActiveCentral = formBytes(lblActiveCentral->text());
+  form.lblActiveAllied = formBytes(lblActiveAllied->text());
+  for (int i = 0; i < kEditorPlanes; ++i) {
+    form.chkPlaneCaption[i] = formBytes(chkPlane[i]->text());
+    form.chkPlane[i] = chkPlane[i]->isChecked();
+    form.txtPlane[i] = formBytes(txtPlane[i]->text());
+    form.lblPlane[i] = formBytes(lblPlane[i]->text());
+    form.txtStyle4[i] = formBytes(txtStyle4[i]->text());
+    form.txtStyle5[i] = formBytes(txtStyle5[i]->text());
+  }
+  form.txtPtsDeath = formBytes(txtPtsDeath->text());
+  return form;
+}
+
+void FormSetup::showValues(const SetupForm& form) {
+  txtServer->setText(formText(form.txtServer));
+  lstMap->setCurrentIndex(form.lstMap);
+  txtMaxPilots->setText(formText(form.txtMaxPilots));
+  txtMultiDeath->setText(formText(form.txtMultiDeath));
+  txtPenMaxPilots->setText(formText(form.txtPenMaxPilots));
+  txtGrace->setText(formText(form.txtGrace));
+  txtPenScout->setText(formText(form.txtPenScout));
+  txtPenFriendly->setText(formText(form.txtPenFriendly));
+  txtPenInvalid->setText(formText(form.txtPenInvalid));
+  chkUseBoxed->setChecked(form.chkUseBoxed);
+  for (int i = 0; i < kTargetValues; ++i) txtPtsTarget[i]->setText(formText(form.txtPtsTarget[i]));
+  cmdActive->setEnabled(form.cmdActiveEnabled);
+  showActiveLabels(form);
+  for (int i = 0; i < kEditorPlanes; ++i) {
+    chkPlane[i]->setText(formText(form.chkPlaneCaption[i]));
+    chkPlane[i]->setChecked(form.chkPlane[i]);
+    txtPlane[i]->setText(formText(form.txtPlane[i]));
+    lblPlane[i]->setText(formText(form.lblPlane[i]));
+    txtStyle4[i]->setText(formText(form.txtStyle4[i]));
+    txtStyle5[i]->setText(formText(form.txtStyle5[i]));
+  }
+  txtPtsDeath->setText(formText(form.txtPtsDeath));
+}
+
+void FormSetup::showActiveLabels(const SetupForm& form) {
+  lblActiveCentral->setText(formText(form.lblActiveCentral));
+  lblActiveAllied->setText(formText(form.lblActiveAllied));
+}
+
+void FormSetup::refresh() {
+  SetupForm form;
+  skyvex::refresh(state_, form);
+  showValues(form);
+  if (tabSetup->currentIndex() != 3) {
+    frmPlanes[0]->hide();
+    frmPlanes[1]->hide();
+  }
+}
+
+void FormSetup::collect() { skyvex::collect(formValues(), state_); }
+
+void FormSetup::leaveNumericBox(QLineEdit* box) {
+  const std::string text = formBytes(box->text());
+  const std::string left = skyvex::leaveNumericBox(text);
+  if (left != text) box->setText(formText(left));
+}
+
+void FormSetup::leaveServerName() { state_.serverName = formBytes(txtServer->text()); }
+
+void FormSetup::chooseMap(int item) {
+  SetupForm form = formValues();
+  skyvex::chooseMap(state_, form, item);
+  lstMap->setCurrentIndex(form.lstMap);
+  cmdActive->setEnabled(form.cmdActiveEnabled);
+}
+
+void FormSetup::runActiveWindow() {
+  FormActive active(state_, platform_, this);
+  active.exec();
+}
+
+void FormSetup::setActives() {
+  // The labels can be double-clicked without a map; the window then finds no
+  // aerodrome, as it would with any map that has none of the numbers.
+  runActiveWindow();
+  SetupForm form = formValues();
+  refreshActiveLabels(state_, form);
+  showActiveLabels(form);
+}
+
+bool FormSetup::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonDblClick && (watched == lblActiveCentral || watched == lblActiveAllied)) {
+    setActives();
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void FormSetup::commonPoints(int k) {
+  SetupForm form = formValues();
+  skyvex::commonPoints(form, k);
+  for (int i = 0; i < kTargetValues; ++i) txtPtsTarget[i]->setText(formText(form.txtPtsTarget[i]));
+}
+
+void FormSetup::tabChanged(int tab) {
+  frmPlanes[0]->setVisible(tab == 3);
+  frmPlanes[1]->hide();
+}
+
+void FormSetup::switchPlanes() {
+  const bool alliedShown = !frmPlanes[0]->isHidden();
+  frmPlanes[0]->setVisible(!alliedShown);
+  frmPlanes[1]->setVisible(alliedShown);
+}
+
+void FormSetup::useDefaultPlaneMap() {
+  SetupForm form = formValues();
+  if (skyvex::useDefaultPlaneMap(state_, form, platform_)) showValues(form);
+}
+
+void FormSetup::useDefaultScoring() {
+  SetupForm form = formValues();
+  if (skyvex::useDefaultScoringSettings(state_, form, platform_)) refresh();
+}
+
+namespace {
+
+// Passes everything on, and refreshes the editor before the confirmation of a
+// successful opening, so the message stands over the controls of the new setup.
+class RefreshBeforeConfirming : public Platform {
+ public:
+  RefreshBeforeConfirming(Platform& inner, FormSetup& editor) : inner_(inner), editor_(editor) {}
+  std::optional<std::string> openFileDialog(const FileDialogRequest& request) override {
+    return inner_.openFileDialog(request);
+  }
+  std::optional<std::string> saveFileDialog(const FileDialogRequest& request) override {
+    return inner_.saveFileDialog(request);
+  }
+  void showMessage(const std::string& text, MessageIcon icon) override {
+    if (icon == MessageIcon::Information) editor_.refresh();
+    inner_.showMessage(text, icon);
+  }
+  bool askYesNo(const std::string& text) override { return inner_.askYesNo(text); }
+  void beep() override { inner_.beep(); }
+
+ private:
+  Platform& inner_;
+  FormSetup& editor_;
+};
+
+}  // namespace
+
+void FormSetup::openSettings() {
+  try {
+    RefreshBeforeConfirming platform(platform_, *this);
+    if (openSetupFromEditor(state_, platform)) refresh();
+  } catch (const Refusal& refusal) {
+    platform_.showMessage(refusal.what(), MessageIcon::Critical);
+  } catch (const std::exception& failure) {
+    platform_.showMessage(std::string("Error: ") + failure.what(), MessageIcon::Critical);
+  }
+}
+
+void FormSetup::saveSettings() {
+  collect();
+  try {
+    (void)saveSetup(state_, platform_);
+  } catch (const Refusal& refusal) {
+    platform_.showMessage(refusal.what(), MessageIcon::Critical);
+  } catch (const std::exception& failure) {
+    platform_.showMessage(std::string("Error: ") + failure.what(), MessageIcon::Critical);
+  }
+}
+
+void FormSetup::saveSettingsAs() {
+  collect();
+  try {
+    (void)saveSetupAs(state_, platform_);
+  } catch (const Refusal& refusal) {
+    platform_.showMessage(refusal.what(), MessageIcon::Critical);
+  } catch (const std::exception& failure) {
+    platform_.showMessage(std::string("Error: ") + failure.what(), MessageIcon::Critical);
+  }
+}
+
+void FormSetup::done(int result) {
+  collect();
+  QDialog::done(result);
+}
+
+}  // namespace skyvex::ui
