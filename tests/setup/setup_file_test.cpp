@@ -352,3 +352,37 @@ TEST(SetupFileCommands, AWriteFailureIsOneErrorMessageAndKeepsThePath) {
 
 }  // namespace
 }  // namespace skyvex
+
+namespace skyvex {
+namespace {
+
+TEST(SampleSetupFile, TheSampleMatchSetupInTheWritersLayout) {
+  const std::string path = testing::sourcePath("data/sample/sample.vxs");
+  const std::string bytes = testing::readFile(path);
+  WorkingState state;
+  fillPlaneTypes(state);
+  readSetupFile(state, path);
+  EXPECT_EQ(formatSetup(state), bytes);  // written by the program's own layout
+  EXPECT_EQ(state.serverName, "Friday Night Skyvex League");
+  EXPECT_EQ(state.mapIndex, 2);
+  EXPECT_EQ(state.maxPilotsAllowed, 18);
+  EXPECT_EQ(state.graceMinutes, 5);
+  EXPECT_EQ(state.activeAerodromes, (std::vector<ActiveAerodrome>{{}, {7, 1}, {12, 0}}));
+  std::vector<std::string> bombers;
+  for (size_t t = 1; t <= 22; ++t)
+    if (state.planeTypes[t].planeAllowed == 1) bombers.push_back(state.planeTypes[t].logName);
+  EXPECT_EQ(bombers, (std::vector<std::string>{"NIEUPORT_11", "SPAD_XIII", "FOKKER_EIII", "HALBERSTADT_DII"}));
+
+  // Apart from those, the default scoring values.
+  WorkingState defaults = state;
+  applyDefaultScoring(defaults);
+  defaults.graceMinutes = 5;
+  defaults.activeAerodromes = state.activeAerodromes;
+  defaults.planeTypes[19].planeAllowed = 1;
+  defaults.planeTypes[20].planeAllowed = 1;
+  defaults.setupFileName = state.setupFileName;
+  EXPECT_EQ(formatSetup(defaults), bytes);
+}
+
+}  // namespace
+}  // namespace skyvex
