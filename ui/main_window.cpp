@@ -6,6 +6,8 @@
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QMdiSubWindow>
+#include <QStyle>
+#include <algorithm>
 #include <exception>
 
 #include "core/file_system.h"
@@ -289,21 +291,24 @@ void FormMain::toggleLogWindow(LogWindow window) {
 }
 
 void FormMain::arrange(Arrange mode) {
-  if (mode == Arrange::Cascade) {
-    mdi_->cascadeSubWindows();
-    return;
-  }
   QList<QMdiSubWindow*> shown;
   for (QMdiSubWindow* form : mdi_->subWindowList(QMdiArea::StackingOrder))
     if (!form->isHidden() && !form->isMinimized()) shown << form;
   if (shown.isEmpty()) return;
   const QRect area = mdi_->viewport()->rect();
   const int n = static_cast<int>(shown.size());
+  // Cascading steps each window by a title bar and gives all the same size,
+  // as large as the steps leave room for, so that the reports stay readable.
+  const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight) + 4;
+  const int cascadeWidth = std::max(area.width() - (n - 1) * step, area.width() / 2);
+  const int cascadeHeight = std::max(area.height() - (n - 1) * step, area.height() / 2);
   for (int i = 0; i < n; ++i) {
     QMdiSubWindow* form = shown[i];
     if (form->isMaximized()) form->showNormal();
     QRect place;
-    if (mode == Arrange::TileVertically)
+    if (mode == Arrange::Cascade)
+      place = QRect(i * step, i * step, cascadeWidth, cascadeHeight);
+    else if (mode == Arrange::TileVertically)
       place = QRect(area.width() * i / n, 0, area.width() * (i + 1) / n - area.width() * i / n, area.height());
     else
       place = QRect(0, area.height() * i / n, area.width(), area.height() * (i + 1) / n - area.height() * i / n);
