@@ -11,57 +11,54 @@ namespace skyvex {
 void buildChronologyLog(WorkingState& state) {
   state.matchDate = matchDateOf(state);
   const PilotEvents events(state);
-  ShortNames shortName(state);
   // Carried through the whole build, as in the pilot's log.
   TargetIdentity identity;
 
   const std::string& indent1 = state.indents[1];
-  const std::string entryStart = state.indents[3];
+  const std::string& indent3 = state.indents[3];
   const std::string pad2 = pad(state, 2);
+  const std::string dashes = "------------------";
 
   std::string text = buildReportHeader(state, "CHRONOLOGY LOG", state.matchDate);
+  text.reserve(static_cast<size_t>(eventLineCount(state)) * 64 + 4096);
   for (int side = 0; side < kSides; ++side) {
-    text += std::string("------------------") + CRLF;
-    text += side == 0 ? pad(state, 1) + "CENTRAL PILOTS" : pad(state, 2) + "ALLIED PILOTS";
-    text += CRLF;
-    text += std::string("------------------") + CRLF;
+    append(text, dashes, CRLF);
+    if (side == 0)
+      append(text, pad(state, 1), "CENTRAL PILOTS", CRLF);
+    else
+      append(text, pad(state, 2), "ALLIED PILOTS", CRLF);
+    append(text, dashes, CRLF);
     const int count = rosterPilotCount(state, side);
     for (int row = 1; row <= count; ++row) {
       const std::string& name = state.roster[static_cast<size_t>(side)][static_cast<size_t>(row)].name;
-      text += indent1 + name + CRLF;
-      text += indent1 + rule(state, static_cast<long>(name.size())) + CRLF;
-      for (const int i : events.of(name)) {
+      append(text, indent1, name, CRLF);
+      append(text, indent1, rule(state, static_cast<long>(name.size())), CRLF);
+      for (const PilotEvent& event : events.of(name)) {
+        const int i = event.line;
         const LogLine& line = state.logLines[static_cast<size_t>(i)];
-        const auto entry = [&](const std::string& what) {
-          text += entryStart;
-          text += line.time;
-          text += pad2;
-          text += what;
-          text += CRLF;
-        };
-        const bool acting = line.pilot1 == name;
-        const bool victim = line.pilot2 == name;
+        const bool acting = event.acting;
+        const bool victim = event.victim;
         // The six tests in their order; one line can give two entries.
-        if (acting && line.eventType == 1) entry("Pilot entered flying a " + shortName.of(line.plane1) + ".");
-        if (acting && line.eventType == 2) entry("Pilot left. ");
+        if (acting && line.eventType == 1)
+          append(text, indent3, line.time, pad2, "Pilot entered flying a ", events.short1(i), ".", CRLF);
+        if (acting && line.eventType == 2) append(text, indent3, line.time, pad2, "Pilot left. ", CRLF);
         if (acting && line.eventType == 4)
-          entry("Pilot's " + shortName.of(line.plane1) + " shot down " + line.pilot2 + " in a " +
-                shortName.of(line.plane2) + ".");
-        if (victim && line.eventType == 4 && line.pilot1 != line.pilot2)
-          entry("Pilot's " + shortName.of(line.plane2) + " was shot down by " + line.pilot1 + " in a " +
-                shortName.of(line.plane1) + ".");
-        if (victim && line.eventType == 4 && line.pilot1 == line.pilot2)
-          entry("Pilot's " + shortName.of(line.plane2) + " was lost.");
+          append(text, indent3, line.time, pad2, "Pilot's ", events.short1(i), " shot down ", line.pilot2, " in a ",
+                 events.short2(i), ".", CRLF);
+        if (victim && line.eventType == 4 && !acting)
+          append(text, indent3, line.time, pad2, "Pilot's ", events.short2(i), " was shot down by ", line.pilot1,
+                 " in a ", events.short1(i), ".", CRLF);
+        if (victim && line.eventType == 4 && acting)
+          append(text, indent3, line.time, pad2, "Pilot's ", events.short2(i), " was lost.", CRLF);
         if (acting && line.eventType == 5) {
           identifyTarget(state, line.targetId, state.mapIndex, identity);
-          entry("Pilot's " + shortName.of(line.plane1) + " destroyed target " + identity.idText + " (" +
-                identity.description + ")");
+          append(text, indent3, line.time, pad2, "Pilot's ", events.short1(i), " destroyed target ", identity.idText,
+                 " (", identity.description, ")", CRLF);
         }
       }
-      text += CRLF;
-      text += CRLF;
+      append(text, CRLF, CRLF);
     }
-    text += CRLF;
+    append(text, CRLF);
   }
   state.chronologyLogText = std::move(text);
 }

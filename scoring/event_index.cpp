@@ -11,27 +11,36 @@ int eventLineCount(const WorkingState& state) {
   return std::max(0, std::min<int>(state.lineCount, stored));
 }
 
-PilotEvents::PilotEvents(const WorkingState& state) {
+PilotEvents::PilotEvents(const WorkingState& state) : shortNames_(state) {
   const int count = eventLineCount(state);
+  const std::string* none = &shortNames_.of(std::string());  // never printed for other lines
+  short1_.assign(static_cast<size_t>(count) + 1, none);
+  short2_.assign(static_cast<size_t>(count) + 1, none);
   for (int i = 1; i <= count; ++i) {
     const LogLine& line = state.logLines[static_cast<size_t>(i)];
     switch (line.eventType) {
       case 1:
       case 2:
       case 5:
-        lines_[line.pilot1].push_back(i);
+        lines_[line.pilot1].push_back({i, true, line.pilot2 == line.pilot1});
         break;
       case 4:
-        lines_[line.pilot1].push_back(i);
-        if (line.pilot2 != line.pilot1) lines_[line.pilot2].push_back(i);
+        if (line.pilot2 == line.pilot1) {
+          lines_[line.pilot1].push_back({i, true, true});
+        } else {
+          lines_[line.pilot1].push_back({i, true, false});
+          lines_[line.pilot2].push_back({i, false, true});
+        }
+        short2_[static_cast<size_t>(i)] = &shortNames_.of(line.plane2);
         break;
       default:
-        break;
+        continue;
     }
+    short1_[static_cast<size_t>(i)] = &shortNames_.of(line.plane1);
   }
 }
 
-const std::vector<int>& PilotEvents::of(const std::string& name) const {
+const std::vector<PilotEvent>& PilotEvents::of(const std::string& name) const {
   const auto found = lines_.find(name);
   return found == lines_.end() ? none_ : found->second;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -10,20 +11,6 @@
 #include "ingest/plane_lookup.h"
 
 namespace skyvex {
-
-// For every name, the indexes of the lines (1..lineCount, in log order) whose
-// pilot1 or pilot2 is that name; a line naming him twice is listed once. Only
-// kill, target, entered and left lines are kept: the logs print nothing else.
-class PilotEvents {
- public:
-  explicit PilotEvents(const WorkingState& state);
-  // The pilot's lines; empty for a name on no such line.
-  [[nodiscard]] const std::vector<int>& of(const std::string& name) const;
-
- private:
-  std::unordered_map<std::string, std::vector<int>> lines_;
-  std::vector<int> none_;
-};
 
 // The short name an entry prints: lookUpPlane's currentShortName with the
 // output emptied before every look-up, so an unknown aeroplane gives the empty
@@ -38,6 +25,33 @@ class ShortNames {
   std::unordered_map<std::string, std::string> known_;
 };
 
+// One line of a pilot's events and what he is in it.
+struct PilotEvent {
+  int line;     // index into logLines
+  bool acting;  // pilot1 is the pilot
+  bool victim;  // pilot2 is the pilot
+};
+
+// For every name, the lines (1..lineCount, in log order) whose pilot1 or
+// pilot2 is that name; a line naming him twice is listed once. Only entered,
+// left, kill and target lines are kept: the logs print nothing else. The short
+// names of each kept line's two aeroplanes are looked up once.
+class PilotEvents {
+ public:
+  explicit PilotEvents(const WorkingState& state);
+  // The pilot's lines; empty for a name on no such line.
+  [[nodiscard]] const std::vector<PilotEvent>& of(const std::string& name) const;
+  [[nodiscard]] const std::string& short1(int line) const { return *short1_[static_cast<size_t>(line)]; }
+  [[nodiscard]] const std::string& short2(int line) const { return *short2_[static_cast<size_t>(line)]; }
+
+ private:
+  ShortNames shortNames_;
+  std::unordered_map<std::string, std::vector<PilotEvent>> lines_;
+  std::vector<const std::string*> short1_;
+  std::vector<const std::string*> short2_;
+  std::vector<PilotEvent> none_;
+};
+
 // The lines the two logs visit: 1..lineCount, never past the table.
 [[nodiscard]] int eventLineCount(const WorkingState& state);
 
@@ -46,5 +60,11 @@ class ShortNames {
 
 // Date of the first line, as every report header shows it.
 [[nodiscard]] std::string matchDateOf(const WorkingState& state);
+
+// Appends every part to text, without building temporaries.
+template <class... Parts>
+void append(std::string& text, const Parts&... parts) {
+  (text.append(std::string_view(parts)), ...);
+}
 
 }  // namespace skyvex

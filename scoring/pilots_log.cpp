@@ -11,7 +11,6 @@ namespace skyvex {
 void buildPilotsLog(WorkingState& state) {
   state.matchDate = matchDateOf(state);
   const PilotEvents events(state);
-  ShortNames shortName(state);
   // One identity for the whole build: a number on no landmark repeats the
   // identification of the entry before it.
   TargetIdentity identity;
@@ -20,65 +19,65 @@ void buildPilotsLog(WorkingState& state) {
   const std::string& indent2 = state.indents[2];
   const std::string& indent3 = state.indents[3];
   const std::string pad2 = pad(state, 2);
-  const auto entry = [&](std::string& text, const LogLine& line) -> std::string& {
-    text += indent3;
-    text += line.time;
-    text += pad2;
-    text += "Pilot's ";
-    return text;
-  };
+  const std::string dashes = "------------------";
 
   std::string text = buildReportHeader(state, "PILOT'S LOG", state.matchDate);
+  text.reserve(static_cast<size_t>(eventLineCount(state)) * 64 + 4096);
   for (int side = 0; side < kSides; ++side) {
-    text += std::string("------------------") + CRLF;
-    text += side == 0 ? pad(state, 1) + "CENTRAL PILOTS" : pad(state, 2) + "ALLIED PILOTS";
-    text += CRLF;
-    text += std::string("------------------") + CRLF;
+    append(text, dashes, CRLF);
+    if (side == 0)
+      append(text, pad(state, 1), "CENTRAL PILOTS", CRLF);
+    else
+      append(text, pad(state, 2), "ALLIED PILOTS", CRLF);
+    append(text, dashes, CRLF);
     const int count = rosterPilotCount(state, side);
     for (int row = 1; row <= count; ++row) {
       const std::string& name = state.roster[static_cast<size_t>(side)][static_cast<size_t>(row)].name;
-      const std::vector<int>& mine = events.of(name);
-      text += indent1 + name + CRLF;
-      text += indent1 + rule(state, static_cast<long>(name.size())) + CRLF;
+      const std::vector<PilotEvent>& mine = events.of(name);
+      append(text, indent1, name, CRLF);
+      append(text, indent1, rule(state, static_cast<long>(name.size())), CRLF);
 
-      text += indent2 + "Kills" + CRLF;
-      for (const int i : mine) {
+      append(text, indent2, "Kills", CRLF);
+      for (const PilotEvent& event : mine) {
+        const int i = event.line;
         const LogLine& line = state.logLines[static_cast<size_t>(i)];
-        if (line.eventType != 4 || line.pilot1 != name) continue;
-        entry(text, line) += shortName.of(line.plane1) + " shot down " + line.pilot2 + " in a " +
-                             shortName.of(line.plane2) + "." + CRLF;
+        if (line.eventType != 4 || !event.acting) continue;
+        append(text, indent3, line.time, pad2, "Pilot's ", events.short1(i), " shot down ", line.pilot2, " in a ",
+               events.short2(i), ".", CRLF);
       }
-      text += CRLF;
+      append(text, CRLF);
 
-      text += indent2 + "Deaths" + CRLF;
-      for (const int i : mine) {
+      append(text, indent2, "Deaths", CRLF);
+      for (const PilotEvent& event : mine) {
+        const int i = event.line;
         const LogLine& line = state.logLines[static_cast<size_t>(i)];
-        if (line.eventType != 4 || line.pilot2 != name || line.pilot1 == line.pilot2) continue;
-        entry(text, line) += shortName.of(line.plane2) + " was shot down by " + line.pilot1 + " in a " +
-                             shortName.of(line.plane1) + "." + CRLF;
+        if (line.eventType != 4 || !event.victim || event.acting) continue;
+        append(text, indent3, line.time, pad2, "Pilot's ", events.short2(i), " was shot down by ", line.pilot1,
+               " in a ", events.short1(i), ".", CRLF);
       }
-      text += CRLF;
+      append(text, CRLF);
 
-      text += indent2 + "AA or Mechanical Failures" + CRLF;
-      for (const int i : mine) {
+      append(text, indent2, "AA or Mechanical Failures", CRLF);
+      for (const PilotEvent& event : mine) {
+        const int i = event.line;
         const LogLine& line = state.logLines[static_cast<size_t>(i)];
-        if (line.eventType != 4 || line.pilot2 != name || line.pilot1 != line.pilot2) continue;
-        entry(text, line) += shortName.of(line.plane2) + " was lost." + CRLF;
+        if (line.eventType != 4 || !event.victim || !event.acting) continue;
+        append(text, indent3, line.time, pad2, "Pilot's ", events.short2(i), " was lost.", CRLF);
       }
-      text += CRLF;
+      append(text, CRLF);
 
-      text += indent2 + "Bombing Missions" + CRLF;
-      for (const int i : mine) {
+      append(text, indent2, "Bombing Missions", CRLF);
+      for (const PilotEvent& event : mine) {
+        const int i = event.line;
         const LogLine& line = state.logLines[static_cast<size_t>(i)];
-        if (line.eventType != 5 || line.pilot1 != name) continue;
+        if (line.eventType != 5 || !event.acting) continue;
         identifyTarget(state, line.targetId, state.mapIndex, identity);
-        entry(text, line) += shortName.of(line.plane1) + " destroyed target " + identity.idText + " (" +
-                             identity.description + ")" + CRLF;
+        append(text, indent3, line.time, pad2, "Pilot's ", events.short1(i), " destroyed target ", identity.idText,
+               " (", identity.description, ")", CRLF);
       }
-      text += CRLF;
-      text += CRLF;
+      append(text, CRLF, CRLF);
     }
-    text += CRLF;
+    append(text, CRLF);
   }
   state.pilotsLogText = std::move(text);
 }

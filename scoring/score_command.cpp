@@ -1,5 +1,7 @@
 #include "scoring/score_command.h"
 
+#include <utility>
+
 #include "core/refusal.h"
 #include "ingest/process_log.h"
 #include "scoring/chronology_log.h"
@@ -10,15 +12,73 @@
 
 namespace skyvex {
 
+namespace {
+
+// The parts of the state that no scoring step reads: the collections and texts
+// the steps rebuild from nothing, and the load's own raw lines and files.
+// They are moved aside instead of copied (after a Score command they are most
+// of the state), and put back when a step refuses.
+struct SetAside {
+  std::array<std::vector<RosterEntry>, kSides> roster;
+  SortedLines centralPilots, alliedPilots, ipLines, rosterLines, chatLines, killLines, bombLines, processedLines;
+  std::string processedLogText, rosterLogText, killLogText, bombingLogText, chatLogText, ipLogText, scoreLogText,
+      pilotsLogText, chronologyLogText;
+  SortedLines chosenFiles;
+  std::vector<std::string> rawLines;
+  std::string rawLogText;
+
+  // Swaps every part between the two: moving out of a state and back into it.
+  void swapWith(WorkingState& s) noexcept {
+    using std::swap;
+    swap(roster, s.roster);
+    swap(centralPilots, s.centralPilots);
+    swap(alliedPilots, s.alliedPilots);
+    swap(ipLines, s.ipLines);
+    swap(rosterLines, s.rosterLines);
+    swap(chatLines, s.chatLines);
+    swap(killLines, s.killLines);
+    swap(bombLines, s.bombLines);
+    swap(processedLines, s.processedLines);
+    swap(processedLogText, s.processedLogText);
+    swap(rosterLogText, s.rosterLogText);
+    swap(killLogText, s.killLogText);
+    swap(bombingLogText, s.bombingLogText);
+    swap(chatLogText, s.chatLogText);
+    swap(ipLogText, s.ipLogText);
+    swap(scoreLogText, s.scoreLogText);
+    swap(pilotsLogText, s.pilotsLogText);
+    swap(chronologyLogText, s.chronologyLogText);
+    swap(chosenFiles, s.chosenFiles);
+    swap(rawLines, s.rawLines);
+    swap(rawLogText, s.rawLogText);
+  }
+};
+
+}  // namespace
+
 void runScoring(WorkingState& state) {
   if (state.lineCount < 1 || state.logLines.size() < 2) throw Refusal("Error: No log lines are loaded.");
-  // Every step writes into the copy; a refusal half-way leaves the state untouched.
-  WorkingState scored = state;
-  processLog(scored);
-  tallyScores(scored);
-  buildScoreLog(scored);
-  buildPilotsLog(scored);
-  buildChronologyLog(scored);
+
+  SetAside aside;
+  aside.swapWith(state);
+  WorkingState scored;
+  try {
+    // Every step writes into the copy; a refusal half-way leaves the state untouched.
+    scored = state;
+    processLog(scored);
+    tallyScores(scored);
+    buildScoreLog(scored);
+    buildPilotsLog(scored);
+    buildChronologyLog(scored);
+  } catch (...) {
+    aside.swapWith(state);
+    throw;
+  }
+  // The load's own parts go on unchanged; the rebuilt ones replace the old.
+  using std::swap;
+  swap(scored.chosenFiles, aside.chosenFiles);
+  swap(scored.rawLines, aside.rawLines);
+  swap(scored.rawLogText, aside.rawLogText);
   state = std::move(scored);
 }
 
