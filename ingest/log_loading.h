@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/platform.h"
 #include "core/working_state.h"
@@ -17,6 +18,16 @@ namespace skyvex {
 // read, more than 32767 kept lines, no kept line at all) and then leaves the
 // working state exactly as it was.
 void loadLogFiles(WorkingState& state, const std::string& dialogResult);
+
+// Loads log files given by their paths, which may lie in different folders:
+// read in ascending order of their file names without regard to case (as the
+// dialog form is); logFolder becomes the folder of the first file read.
+// Refuses like loadLogFiles.
+void loadLogFilePaths(WorkingState& state, const std::vector<std::string>& paths);
+
+// The kept lines of one file's bytes: a line ends at CR or CR LF (a line feed
+// alone does not end a line); a line is kept when its third character is "/".
+[[nodiscard]] std::vector<std::string> stampedLines(const std::string& bytes);
 
 // "Open Log File(s)...": the dialog, then loadLogFiles. Cancel changes nothing;
 // a refusal is shown as one "Error: " message. True when lines were loaded.

@@ -1,0 +1,146 @@
+#include "ingest/log_loading.h"
+
+#include <algorithm>
+
+#include "core/file_system.h"
+#include "core/refusal.h"
+#include "core/report_header.h"
+#include "core/sorted_lines.h"
+#include "core/text.h"
+
+namespace skyvex {
+
+namespace {
+
+struct ChosenFile {
+  std::string name;  // bare file name
+  std::string path;  // where it is read from
+};
+
+// Reads every file, builds the new line table apart and swaps it in only when
+// nothing was refused.
+void loadChosenFiles(WorkingState& state, const std::string& folder, std::vector<ChosenFile> files) {
+  if (files.empty()) throw Refusal("Error: Could not find the log files.");
+  std::stable_sort(files.begin(), files.end(), [](const ChosenFile& a, const ChosenFile& b) {
+    return NoCaseOrder()(a.name, b.name);
+  });
+
+  std::vector<std::string> rawLines;
+  for (const ChosenFile& file : files) {
+    std::string bytes, reason;
+    if (!readFileBytes(file.path, bytes, reason))
+      throw Refusal("Error: Could not read the log file " + file.path + ": " + reason + ".");
+    for (std::string& line : stampedLines(bytes)) {
+      if (rawLines.size() == static_cast<size_t>(kMaxLines))
+        throw Refusal("Error: The chosen log files hold more than " + std::to_string(kMaxLines) +
+                      " stamped lines. Load fewer files at a time.");
+      rawLines.push_back(std::move(line));
+    }
+  }
+  if (rawLines.empty()) throw Refusal("Error: The chosen log files hold no stamped log lines.");
+
+  std::vector<LogLine> logLines(rawLines.size() + 1);
+  for (size_t i = 1; i < logLines.size(); ++i) {
+    LogLine& line = logLines[i];
+    line.text = rawLines[i - 1];
+    line.date = Mid(line.text, 1, 8);
+    line.time = Mid(line.text, 10, 8);
+    line.enabled = 1;
+  }
+  SortedLines chosen;
+  for (const ChosenFile& file : files) chosen.add(file.name);
+
+  std::string rawLog = buildReportHeader(state, "RAW LOG", logLines[1].date);
+  for (const std::string& line : rawLines) rawLog.append(line).append(CRLF);
+
+  // Nothing below can refuse.
+  state.chosenFiles = std::move(chosen);
+  state.rawLines = std::move(rawLines);
+  state.logFolder = folder;
+  state.logLines = std::move(logLines);
+  state.lineCount = static_cast<int16_t>(state.logLines.size() - 1);
+  for (auto& side : state.scoreAdjustments)
+    for (size_t entry = 1; entry < side.size(); ++entry) side[entry] = ScoreAdjustment{};
+  state.rawLogText = std::move(rawLog);
+}
+
+std::string folderOf(const std::string& path) {
+  const std::string parent = GetParentFolderName(path);
+  return withSeparator(parent.empty() ? "." : parent);
+}
+
+}  // namespace
+
+std::vector<std::string> stampedLines(const std::string& bytes) {
+  std::vector<std::string> kept;
+  const auto keep = [&](size_t from, size_t to) {
+    if (to - from >= 3 && bytes[from + 2] == '/') kept.push_back(bytes.substr(from, to - from));
+  };
+  size_t start = 0;
+  for (size_t at = 0; at < bytes.size(); ++at) {
+    if (bytes[at] != '\r') continue;
+    keep(start, at);
+    if (at + 1 < bytes.size() && bytes[at + 1] == '\n') ++at;
+    start = at + 1;
+  }
+  if (start < bytes.size()) keep(start, bytes.size());
+  return kept;
+}
+
+FileDialogRequest logFilesDialog(const WorkingState& state) {
+  FileDialogRequest request;
+  request.title = "Open Skyvex Log Files";
+  request.filter = "Log Files (*.log)|*.log|";
+  request.startFolder = state.logFolder;
+  request.multipleSelection = true;
+  return request;
+}
+
+void loadLogFiles(WorkingState& state, const std::string& dialogResult) {
+  std::vector<std::string> parts;
+  size_t start = 0;
+  for (;;) {
+    const size_t nul = dialogResult.find('\0', start);
+    parts.push_back(dialogResult.substr(start, nul == std::string::npos ? std::string::npos : nul - start));
+    if (nul == std::string::npos) break;
+    start = nul + 1;
+  }
+
+  std::string folder;
+  std::vector<ChosenFile> files;
+  if (parts.size() == 1) {
+    if (parts[0].empty()) throw Refusal("Error: Could not find the log files.");
+    folder = folderOf(parts[0]);
+    files.push_back({GetFileName(parts[0]), parts[0]});
+  } else {
+    folder = withSeparator(parts[0]);
+    // A trailing NUL (as some dialogs end their result) names no file.
+    for (size_t p = 1; p < parts.size(); ++p)
+      if (!parts[p].empty()) files.push_back({parts[p], folder + parts[p]});
+  }
+  loadChosenFiles(state, folder, std::move(files));
+}
+
+void loadLogFilePaths(WorkingState& state, const std::vector<std::string>& paths) {
+  std::vector<ChosenFile> files;
+  for (const std::string& path : paths) files.push_back({GetFileName(path), path});
+  std::stable_sort(files.begin(), files.end(), [](const ChosenFile& a, const ChosenFile& b) {
+    return NoCaseOrder()(a.name, b.name);
+  });
+  const std::string folder = files.empty() ? std::string() : folderOf(files.front().path);
+  loadChosenFiles(state, folder, std::move(files));
+}
+
+bool openLogFilesCommand(WorkingState& state, Platform& platform) {
+  const std::optional<std::string> chosen = platform.openFileDialog(logFilesDialog(state));
+  if (!chosen) return false;
+  try {
+    loadLogFiles(state, *chosen);
+  } catch (const Refusal& refusal) {
+    platform.showMessage(refusal.what(), MessageIcon::Critical);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace skyvex

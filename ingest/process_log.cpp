@@ -1,0 +1,252 @@
+#include "ingest/process_log.h"
+
+#include <algorithm>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "core/refusal.h"
+#include "core/report_header.h"
+#include "core/text.h"
+#include "ingest/parsers.h"
+#include "ingest/plane_lookup.h"
+
+namespace skyvex {
+
+namespace {
+
+// A whole number with a blank where a minus sign would go.
+std::string signedField(long v) { return v < 0 ? std::to_string(v) : " " + std::to_string(v); }
+
+const char* sideName(int side) { return side == 0 ? "Central" : "Allied"; }
+
+std::string stamp(const LogLine& line) { return line.date + "-" + line.time; }
+
+// excessSeconds(side, level), the level table growing when a side goes
+// further over the allowance than it has room for, so no pilot-second is lost.
+double& excessLevel(WorkingState& state, int side, long level) {
+  std::vector<double>& levels = state.excessSeconds[static_cast<size_t>(side)];
+  if (static_cast<size_t>(level) >= levels.size()) levels.resize(static_cast<size_t>(level) + 1, 0.0);
+  return levels[static_cast<size_t>(level)];
+}
+
+// What the pass has seen of the finished lines 1..i-1, so that each backward
+// search becomes a look-up with the same answer.
+class FinishedLines {
+ public:
+  explicit FinishedLines(const WorkingState& state) : state_(state) {}
+
+  void noteFinished(int j, double seconds) {
+    entered_.noteFinished(state_, j);
+    const LogLine& line = state_.logLines[static_cast<size_t>(j)];
+    lastVictim_[line.pilot2] = j;
+    texts_.insert(line.text);
+    // Keeps the seconds rising from bottom to top: a line with a later or
+    // equal time below a newer one can never be where a search back stops.
+    while (!rising_.empty() && rising_.back().seconds >= seconds) rising_.pop_back();
+    rising_.push_back({j, seconds});
+  }
+
+  [[nodiscard]] const EnteredLineIndex& entered() const { return entered_; }
+
+  [[nodiscard]] bool textSeen(const std::string& text) const { return texts_.count(text) > 0; }
+
+  // The search back from kill line i: it stops at the latest line j with
+  // ti - tj >= window, having compared every line after j and j itself.
+  [[nodiscard]] bool multipleDeath(const std::string& victim, double ti, double window) const {
+    // ti - t >= window holds for a bottom part of the rising times.
+    const auto end = std::partition_point(rising_.begin(), rising_.end(),
+                                          [&](const Stamped& s) { return ti - s.seconds >= window; });
+    const int stop = end == rising_.begin() ? 0 : std::prev(end)->line;
+    const auto last = lastVictim_.find(victim);
+    if (last != lastVictim_.end() && last->second > stop) return true;
+    if (stop > 0) {
+      const double tj = std::prev(end)->seconds;
+      if (ti - tj <= window && state_.logLines[static_cast<size_t>(stop)].pilot2 == victim) return true;
+    }
+    return false;
+  }
+
+ private:
+  struct Stamped {
+    int line;
+    double seconds;
+  };
+  const WorkingState& state_;
+  EnteredLineIndex entered_;
+  std::unordered_map<std::string, int> lastVictim_;
+  std::unordered_set<std::string_view> texts_;
+  std::vector<Stamped> rising_;
+};
+
+bool multipleDeathByScanning(const WorkingState& state, int i, double ti, double window) {
+  const std::string& victim = state.logLines[static_cast<size_t>(i)].pilot2;
+  bool marked = false;
+  for (int j = i - 1; j >= 1; --j) {
+    const LogLine& earlier = state.logLines[static_cast<size_t>(j)];
+    const double tj = secondsOfDay(state, earlier.date, earlier.time);
+    if (ti - tj <= window && earlier.pilot2 == victim) marked = true;
+    if (!(ti - tj < window)) break;
+  }
+  return marked;
+}
+
+bool textSeenByScanning(const WorkingState& state, int i) {
+  const std::string& text = state.logLines[static_cast<size_t>(i)].text;
+  for (int j = 1; j <= i - 1; ++j)
+    if (state.logLines[static_cast<size_t>(j)].text == text) return true;
+  return false;
+}
+
+std::string categoryLog(const WorkingState& state, const char* title, const SortedLines& lines,
+                        const char* columnLine = nullptr) {
+  std::string text = buildReportHeader(state, title, state.matchDate);
+  if (columnLine) text.append(columnLine).append(CRLF);
+  for (const std::string& line : lines) text.append(line).append(CRLF);
+  return text;
+}
+
+void runPass(WorkingState& state, bool scanning) {
+  if (state.lineCount < 1 || state.logLines.size() < 2)
+    throw Refusal("Error: No log lines are loaded. Open the log files first.");
+
+  state.bombLines.clear();
+  state.chatLines.clear();
+  state.ipLines.clear();
+  state.killLines.clear();
+  state.processedLines.clear();
+  state.rosterLines.clear();
+  state.centralPilots.clear();
+  state.alliedPilots.clear();
+  state.pilotsIn = {};
+  state.maxPilotsIn = {};
+  for (auto& levels : state.excessSeconds) levels.assign(kExcessLevels, 0.0);
+  const int planeRows = std::min<int>(state.planeTypeCount, kPlaneRows - 1);
+  for (int k = 0; k <= planeRows; ++k) state.planeTypes[static_cast<size_t>(k)].destroyedCount = 0;
+
+  const int lines = std::min<int>(state.lineCount, static_cast<int>(state.logLines.size()) - 1);
+  const long allowed = state.maxPilotsAllowed;
+  const double window = state.multiDeathSeconds;
+  FinishedLines finished(state);
+  const EnteredLineIndex* index = scanning ? nullptr : &finished.entered();
+
+  for (int i = 1; i <= lines; ++i) {
+    LogLine& line = state.logLines[static_cast<size_t>(i)];
+    const std::string& text = line.text;
+    line.eventType = 0;
+    line.errorCode = 0;
+    const double seconds = secondsOfDay(state, line.date, line.time);
+
+    if (InStr(text, "has entered")) {
+      line.eventType = 1;
+      parseEntered(state, i);
+      // Sides are 0 or 1; anything else is counted with Central.
+      const int s = line.side1 == 1 ? 1 : 0;
+      state.rosterLines.add(text);
+      ++state.pilotsIn[s];
+      if (state.pilotsIn[s] > state.maxPilotsIn[s]) {
+        state.maxPilotsIn[s] = state.pilotsIn[s];
+        if (state.maxPilotsIn[s] > allowed) excessLevel(state, s, state.maxPilotsIn[s] - allowed) = 0;
+      }
+      if (state.pilotsIn[s] > allowed) {
+        excessLevel(state, s, state.pilotsIn[s] - allowed) -= seconds;
+        state.rosterLines.add(stamp(line) + "~~~~WARNING: " + fmtN(state.pilotsIn[s]) + " " + sideName(s) +
+                              " Pilots in, " + fmtN(allowed) + " allowed.");
+      }
+    }
+
+    if (InStr(text, "has left")) {
+      line.eventType = 2;
+      parseLeft(state, i, index);
+      const int s = line.side1 == 1 ? 1 : 0;
+      state.rosterLines.add(text);
+      --state.pilotsIn[s];
+      if (state.pilotsIn[s] == allowed)
+        state.rosterLines.add(stamp(line) + "~~~~NOTE: " + fmtN(state.pilotsIn[s]) + " " + sideName(s) +
+                              " Pilots now in, " + fmtN(allowed) + " allowed.");
+      if (state.pilotsIn[s] > allowed)
+        state.rosterLines.add(stamp(line) + "~~~~CAUTION: " + fmtN(state.pilotsIn[s]) + " " + sideName(s) +
+                              " Pilots still in, " + fmtN(allowed) + " allowed.");
+      if (state.pilotsIn[s] >= allowed) excessLevel(state, s, state.pilotsIn[s] + 1 - allowed) += seconds;
+    }
+
+    if (InStr(text, "]: ")) {
+      line.eventType = 3;
+      state.chatLines.add(text);
+      parseChat(state, i);
+    }
+
+    if (InStr(text, "Kill of")) {
+      line.eventType = 4;
+      state.killLines.add(text);
+      parseKill(state, i);
+      const bool multiple = scanning ? multipleDeathByScanning(state, i, seconds, window)
+                                     : finished.multipleDeath(line.pilot2, seconds, window);
+      if (multiple) line.errorCode = 5;
+    }
+
+    if (InStr(text, "Target #")) {
+      line.eventType = 5;
+      parseTarget(state, i, index);
+      if (line.side1 == line.side2) line.errorCode = 3;
+      if (line.errorCode == 0 && state.useBoxedTargets == 1) {
+        const LogLine* before = i > 1 ? &state.logLines[static_cast<size_t>(i - 1)] : nullptr;
+        if (before && InStr(before->text, "Selected target")) {
+          if (before->enabled == 1) state.bombLines.add(before->text);
+          if (scanning ? textSeenByScanning(state, i) : finished.textSeen(text)) line.errorCode = 6;
+          if (line.errorCode == 0) state.bombLines.add(text);
+        } else {
+          line.errorCode = 4;
+        }
+      } else if (line.errorCode == 0) {
+        state.bombLines.add(text);
+      }
+    }
+
+    state.processedLines.add(processedLine(line));
+    finished.noteFinished(i, seconds);
+  }
+
+  state.matchDate = Mid(state.logLines[1].text, 1, 8);
+  state.rosterCounts[0] = static_cast<int16_t>(state.centralPilots.size());
+  state.rosterCounts[1] = static_cast<int16_t>(state.alliedPilots.size());
+  const size_t rows = static_cast<size_t>(std::max(state.rosterCounts[0], state.rosterCounts[1])) + 1;
+  for (auto& side : state.roster) side.assign(rows, RosterEntry{});
+  size_t n = 1;
+  for (const std::string& name : state.centralPilots) state.roster[0][n++].name = name;
+  n = 1;
+  for (const std::string& name : state.alliedPilots) state.roster[1][n++].name = name;
+
+  state.bombingLogText = categoryLog(state, "BOMBING LOG", state.bombLines);
+  state.chatLogText = categoryLog(state, "CHAT LOG", state.chatLines);
+  state.ipLogText = categoryLog(state, "IP LOG", state.ipLines);
+  state.killLogText = categoryLog(state, "KILL LOG", state.killLines);
+  state.rosterLogText = categoryLog(state, "ROSTER LOG", state.rosterLines);
+  state.processedLogText = categoryLog(state, "PROCESSED LOG", state.processedLines, kProcessedColumns);
+}
+
+}  // namespace
+
+std::string processedLine(const LogLine& line) {
+  std::string out;
+  out.append(signedField(line.eventType)).append(",");
+  out.append(line.date).append(",");
+  out.append(line.time).append(",");
+  out.append(signedField(line.errorCode)).append(",");
+  out.append(line.pilot1).append(",");
+  out.append(line.ip).append(",");
+  out.append(line.plane1).append(",");
+  out.append(signedField(line.side1)).append(",");
+  out.append(line.pilot2).append(",");
+  out.append(line.plane2).append(",");
+  out.append(signedField(line.side2)).append(",");
+  out.append(signedField(line.targetId)).append(",");
+  out.append(line.chat);
+  return out;
+}
+
+void processLog(WorkingState& state) { runPass(state, false); }
+
+void processLogByScanning(WorkingState& state) { runPass(state, true); }
+
+}  // namespace skyvex
