@@ -4,7 +4,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QHeaderView>
-#include <QResizeEvent>
+#include <QEvent>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -124,6 +124,8 @@ FormLog::FormLog(WorkingState& state, Platform& platform, QWidget* parent) : QWi
   grdLog->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   layout->addWidget(grdLog);
   connect(grdLog, &QTableView::clicked, this, &FormLog::clickLine);
+  // The columns follow the grid's own size, which its layout sets after this window's.
+  grdLog->viewport()->installEventFilter(this);
   fitColumns();
 }
 
@@ -143,9 +145,9 @@ void FormLog::enableAllLines() {
   platform_.showMessage("All log lines have been enabled.", MessageIcon::Information);
 }
 
-void FormLog::resizeEvent(QResizeEvent* event) {
-  QWidget::resizeEvent(event);
-  if (!isMinimized()) fitColumns();
+bool FormLog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == grdLog->viewport() && event->type() == QEvent::Resize && !isMinimized()) fitColumns();
+  return QWidget::eventFilter(watched, event);
 }
 
 void FormLog::fitColumns() {

@@ -64,7 +64,7 @@ class FormLog : public QWidget {
   LogLinesModel* model;
 
  protected:
-  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void fitColumns();

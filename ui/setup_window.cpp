@@ -209,6 +209,7 @@ QWidget* FormSetup::buildBombingTab() {
       rows->addWidget(common, r++, 1, 1, 2, Qt::AlignRight);
     }
     rows->setRowStretch(r, 1);
+    rows->setColumnStretch(1, 1);
     grid->addWidget(box, static_cast<int>(g / 3), static_cast<int>(g % 3));
   }
 
