@@ -1,5 +1,7 @@
 // Sections 3 to 5 of the SCORE LOG: aircraft damage, bombing damage, penalty summary.
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 
 #include "core/report_text.h"
 #include "core/text.h"
@@ -18,6 +20,14 @@ void line(std::string& out, const std::string& text) {
 double excessAt(const WorkingState& state, int side, int k) {
   const auto& levels = state.excessSeconds[static_cast<size_t>(side)];
   return (k >= 0 && static_cast<size_t>(k) < levels.size()) ? levels[static_cast<size_t>(k)] : 0.0;
+}
+
+// A whole number held in a double, as text; never a cast out of range.
+std::string fmtWhole(double v) {
+  if (std::fabs(v) < 1e15) return fmtN(static_cast<long>(v));
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.0f", v);
+  return buffer;
 }
 
 }  // namespace
@@ -93,15 +103,15 @@ std::string penaltySummarySection(const WorkingState& state, const Figures& figu
       const double t = excessAt(state, s, k);
       const double m = Int(t / 60);
       const double c = RoundEven(t - 60 * m);
-      line(out, ind2 + p(4) + "Time with" + N(k, 3) + " extra pilots:" + N(static_cast<long>(m), 4) + " min" +
-                    N(static_cast<long>(c), 3) + " sec");
+      line(out, ind2 + p(4) + "Time with" + N(k, 3) + " extra pilots:" + rj(state, fmtWhole(m), 4) + " min" +
+                    rj(state, fmtWhole(c), 3) + " sec");
     }
     line(out, ind2 + p(17) + "Grace Period: " + N(state.graceMinutes, 3) + " min");
     line(out, ind2 + p(31) + "--------------- ");
     const double m = Int(f.overGrace / 60);
     const double c = f.overGrace - 60 * m;
     line(out, ind2 + p(4) + "Total time over" + N(state.maxPilotsAllowed, 3) + " pilots:" +
-                  N(static_cast<long>(m), 4) + " min" + N(static_cast<long>(c), 3) + " sec" + p(4) + "penalty:" +
+                  rj(state, fmtWhole(m), 4) + " min" + rj(state, fmtWhole(c), 3) + " sec" + p(4) + "penalty:" +
                   rj(state, fmtM(f.X), 4));
     line(out, p(7) + "Targets attacked by scouts:" + N(tally[2], 4) + p(15) + "penalty:" + rj(state, fmtM(f.S), 4));
     long friendly = 0;

@@ -246,5 +246,17 @@ TEST(ScoreLogOverflow, AdjustmentsAndScoresBeyondTheRangeAreRefused) {
   EXPECT_THROW(buildScoreLog(low), Refusal);
 }
 
+TEST(ScoreLogLayout, LevelsThatCancelOutPrintTheirWholeTimesWithoutBreakingTheSum) {
+  // A side still over at the end of the log keeps a negative contribution.
+  WorkingState state = figuresOnly(5, 0, 1, 0);
+  state.maxPilotsIn = {6, 0};
+  state.excessSeconds[0][1] = 6e17;
+  state.excessSeconds[0][2] = -6e17;
+  buildScoreLog(state);
+  EXPECT_EQ(state.penaltyTally[0][1], 0);
+  EXPECT_TRUE(hasLine(state.scoreLogText, "        Time with  1 extra pilots:10000000000000000 min  0 sec"));
+  EXPECT_TRUE(hasLine(state.scoreLogText, "        Time with  2 extra pilots:-10000000000000000 min  0 sec"));
+}
+
 }  // namespace
 }  // namespace skyvex
