@@ -1,25 +1,353 @@
 #include "app/score_tool.h"
 
+#include <cstring>
+#include <stdexcept>
+
+#include "core/file_system.h"
 #include "core/landmarks.h"
+#include "core/refusal.h"
+#include "core/report_text.h"
 #include "core/startup.h"
 #include "core/working_state.h"
+#include "ingest/log_loading.h"
+#include "ingest/process_log.h"
+#include "ingest/server_file.h"
+#include "setup/default_scoring.h"
 
 namespace skyvex {
 
-int runScoreTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  WorkingState state;
-  startUp(state);
-  for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--landmarks" && i + 1 < args.size()) {
-      loadLandmarksFile(state, args[++i]);
-    } else {
-      err << "usage: skyvex-score [--landmarks FILE]\n";
-      return 2;
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: skyvex-score [OPTION]... LOGFILE...\n"
+    "Scores a match from its server log files, as the Score command does, and writes its reports.\n"
+    "\n"
+    "  --server FILE        read the server name and map from a server file, as \"&Open Server...\" does\n"
+    "  --setup FILE         read a scoring setup file (.vxs)\n"
+    "  --default-scoring    apply the default scoring settings, as \"Use Default &Scoring Settings\" does\n"
+    "  --adjustments FILE   read the score adjustments from a file in the adjustment file's format\n"
+    "  --active TEXT        set the active aerodromes from TEXT, typed as in the \"Active Dromes\" window\n"
+    "  --disable LIST       disable log lines by their 1-based numbers, separated by commas\n"
+    "  --delimiter NAME     space (the default), period or underscore\n"
+    "  --landmarks FILE     use this landmark file instead of the one in the program folder\n"
+    "  --score-time STAMP   the score date and time that every header prints (YYYY-MM-DDTHH:MM:SS)\n"
+    "  --print NAME         write one report to standard output: score, pilot, chron, raw, pro,\n"
+    "                       roster, kill, bomb, chat or ip\n"
+    "  --out DIR            write all ten logs into DIR under their file names (vxLog2_*.txt)\n"
+    "  -h, --help           show this help\n"
+    "\n"
+    "Exit status: 0 success, 1 an input error, 2 a usage error.\n";
+
+struct UsageError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// When an option acts. The options of one stage act in the order given, the
+// later winning.
+enum class Stage {
+  Start,      // right after start-up: the landmark table, the score time
+  Setup,      // the setup in force, before the logs load (the RAW LOG header shows it)
+  AfterLoad,  // needs the loaded lines, or must follow the load (which clears the adjustments)
+  Output,     // what is written at the end
+};
+
+using Action = void (*)(WorkingState& state, const std::string& value);
+// Checks an option's value before anything runs; the message of a usage error, or empty.
+using Check = std::string (*)(const std::string& value);
+
+struct OptionSpec {
+  const char* name;
+  bool takesValue;
+  Stage stage;
+  Action action;  // nullptr: the option is not available yet
+  Check check;    // nullptr: any value
+};
+
+// --- Values ---
+
+int delimiterChoiceOf(const std::string& name) {
+  if (name == "space") return 0;
+  if (name == "period") return 1;
+  if (name == "underscore") return 2;
+  return -1;
+}
+
+// "3, 17,40" as line numbers; empty with a message when it is not such a list.
+std::vector<long> lineNumbers(const std::string& list, std::string& problem) {
+  std::vector<long> numbers;
+  size_t start = 0;
+  for (;;) {
+    const size_t comma = list.find(',', start);
+    const std::string piece = list.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+    size_t a = 0, b = piece.size();
+    while (a < b && piece[a] == ' ') ++a;
+    while (b > a && piece[b - 1] == ' ') --b;
+    if (a == b || b - a > 6) {
+      problem = "--disable wants line numbers separated by commas, not \"" + list + "\"";
+      return {};
     }
+    long n = 0;
+    for (size_t k = a; k < b; ++k) {
+      if (piece[k] < '0' || piece[k] > '9') {
+        problem = "--disable wants line numbers separated by commas, not \"" + list + "\"";
+        return {};
+      }
+      n = n * 10 + (piece[k] - '0');
+    }
+    numbers.push_back(n);
+    if (comma == std::string::npos) break;
+    start = comma + 1;
   }
-  for (const auto& problem : state.landmarkProblems) err << problem << "\n";
-  for (int map = 1; map < kMaps; ++map) out << "map " << map << ": " << state.landmarkCounts[map] << " landmarks\n";
-  return state.landmarkProblems.empty() ? 0 : 1;
+  return numbers;
+}
+
+// --- Checks (usage errors) ---
+
+std::string checkDelimiter(const std::string& value) {
+  return delimiterChoiceOf(value) < 0 ? "--delimiter wants space, period or underscore, not \"" + value + "\""
+                                      : std::string();
+}
+
+std::string checkScoreTime(const std::string& value) {
+  return parseScoreTime(value) ? std::string()
+                               : "--score-time wants YYYY-MM-DDTHH:MM:SS, not \"" + value + "\"";
+}
+
+std::string checkDisable(const std::string& value) {
+  std::string problem;
+  (void)lineNumbers(value, problem);
+  return problem;
+}
+
+struct ReportSpec {
+  const char* name;
+  std::string WorkingState::*text;
+  bool available;  // built by the steps the tool runs so far
+};
+
+// --print names: the ten logs.
+const ReportSpec kReports[] = {
+    {"score", &WorkingState::scoreLogText, false},
+    {"pilot", &WorkingState::pilotsLogText, false},
+    {"chron", &WorkingState::chronologyLogText, false},
+    {"raw", &WorkingState::rawLogText, true},
+    {"pro", &WorkingState::processedLogText, true},
+    {"roster", &WorkingState::rosterLogText, true},
+    {"kill", &WorkingState::killLogText, true},
+    {"bomb", &WorkingState::bombingLogText, true},
+    {"chat", &WorkingState::chatLogText, true},
+    {"ip", &WorkingState::ipLogText, true},
+};
+
+const ReportSpec* reportNamed(const std::string& name) {
+  for (const ReportSpec& report : kReports)
+    if (name == report.name) return &report;
+  return nullptr;
+}
+
+std::string checkPrint(const std::string& value) {
+  return reportNamed(value) ? std::string()
+                            : "--print wants score, pilot, chron, raw, pro, roster, kill, bomb, chat or ip, not \"" +
+                                  value + "\"";
+}
+
+// --- Actions ---
+
+void useLandmarks(WorkingState& state, const std::string& path) { loadLandmarksFile(state, path); }
+
+void setScoreTime(WorkingState& state, const std::string& stamp) { state.fixedScoreTime = parseScoreTime(stamp); }
+
+void readServerFile(WorkingState& state, const std::string& path) { openServerFile(state, path); }
+
+void useDefaultScoring(WorkingState& state, const std::string&) { applyDefaultScoring(state); }
+
+void setDelimiter(WorkingState& state, const std::string& name) {
+  state.delimiterChoice = static_cast<int16_t>(delimiterChoiceOf(name));
+  state.padString = buildPadString(state.delimiterChoice);
+}
+
+void disableLines(WorkingState& state, const std::string& list) {
+  std::string problem;
+  const std::vector<long> numbers = lineNumbers(list, problem);
+  for (long n : numbers)
+    if (n < 1 || n > state.lineCount)
+      throw Refusal("Error: --disable names line " + std::to_string(n) + ", but the log files hold " +
+                    std::to_string(state.lineCount) + " lines.");
+  for (long n : numbers) state.logLines[static_cast<size_t>(n)].enabled = 0;
+}
+
+// Printing and writing act at the end (see writeReports); their table entries
+// only take the value.
+void takeValue(WorkingState&, const std::string&) {}
+
+// Every option. An option whose action is nullptr answers "not available yet".
+const OptionSpec kOptions[] = {
+    {"--landmarks", true, Stage::Start, useLandmarks, nullptr},
+    {"--score-time", true, Stage::Start, setScoreTime, checkScoreTime},
+    {"--server", true, Stage::Setup, readServerFile, nullptr},
+    {"--setup", true, Stage::Setup, nullptr, nullptr},
+    {"--default-scoring", false, Stage::Setup, useDefaultScoring, nullptr},
+    {"--active", true, Stage::Setup, nullptr, nullptr},
+    {"--delimiter", true, Stage::Setup, setDelimiter, checkDelimiter},
+    {"--adjustments", true, Stage::AfterLoad, nullptr, nullptr},
+    {"--disable", true, Stage::AfterLoad, disableLines, checkDisable},
+    {"--print", true, Stage::Output, takeValue, checkPrint},
+    {"--out", true, Stage::Output, nullptr, nullptr},
+};
+
+const OptionSpec* optionNamed(const std::string& name) {
+  for (const OptionSpec& option : kOptions)
+    if (name == option.name) return &option;
+  return nullptr;
+}
+
+struct Step {
+  const OptionSpec* option;
+  std::string value;
+};
+
+struct Command {
+  bool help = false;
+  std::vector<Step> steps;  // in the order given
+  std::vector<std::string> logFiles;
+};
+
+Command parseArguments(const std::vector<std::string>& args) {
+  Command command;
+  bool optionsEnded = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (optionsEnded || arg.empty() || arg[0] != '-') {
+      command.logFiles.push_back(arg);
+      continue;
+    }
+    if (arg == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    if (arg == "-h" || arg == "--help") {
+      command.help = true;
+      continue;
+    }
+    const OptionSpec* option = optionNamed(arg);
+    if (!option) throw UsageError("unknown option " + arg);
+    Step step{option, {}};
+    if (option->takesValue) {
+      if (i + 1 >= args.size()) throw UsageError(arg + " wants a value");
+      step.value = args[++i];
+      if (option->check) {
+        const std::string problem = option->check(step.value);
+        if (!problem.empty()) throw UsageError(problem);
+      }
+    }
+    command.steps.push_back(std::move(step));
+  }
+  return command;
+}
+
+void runStage(WorkingState& state, const Command& command, Stage stage) {
+  for (const Step& step : command.steps)
+    if (step.option->stage == stage) step.option->action(state, step.value);
+}
+
+// Runs the Score command's steps. The scoring steps of later work replace the
+// processing pass here with the whole Score command.
+void scoreMatch(WorkingState& state) { processLog(state); }
+
+// The report for standard output: the last --print; without --print and --out
+// the score log. nullptr when only --out is given.
+const ReportSpec* chosenReport(const Command& command) {
+  const ReportSpec* report = nullptr;
+  bool anyOutput = false;
+  for (const Step& step : command.steps) {
+    if (step.option->stage != Stage::Output) continue;
+    anyOutput = true;
+    if (std::strcmp(step.option->name, "--print") == 0) report = reportNamed(step.value);
+  }
+  return anyOutput ? report : reportNamed("score");
+}
+
+void writeReports(const WorkingState& state, const Command& command, std::ostream& out) {
+  // Reports are written byte for byte as the program holds them.
+  if (const ReportSpec* report = chosenReport(command)) {
+    const std::string& text = state.*(report->text);
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  }
+}
+
+}  // namespace
+
+const char* scoreToolUsage() { return kUsage; }
+
+std::optional<std::tm> parseScoreTime(const std::string& stamp) {
+  // YYYY-MM-DDTHH:MM:SS
+  if (stamp.size() != 19) return std::nullopt;
+  for (size_t k = 0; k < stamp.size(); ++k) {
+    const char c = stamp[k];
+    const char wanted = k == 4 || k == 7 ? '-' : k == 10 ? 'T' : k == 13 || k == 16 ? ':' : '0';
+    if (wanted == '0' ? (c < '0' || c > '9') : c != wanted) return std::nullopt;
+  }
+  const auto number = [&](size_t from, size_t count) { return std::stoi(stamp.substr(from, count)); };
+  const int year = number(0, 4), month = number(5, 2), day = number(8, 2);
+  const int hour = number(11, 2), minute = number(14, 2), second = number(17, 2);
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  const int monthDays[] = {31, leap ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (month < 1 || month > 12 || day < 1 || day > monthDays[month - 1]) return std::nullopt;
+  if (hour > 23 || minute > 59 || second > 59) return std::nullopt;
+  std::tm t{};
+  t.tm_year = year - 1900;
+  t.tm_mon = month - 1;
+  t.tm_mday = day;
+  t.tm_hour = hour;
+  t.tm_min = minute;
+  t.tm_sec = second;
+  return t;
+}
+
+int runScoreTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                 const std::string& programFolder) {
+  Command command;
+  try {
+    command = parseArguments(args);
+    if (!command.help && command.logFiles.empty()) throw UsageError("no log file given");
+  } catch (const UsageError& usage) {
+    err << "skyvex-score: " << usage.what() << "\n" << kUsage;
+    return 2;
+  }
+  if (command.help) {
+    out << kUsage;
+    return 0;
+  }
+  for (const Step& step : command.steps)
+    if (!step.option->action) {
+      err << "Error: not available yet: " << step.option->name << "\n";
+      return 1;
+    }
+  if (const ReportSpec* report = chosenReport(command); report && !report->available) {
+    err << "Error: not available yet: the " << report->name << " log\n";
+    return 1;
+  }
+
+  try {
+    WorkingState state;
+    startUpWithoutUserFiles(state, programFolder);
+    runStage(state, command, Stage::Start);
+    if (!state.landmarkProblems.empty()) throw Refusal(state.landmarkProblems.front());
+    runStage(state, command, Stage::Setup);
+    loadLogFilePaths(state, command.logFiles);
+    runStage(state, command, Stage::AfterLoad);
+    scoreMatch(state);
+    writeReports(state, command, out);
+  } catch (const std::exception& failure) {
+    const std::string message = failure.what();
+    err << (message.rfind("Error: ", 0) == 0 ? message : "Error: " + message) << "\n";
+    return 1;
+  }
+  return 0;
+}
+
+int runScoreTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  return runScoreTool(args, out, err, executableFolder());
 }
 
 }  // namespace skyvex

@@ -1,6 +1,8 @@
 // The command-line tool skyvex-score: the Score command without windows.
 #pragma once
 
+#include <ctime>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -10,5 +12,16 @@ namespace skyvex {
 // Runs the tool on its arguments (without the program name). Returns the exit
 // status: 0 success, 1 an input error, 2 a usage error.
 int runScoreTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// The same with programFolder in place of the executable's folder (where the
+// landmark file is looked for).
+int runScoreTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                 const std::string& programFolder);
+
+// The help text (the usage).
+[[nodiscard]] const char* scoreToolUsage();
+
+// "YYYY-MM-DDTHH:MM:SS" as a date and time; empty when the text is not one.
+[[nodiscard]] std::optional<std::tm> parseScoreTime(const std::string& stamp);
 
 }  // namespace skyvex
