@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/adjustment_file.h"
 #include "core/report_header.h"
 #include "core/report_text.h"
 #include "core/text.h"
@@ -68,11 +69,8 @@ Figures computeSideFigures(WorkingState& state) {
     f.F = tally[3];
     f.I = checked16(static_cast<long long>(tally[4]) * state.penaltyInvalid, named("invalid-target penalty"));
 
-    auto& adjustments = state.scoreAdjustments[static_cast<size_t>(s)];
-    adjustments[0].points = 0;
-    for (size_t k = 1; k < kAdjustmentEntries; ++k)
-      addChecked(adjustments[0].points, adjustments[k].points, named("score adjustment total"));
-    f.A = adjustments[0].points;
+    f.A = checked16(adjustmentTotal(state, s), named("score adjustment total"));
+    state.scoreAdjustments[static_cast<size_t>(s)][0].points = f.A;
 
     f.P = state.roster[static_cast<size_t>(s)][0].totalPoints;
     f.subtotal = checked16(static_cast<long long>(f.X) + f.S + f.F + f.I, named("penalty subtotal"));

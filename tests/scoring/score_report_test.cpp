@@ -229,6 +229,10 @@ TEST(ScoreLogOverflow, AdjustmentsAndScoresBeyondTheRangeAreRefused) {
   pushLine(state, 3, "20:00:00", "x");
   state.scoreAdjustments[1][1].points = 30000;
   state.scoreAdjustments[1][2].points = 30000;
+  state.scoreAdjustments[1][3].points = -30000;  // the total, not each step, must fit
+  buildScoreLog(state);
+  EXPECT_EQ(state.scoreAdjustments[1][0].points, 30000);
+  state.scoreAdjustments[1][3].points = 0;
   try {
     buildScoreLog(state);
     FAIL() << "no refusal";
