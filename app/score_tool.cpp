@@ -267,6 +267,7 @@ const ReportSpec* chosenReport(const Command& command) {
   return anyOutput ? report : reportNamed("score");
 }
 
+// Writes the chosen report; --out, once it acts, writes its folder here too.
 void writeReports(const WorkingState& state, const Command& command, std::ostream& out) {
   // Reports are written byte for byte as the program holds them.
   if (const ReportSpec* report = chosenReport(command)) {
@@ -332,12 +333,18 @@ int runScoreTool(const std::vector<std::string>& args, std::ostream& out, std::o
     WorkingState state;
     startUpWithoutUserFiles(state, programFolder);
     runStage(state, command, Stage::Start);
-    if (!state.landmarkProblems.empty()) throw Refusal(state.landmarkProblems.front());
+    if (!state.landmarkProblems.empty()) {
+      std::string problems;
+      for (const std::string& problem : state.landmarkProblems) problems += (problems.empty() ? "" : "\n") + problem;
+      throw Refusal(problems);
+    }
     runStage(state, command, Stage::Setup);
     loadLogFilePaths(state, command.logFiles);
     runStage(state, command, Stage::AfterLoad);
     scoreMatch(state);
     writeReports(state, command, out);
+    out.flush();
+    if (!out) throw Refusal("Error: Could not write the report to standard output.");
   } catch (const std::exception& failure) {
     const std::string message = failure.what();
     err << (message.rfind("Error: ", 0) == 0 ? message : "Error: " + message) << "\n";

@@ -128,6 +128,13 @@ TEST(ScoreTool, InputErrorsExitWithOneAndTheProgramsMessage) {
   EXPECT_NE(tool(cases[2]).err.find("vx2Server.ini"), std::string::npos);
 }
 
+TEST(ScoreTool, AReportThatCannotBeWrittenIsAnInputError) {
+  std::ostream broken(nullptr);  // every write fails
+  std::ostringstream err;
+  EXPECT_EQ(runScoreTool(with({"--print", "raw"}, smallLogs()), broken, err, binFolder()), 1);
+  EXPECT_EQ(err.str(), "Error: Could not write the report to standard output.\n");
+}
+
 TEST(ScoreTool, AMissingLandmarkFileInTheProgramFolderIsAnInputError) {
   TempFolder empty;
   const ToolRun run = tool({"--print", "roster", smallLogs()[0]}, empty.path());
