@@ -180,7 +180,8 @@ void disableLines(WorkingState& state, const std::string& list) {
 // only take the value.
 void takeValue(WorkingState&, const std::string&) {}
 
-// Every option. An option whose action is nullptr answers "not available yet".
+// Every option. An option whose action is nullptr answers "not available yet":
+// giving it an action (and, for --out, writing in writeReports) makes it work.
 const OptionSpec kOptions[] = {
     {"--landmarks", true, Stage::Start, useLandmarks, nullptr},
     {"--score-time", true, Stage::Start, setScoreTime, checkScoreTime},
@@ -250,8 +251,8 @@ void runStage(WorkingState& state, const Command& command, Stage stage) {
     if (step.option->stage == stage) step.option->action(state, step.value);
 }
 
-// Runs the Score command's steps. The scoring steps of later work replace the
-// processing pass here with the whole Score command.
+// The Score command's steps the tool runs. With the whole Score command here
+// (runScoring), the score, pilot and chron reports become available.
 void scoreMatch(WorkingState& state) { processLog(state); }
 
 // The report for standard output: the last --print; without --print and --out
