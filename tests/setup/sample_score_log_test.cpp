@@ -51,5 +51,16 @@ TEST(SampleScoreLog, TheSampleMatchWithItsSetupAndTheSpaceDelimiter) {
   EXPECT_EQ(state.scoreLogText, expected);
 }
 
+TEST(SampleScoreLog, ThePenaltySummaryWithThePeriodDelimiter) {
+  const WorkingState state = scoredSample(1);
+  const std::string& text = state.scoreLogText;
+  const size_t start = text.find("----------------------------\r\n5. PENALTY REPORT (SUMMARY)");
+  const size_t end = text.find("-----------------------------\r\n6. PENALTY REPORT (DETAILED)");
+  ASSERT_NE(start, std::string::npos);
+  ASSERT_NE(end, std::string::npos);
+  EXPECT_EQ(text.substr(start, end - start),
+            testing::readFile(testing::sourcePath("tests/data/scoring/sample_match_penalties_period.txt")));
+}
+
 }  // namespace
 }  // namespace skyvex
