@@ -162,6 +162,31 @@ TEST(ScoreTool, OptionsOfLaterWorkAnswerNotAvailableYet) {
   }
 }
 
+TEST(ScoreTool, NeitherReadsNorWritesThePreferenceAndAdjustmentFiles) {
+  TempFolder program;
+  program.write("org_vxLandmarkData.txt", readFile(sourcePath("tests/data/ingest/small/landmarks.txt")));
+  // Underscore delimiter, remembered log folder, an adjustment of 5 points.
+  const std::string preferences = program.path() + "\r\n\r\n 2 \r\n 0 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n";
+  std::string adjustments;
+  for (int n = 0; n < 10; ++n) adjustments += " 5 \r\nbonus\r\n";
+  program.write("vxScore.vxp", preferences);
+  program.write("vxScore.vxa", adjustments);
+
+  WorkingState state;
+  startUpWithoutUserFiles(state, program.path());
+  EXPECT_EQ(state.padString, std::string(100, ' '));
+  EXPECT_EQ(state.delimiterChoice, 0);
+  EXPECT_EQ(state.logFolder, "");
+  EXPECT_EQ(state.logsToSave, (std::array<int16_t, 10>{1, 0, 1, 0, 1, 1, 1, 1, 0, 1}));
+  EXPECT_EQ(state.scoreAdjustments[0][1], ScoreAdjustment{});
+  EXPECT_EQ(state.landmarkCounts[2], 3);
+
+  const ToolRun run = tool(with({"--print", "roster"}, smallLogs()), program.path());
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(readFile(program.file("vxScore.vxp")), preferences);
+  EXPECT_EQ(readFile(program.file("vxScore.vxa")), adjustments);
+}
+
 // --- Reports ---
 
 TEST(ScoreTool, EachAvailableReportIsTheProgramsTextByteForByte) {
