@@ -22,14 +22,14 @@ PilotEvents::PilotEvents(const WorkingState& state) : shortNames_(state) {
       case 1:
       case 2:
       case 5:
-        lines_[line.pilot1].push_back({i, true, line.pilot2 == line.pilot1});
+        lines_[line.pilot1].push_back({i, line.eventType, true, line.pilot2 == line.pilot1});
         break;
       case 4:
         if (line.pilot2 == line.pilot1) {
-          lines_[line.pilot1].push_back({i, true, true});
+          lines_[line.pilot1].push_back({i, 4, true, true});
         } else {
-          lines_[line.pilot1].push_back({i, true, false});
-          lines_[line.pilot2].push_back({i, false, true});
+          lines_[line.pilot1].push_back({i, 4, true, false});
+          lines_[line.pilot2].push_back({i, 4, false, true});
         }
         short2_[static_cast<size_t>(i)] = &shortNames_.of(line.plane2);
         break;

@@ -26,10 +26,13 @@ class ShortNames {
 };
 
 // One line of a pilot's events and what he is in it.
+// The event type is kept here too, so that sections skip lines without
+// reaching into the line table.
 struct PilotEvent {
-  int line;     // index into logLines
-  bool acting;  // pilot1 is the pilot
-  bool victim;  // pilot2 is the pilot
+  int line;          // index into logLines
+  int16_t eventType;
+  bool acting;       // pilot1 is the pilot
+  bool victim;       // pilot2 is the pilot
 };
 
 // For every name, the lines (1..lineCount, in log order) whose pilot1 or

@@ -39,9 +39,9 @@ void buildPilotsLog(WorkingState& state) {
 
       append(text, indent2, "Kills", CRLF);
       for (const PilotEvent& event : mine) {
+        if (event.eventType != 4 || !event.acting) continue;
         const int i = event.line;
         const LogLine& line = state.logLines[static_cast<size_t>(i)];
-        if (line.eventType != 4 || !event.acting) continue;
         append(text, indent3, line.time, pad2, "Pilot's ", events.short1(i), " shot down ", line.pilot2, " in a ",
                events.short2(i), ".", CRLF);
       }
@@ -49,9 +49,9 @@ void buildPilotsLog(WorkingState& state) {
 
       append(text, indent2, "Deaths", CRLF);
       for (const PilotEvent& event : mine) {
+        if (event.eventType != 4 || !event.victim || event.acting) continue;
         const int i = event.line;
         const LogLine& line = state.logLines[static_cast<size_t>(i)];
-        if (line.eventType != 4 || !event.victim || event.acting) continue;
         append(text, indent3, line.time, pad2, "Pilot's ", events.short2(i), " was shot down by ", line.pilot1,
                " in a ", events.short1(i), ".", CRLF);
       }
@@ -59,18 +59,18 @@ void buildPilotsLog(WorkingState& state) {
 
       append(text, indent2, "AA or Mechanical Failures", CRLF);
       for (const PilotEvent& event : mine) {
+        if (event.eventType != 4 || !event.victim || !event.acting) continue;
         const int i = event.line;
         const LogLine& line = state.logLines[static_cast<size_t>(i)];
-        if (line.eventType != 4 || !event.victim || !event.acting) continue;
         append(text, indent3, line.time, pad2, "Pilot's ", events.short2(i), " was lost.", CRLF);
       }
       append(text, CRLF);
 
       append(text, indent2, "Bombing Missions", CRLF);
       for (const PilotEvent& event : mine) {
+        if (event.eventType != 5 || !event.acting) continue;
         const int i = event.line;
         const LogLine& line = state.logLines[static_cast<size_t>(i)];
-        if (line.eventType != 5 || !event.acting) continue;
         identifyTarget(state, line.targetId, state.mapIndex, identity);
         append(text, indent3, line.time, pad2, "Pilot's ", events.short1(i), " destroyed target ", identity.idText,
                " (", identity.description, ")", CRLF);
