@@ -10,9 +10,13 @@
 #include "core/startup.h"
 #include "core/working_state.h"
 #include "ingest/log_loading.h"
-#include "ingest/process_log.h"
 #include "ingest/server_file.h"
+#include "core/adjustment_file.h"
+#include "scoring/save_logs.h"
+#include "scoring/score_command.h"
+#include "setup/active_aerodromes.h"
 #include "setup/default_scoring.h"
+#include "setup/setup_file.h"
 
 namespace skyvex {
 
@@ -59,7 +63,7 @@ struct OptionSpec {
   const char* name;
   bool takesValue;
   Stage stage;
-  Action action;  // nullptr: the option is not available yet
+  Action action;
   Check check;    // nullptr: any value
 };
 
@@ -122,21 +126,15 @@ std::string checkDisable(const std::string& value) {
 struct ReportSpec {
   const char* name;
   std::string WorkingState::*text;
-  bool available;  // built by the steps the tool runs so far
 };
 
 // --print names: the ten logs.
 const ReportSpec kReports[] = {
-    {"score", &WorkingState::scoreLogText, false},
-    {"pilot", &WorkingState::pilotsLogText, false},
-    {"chron", &WorkingState::chronologyLogText, false},
-    {"raw", &WorkingState::rawLogText, true},
-    {"pro", &WorkingState::processedLogText, true},
-    {"roster", &WorkingState::rosterLogText, true},
-    {"kill", &WorkingState::killLogText, true},
-    {"bomb", &WorkingState::bombingLogText, true},
-    {"chat", &WorkingState::chatLogText, true},
-    {"ip", &WorkingState::ipLogText, true},
+    {"score", &WorkingState::scoreLogText},    {"pilot", &WorkingState::pilotsLogText},
+    {"chron", &WorkingState::chronologyLogText}, {"raw", &WorkingState::rawLogText},
+    {"pro", &WorkingState::processedLogText},  {"roster", &WorkingState::rosterLogText},
+    {"kill", &WorkingState::killLogText},      {"bomb", &WorkingState::bombingLogText},
+    {"chat", &WorkingState::chatLogText},      {"ip", &WorkingState::ipLogText},
 };
 
 const ReportSpec* reportNamed(const std::string& name) {
@@ -159,7 +157,18 @@ void setScoreTime(WorkingState& state, const std::string& stamp) { state.fixedSc
 
 void readServerFile(WorkingState& state, const std::string& path) { openServerFile(state, path); }
 
+void useSetupFile(WorkingState& state, const std::string& path) { readSetupFile(state, path); }
+
 void useDefaultScoring(WorkingState& state, const std::string&) { applyDefaultScoring(state); }
+
+void setActiveAerodromes(WorkingState& state, const std::string& typed) { applyActiveAerodromes(state, typed); }
+
+void readAdjustmentFile(WorkingState& state, const std::string& path) {
+  std::string bytes, reason;
+  if (!readFileBytes(path, bytes, reason))
+    throw Refusal("Error: Could not read the adjustment file " + path + ": " + reason);
+  readAdjustments(state, bytes);
+}
 
 void setDelimiter(WorkingState& state, const std::string& name) {
   state.delimiterChoice = static_cast<int16_t>(delimiterChoiceOf(name));
@@ -180,20 +189,19 @@ void disableLines(WorkingState& state, const std::string& list) {
 // only take the value.
 void takeValue(WorkingState&, const std::string&) {}
 
-// Every option. An option whose action is nullptr answers "not available yet":
-// giving it an action (and, for --out, writing in writeReports) makes it work.
+// Every option.
 const OptionSpec kOptions[] = {
     {"--landmarks", true, Stage::Start, useLandmarks, nullptr},
     {"--score-time", true, Stage::Start, setScoreTime, checkScoreTime},
     {"--server", true, Stage::Setup, readServerFile, nullptr},
-    {"--setup", true, Stage::Setup, nullptr, nullptr},
+    {"--setup", true, Stage::Setup, useSetupFile, nullptr},
     {"--default-scoring", false, Stage::Setup, useDefaultScoring, nullptr},
-    {"--active", true, Stage::Setup, nullptr, nullptr},
+    {"--active", true, Stage::Setup, setActiveAerodromes, nullptr},
     {"--delimiter", true, Stage::Setup, setDelimiter, checkDelimiter},
-    {"--adjustments", true, Stage::AfterLoad, nullptr, nullptr},
+    {"--adjustments", true, Stage::AfterLoad, readAdjustmentFile, nullptr},
     {"--disable", true, Stage::AfterLoad, disableLines, checkDisable},
     {"--print", true, Stage::Output, takeValue, checkPrint},
-    {"--out", true, Stage::Output, nullptr, nullptr},
+    {"--out", true, Stage::Output, takeValue, nullptr},
 };
 
 const OptionSpec* optionNamed(const std::string& name) {
@@ -251,9 +259,8 @@ void runStage(WorkingState& state, const Command& command, Stage stage) {
     if (step.option->stage == stage) step.option->action(state, step.value);
 }
 
-// The Score command's steps the tool runs. With the whole Score command here
-// (runScoring), the score, pilot and chron reports become available.
-void scoreMatch(WorkingState& state) { processLog(state); }
+// The Score command without windows and without saving.
+void scoreMatch(WorkingState& state) { runScoring(state); }
 
 // The report for standard output: the last --print; without --print and --out
 // the score log. nullptr when only --out is given.
@@ -268,8 +275,14 @@ const ReportSpec* chosenReport(const Command& command) {
   return anyOutput ? report : reportNamed("score");
 }
 
-// Writes the chosen report; --out, once it acts, writes its folder here too.
+// Writes every --out folder and the chosen report.
 void writeReports(const WorkingState& state, const Command& command, std::ostream& out) {
+  for (const Step& step : command.steps) {
+    if (std::strcmp(step.option->name, "--out") != 0) continue;
+    if (!FolderExists(step.value)) throw Refusal("Error: --out names no folder: " + step.value);
+    const std::vector<WriteFailure> failures = saveAllLogs(state, step.value);
+    if (!failures.empty()) throw Refusal(saveFailureMessage(failures));
+  }
   // Reports are written byte for byte as the program holds them.
   if (const ReportSpec* report = chosenReport(command)) {
     const std::string& text = state.*(report->text);
@@ -320,16 +333,6 @@ int runScoreTool(const std::vector<std::string>& args, std::ostream& out, std::o
     out << kUsage;
     return 0;
   }
-  for (const Step& step : command.steps)
-    if (!step.option->action) {
-      err << "Error: not available yet: " << step.option->name << "\n";
-      return 1;
-    }
-  if (const ReportSpec* report = chosenReport(command); report && !report->available) {
-    err << "Error: not available yet: the " << report->name << " log\n";
-    return 1;
-  }
-
   try {
     WorkingState state;
     startUpWithoutUserFiles(state, programFolder);

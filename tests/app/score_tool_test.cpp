@@ -5,10 +5,14 @@
 #include <algorithm>
 #include <sstream>
 
+#include "core/adjustment_file.h"
 #include "core/landmarks.h"
 #include "core/startup.h"
 #include "ingest/log_loading.h"
 #include "ingest/process_log.h"
+#include "ingest/server_file.h"
+#include "scoring/score_command.h"
+#include "setup/setup_file.h"
 #include "tests/support/test_files.h"
 
 namespace skyvex {
@@ -35,6 +39,11 @@ const std::string kScoreTime = "2026-12-06T21:30:00";
 
 std::vector<std::string> smallLogs() {
   return {sourcePath("tests/data/ingest/small/b.log"), sourcePath("tests/data/ingest/small/A.log")};
+}
+
+std::vector<std::string> sampleLogs() {
+  return {sourcePath("data/sample/match1.log"), sourcePath("data/sample/match2.log"),
+          sourcePath("data/sample/match3.log")};
 }
 
 std::vector<std::string> with(std::vector<std::string> args, const std::vector<std::string>& more) {
@@ -147,19 +156,92 @@ TEST(ScoreTool, AMissingLandmarkFileInTheProgramFolderIsAnInputError) {
   EXPECT_EQ(replaced.status, 0) << replaced.err;
 }
 
-TEST(ScoreTool, OptionsOfLaterWorkAnswerNotAvailableYet) {
+// The library's own run of the sample match: server file, setup, logs, Score.
+WorkingState sampleScored(const std::string& adjustmentsPath = "") {
+  WorkingState state;
+  startUpWithoutUserFiles(state, binFolder());
+  state.fixedScoreTime = testing::goldenScoreTime();
+  openServerFile(state, sourcePath("data/sample/vx2Server.ini"));
+  readSetupFile(state, sourcePath("data/sample/sample.vxs"));
+  loadLogFilePaths(state, sampleLogs());
+  if (!adjustmentsPath.empty()) readAdjustments(state, readFile(adjustmentsPath));
+  runScoring(state);
+  return state;
+}
+
+std::vector<std::string> sampleArgs(const std::vector<std::string>& more) {
+  std::vector<std::string> args = {"--score-time", kScoreTime, "--server", sourcePath("data/sample/vx2Server.ini"),
+                                   "--setup", sourcePath("data/sample/sample.vxs")};
+  args.insert(args.end(), more.begin(), more.end());
+  const auto logs = sampleLogs();
+  args.insert(args.end(), logs.begin(), logs.end());
+  return args;
+}
+
+TEST(ScoreTool, PrintsTheScoreLogByDefaultAndEachScoredReportByName) {
+  const WorkingState expected = sampleScored();
+  const ToolRun plain = tool(sampleArgs({}));
+  ASSERT_EQ(plain.status, 0) << plain.err;
+  EXPECT_EQ(plain.out, expected.scoreLogText);
+  EXPECT_EQ(tool(sampleArgs({"--print", "score"})).out, expected.scoreLogText);
+  EXPECT_EQ(tool(sampleArgs({"--print", "pilot"})).out, expected.pilotsLogText);
+  EXPECT_EQ(tool(sampleArgs({"--print", "chron"})).out, expected.chronologyLogText);
+}
+
+TEST(ScoreTool, AdjustmentsFromAFileCountAfterTheLoad) {
   TempFolder folder;
-  const std::vector<std::vector<std::string>> cases = {
-      {"--setup", folder.file("a.vxs")}, {"--adjustments", folder.file("a.vxa")}, {"--active", "7,12"},
-      {"--out", folder.path()},          {"--print", "score"},                    {"--print", "pilot"},
-      {"--print", "chron"},              {},
+  std::string adjustments = " 10 \r\nRecon photos delivered\r\n";
+  for (int n = 0; n < 9; ++n) adjustments += " 0 \r\n\r\n";
+  const std::string path = folder.write("match.vxa", adjustments);
+  const ToolRun run = tool(sampleArgs({"--adjustments", path}));
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, sampleScored(path).scoreLogText);
+  EXPECT_NE(run.out.find("Recon photos delivered:   10"), std::string::npos);
+  EXPECT_EQ(tool(sampleArgs({"--adjustments", folder.file("none.vxa")})).status, 1);
+}
+
+TEST(ScoreTool, ActiveAerodromesAreTypedAsInTheirWindow) {
+  // The sample setup has aerodromes 7 and 12; 15 and 21 replace them here.
+  const ToolRun run = tool(sampleArgs({"--active", "21, 15,15,x", "--print", "score"}));
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("Central Active Dromes: A21\r\n"), std::string::npos);
+  EXPECT_NE(run.out.find("Allied Active Dromes: A15\r\n"), std::string::npos);
+}
+
+TEST(ScoreTool, OutWritesTheTenLogsByteForByte) {
+  TempFolder folder;
+  const ToolRun run = tool(sampleArgs({"--out", folder.path()}));
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "");  // --out alone prints nothing
+  const WorkingState expected = sampleScored();
+  const std::pair<const char*, std::string WorkingState::*> files[] = {
+      {"vxLog2_Bomb.txt", &WorkingState::bombingLogText},   {"vxLog2_Chat.txt", &WorkingState::chatLogText},
+      {"vxLog2_Chron.txt", &WorkingState::chronologyLogText}, {"vxLog2_IP.txt", &WorkingState::ipLogText},
+      {"vxLog2_Kill.txt", &WorkingState::killLogText},      {"vxLog2_Pilot.txt", &WorkingState::pilotsLogText},
+      {"vxLog2_Pro.txt", &WorkingState::processedLogText},  {"vxLog2_Raw.txt", &WorkingState::rawLogText},
+      {"vxLog2_Roster.txt", &WorkingState::rosterLogText},  {"vxLog2_Score.txt", &WorkingState::scoreLogText},
   };
-  for (const auto& args : cases) {
-    const ToolRun run = tool(with(args, smallLogs()));
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err.rfind("Error: not available yet", 0), 0u) << run.err;
-    EXPECT_EQ(run.out, "");
+  for (const auto& [name, text] : files) {
+    SCOPED_TRACE(name);
+    EXPECT_FALSE((expected.*text).empty());
+    EXPECT_EQ(readFile(folder.file(name)), expected.*text + "\r\n");
   }
+}
+
+TEST(ScoreTool, OutToAMissingFolderIsAnInputError) {
+  TempFolder folder;
+  const ToolRun run = tool(sampleArgs({"--out", folder.file("missing")}));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err.rfind("Error: ", 0), 0u) << run.err;
+}
+
+TEST(ScoreTool, ARefusedSetupFileIsAnInputErrorNamingTheFile) {
+  TempFolder folder;
+  const std::string path = folder.write("short.vxs", "Server\r\n 2 \r\n");
+  const ToolRun run = tool(with({"--setup", path}, smallLogs()));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("short.vxs"), std::string::npos) << run.err;
+  EXPECT_EQ(run.out, "");
 }
 
 TEST(ScoreTool, NeitherReadsNorWritesThePreferenceAndAdjustmentFiles) {
