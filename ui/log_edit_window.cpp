@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QMdiSubWindow>
 #include <QEvent>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -158,6 +159,24 @@ void FormLog::fitColumns() {
   grdLog->setColumnWidth(0, first);
   // Column 1 takes the rest of what the grid shows, less the 100-twip margin.
   grdLog->setColumnWidth(1, std::max(pixels(400), grdLog->viewport()->width() - first - pixels(100)));
+}
+
+FormLog* showLogEditWindow(QMdiArea* area, const QSize& mainWindowSize, WorkingState& state, Platform& platform) {
+  for (QMdiSubWindow* child : area->subWindowList()) {
+    if (auto* open = qobject_cast<FormLog*>(child->widget())) {
+      child->show();
+      area->setActiveSubWindow(child);
+      return open;
+    }
+  }
+  auto* form = new FormLog(state, platform);
+  QMdiSubWindow* child = area->addSubWindow(form);
+  // Closing the window discards the grid; the flags stay in the working state.
+  child->setAttribute(Qt::WA_DeleteOnClose);
+  child->resize(FormLog::sizeFor(mainWindowSize));
+  child->show();
+  area->setActiveSubWindow(child);
+  return form;
 }
 
 }  // namespace skyvex::ui

@@ -5,6 +5,7 @@
 
 #include <QAbstractTableModel>
 #include <QAction>
+#include <QMdiArea>
 #include <QMenuBar>
 #include <QTableView>
 #include <QWidget>
@@ -71,5 +72,9 @@ class FormLog : public QWidget {
 
   Platform& platform_;
 };
+
+// Shows the log editor as a child window of area, sized from the main
+// window's outer size; an editor already open there is brought to the front.
+FormLog* showLogEditWindow(QMdiArea* area, const QSize& mainWindowSize, WorkingState& state, Platform& platform);
 
 }  // namespace skyvex::ui

@@ -19,7 +19,11 @@
 #include "scoring/score_command.h"
 #include "setup/setup_file.h"
 #include "ui/about_window.h"
+#include "ui/adjust_window.h"
+#include "ui/log_edit_window.h"
+#include "ui/options_window.h"
 #include "ui/qt_text.h"
+#include "ui/setup_window.h"
 
 namespace skyvex::ui {
 
@@ -57,11 +61,10 @@ FormMain::FormMain(WorkingState& state, Platform& platform, QWidget* parent)
     logWindows_[i] = form;
   }
 
-  const auto notAvailable = [this] { platform_.showMessage(kNotAvailableYet, MessageIcon::Critical); };
-  openSettingsWindow = notAvailable;
-  openAdjustWindow = notAvailable;
-  openLogEditWindow = notAvailable;
-  openOptionsWindow = notAvailable;
+  openSettingsWindow = [this] { FormSetup(state_, platform_, this).exec(); };
+  openAdjustWindow = [this] { FormAdjust(state_, platform_, this).exec(); };
+  openLogEditWindow = [this] { showLogEditWindow(mdi_, frameGeometry().size(), state_, platform_); };
+  openOptionsWindow = [this] { FormOpt(state_, platform_, this).exec(); };
 
   buildMenus();
   applyMenuState();
