@@ -13,9 +13,9 @@ int eventLineCount(const WorkingState& state) {
 
 PilotEvents::PilotEvents(const WorkingState& state) : shortNames_(state) {
   const int count = eventLineCount(state);
-  const std::string* none = &shortNames_.of(std::string());  // never printed for other lines
-  short1_.assign(static_cast<size_t>(count) + 1, none);
-  short2_.assign(static_cast<size_t>(count) + 1, none);
+  static const std::string unused;  // lines the logs never print
+  short1_.assign(static_cast<size_t>(count) + 1, &unused);
+  short2_.assign(static_cast<size_t>(count) + 1, &unused);
   for (int i = 1; i <= count; ++i) {
     const LogLine& line = state.logLines[static_cast<size_t>(i)];
     switch (line.eventType) {
