@@ -355,6 +355,8 @@ void FormMain::shutDown(bool mainAlreadyClosing) {
   shutDown_ = true;
   // Windows of other parts of the shell are found by their form names.
   const auto findWindow = [this](const QString& name) -> QWidget* {
+    for (QMdiSubWindow* child : mdi_->subWindowList())
+      if (child->widget() && child->widget()->objectName() == name) return child;
     for (QWidget* top : QApplication::topLevelWidgets())
       if (top->objectName() == name && top != this) return top;
     return nullptr;

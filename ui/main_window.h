@@ -20,7 +20,6 @@
 namespace skyvex::ui {
 
 inline constexpr const char* kCaptionPrefix = "Skyvex Scoring Utility - ";
-inline constexpr const char* kNotAvailableYet = "Error: not available yet";
 
 // Child-window arranging: cascade, tile horizontally (one above the other),
 // tile vertically (side by side).
@@ -52,8 +51,7 @@ class FormMain : public QMainWindow {
   void helpCommand();         // m_Help_Help, F1
   void aboutCommand();        // m_Help_About
 
-  // Windows written apart from the shell. Each is called by its menu item and
-  // shows its window; until one is set the item says "Error: not available yet".
+  // The settings windows, one call per menu item; each shows its window.
   std::function<void()> openSettingsWindow;  // m_Setup: formSetup, modal
   std::function<void()> openAdjustWindow;    // m_Tools_Adjust: formAdjust, modal
   std::function<void()> openLogEditWindow;   // m_Tools_Edit: formLog, not modal

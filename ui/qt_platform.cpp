@@ -75,12 +75,14 @@ void QtPlatform::showMessage(const std::string& text, MessageIcon icon) {
   if (icon == MessageIcon::Critical) boxIcon = QMessageBox::Critical;
   if (icon == MessageIcon::Question) boxIcon = QMessageBox::Question;
   QMessageBox box(boxIcon, QString::fromLatin1(kMessageTitle), messageText(text), QMessageBox::Ok, parent_);
+  box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 
 bool QtPlatform::askYesNo(const std::string& text) {
   QMessageBox box(QMessageBox::Question, QString::fromLatin1(kMessageTitle), messageText(text),
                   QMessageBox::Yes | QMessageBox::No, parent_);
+  box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(QMessageBox::Yes);
   return box.exec() == QMessageBox::Yes;
 }

@@ -106,6 +106,39 @@ TEST_F(LogWindowTest, ClosingTellsWhichWindowClosedAndReopeningShowsTheText) {
   EXPECT_EQ(form->txtLog()->toPlainText(), QStringLiteral("CHRONOLOGY LOG\n"));
 }
 
+TEST_F(LogWindowTest, MinimisingKeepsTheBoxSizeAndRestoringReFitsIt) {
+  QMdiArea area;
+  area.resize(900, 700);
+  auto* form = new LogWindowForm(LogWindow::Score);
+  area.addSubWindow(form);
+  area.show();
+  form->show();
+  form->resize(500, 400);
+  const QSize fitted = form->txtLog()->size();
+  EXPECT_GT(fitted.width(), 400);
+  form->showMinimized();
+  EXPECT_EQ(form->txtLog()->size(), fitted);
+  form->showNormal();
+  EXPECT_EQ(form->txtLog()->size(), fitted);
+  form->resize(700, 500);
+  EXPECT_GT(form->txtLog()->width(), fitted.width());
+}
+
+TEST_F(LogWindowTest, ATinyWindowKeepsItsTextAndFitsTheBoxAgainWhenEnlarged) {
+  QMdiArea area;
+  area.resize(900, 700);
+  auto* form = new LogWindowForm(LogWindow::Score);
+  area.addSubWindow(form);
+  area.show();
+  form->show();
+  form->showReport("SCORE LOG\r\n");
+  form->resize(1, 1);
+  EXPECT_EQ(form->txtLog()->toPlainText(), QStringLiteral("SCORE LOG\n"));
+  form->resize(500, 400);
+  EXPECT_GT(form->txtLog()->width(), 400);
+  EXPECT_GT(form->txtLog()->height(), 300);
+}
+
 TEST(QtText, MessagesLoseTheirCarriageReturnsOnly) {
   EXPECT_EQ(messageText("a\r\n\r\nb\rc"), QStringLiteral("a\n\nb\rc"));
 }
