@@ -234,8 +234,12 @@ void FormMain::reportStartUpProblems() {
 }
 
 void FormMain::openServerCommand() {
+  const std::string nameBefore = state_.serverName;
   if (!guarded([this] { return openServerFileCommand(state_, platform_); })) return;
-  setWindowTitle(reportText(kCaptionPrefix + state_.serverName));
+  // A file without a server description leaves the caption; an empty name that
+  // did not change can only come from such a file.
+  if (state_.serverName != nameBefore || !state_.serverName.empty())
+    setWindowTitle(reportText(kCaptionPrefix + state_.serverName));
   menu_.serverFileOpened();
   applyMenuState();
 }

@@ -371,6 +371,15 @@ TEST_F(FormMainTest, AServerFileSetsTheCaptionAndDisablesEditAndAdjust) {
   EXPECT_TRUE(enabled("m_Win"));
 }
 
+TEST_F(FormMainTest, AServerFileWithoutADescriptionLeavesTheCaption) {
+  const std::string ini = logs.write("vx2Server.ini", "usemap=verdun.map\r\nport=28000\r\n");
+  platform.dialogAnswers.push_back(ini);
+  form->openServerCommand();
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(state.mapIndex, 5);
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("Skyvex Scoring Utility - v3.0.0i beta"));
+}
+
 TEST_F(FormMainTest, AnEmptyServerDialogResultIsTheCouldNotFindMessage) {
   platform.dialogAnswers.push_back(std::string());
   const WorkingState before = state;
