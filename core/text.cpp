@@ -126,7 +126,22 @@ Scan scanNumber(std::string_view text) {
 
 }  // namespace
 
-double leadingNumber(std::string_view text) { return scanNumber(text).value; }
+double leadingNumber(std::string_view text) {
+  // Plain digits, as in every stamp of a log line, need no general scan.
+  if (!text.empty() && text.size() <= 9) {
+    long value = 0;
+    bool digitsOnly = true;
+    for (const char c : text) {
+      if (!isDigit(c)) {
+        digitsOnly = false;
+        break;
+      }
+      value = value * 10 + (c - '0');
+    }
+    if (digitsOnly) return static_cast<double>(value);
+  }
+  return scanNumber(text).value;
+}
 
 std::optional<double> strictNumber(std::string_view line) {
   const std::string body = trimBlanks(line);

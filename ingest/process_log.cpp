@@ -40,7 +40,8 @@ class FinishedLines {
     entered_.noteFinished(state_, j);
     const LogLine& line = state_.logLines[static_cast<size_t>(j)];
     lastVictim_[line.pilot2] = j;
-    texts_.insert(line.text);
+    // Only a target line can repeat a target line's text.
+    if (line.eventType == 5) texts_.insert(line.text);
     // Keeps the seconds rising from bottom to top: a line with a later or
     // equal time below a newer one can never be where a search back stops.
     while (!rising_.empty() && rising_.back().seconds >= seconds) rising_.pop_back();
@@ -101,6 +102,9 @@ bool textSeenByScanning(const WorkingState& state, int i) {
 std::string categoryLog(const WorkingState& state, const char* title, const SortedLines& lines,
                         const char* columnLine = nullptr) {
   std::string text = buildReportHeader(state, title, state.matchDate);
+  size_t size = text.size() + (columnLine ? std::string_view(columnLine).size() + 2 : 0);
+  for (const std::string& line : lines) size += line.size() + 2;
+  text.reserve(size);
   if (columnLine) text.append(columnLine).append(CRLF);
   for (const std::string& line : lines) text.append(line).append(CRLF);
   return text;
@@ -229,6 +233,8 @@ void runPass(WorkingState& state, bool scanning) {
 
 std::string processedLine(const LogLine& line) {
   std::string out;
+  out.reserve(line.date.size() + line.time.size() + line.pilot1.size() + line.ip.size() + line.plane1.size() +
+              line.pilot2.size() + line.plane2.size() + line.chat.size() + 48);
   out.append(signedField(line.eventType)).append(",");
   out.append(line.date).append(",");
   out.append(line.time).append(",");

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "scoring/checked_sum.h"
 #include "scoring/target_identification.h"
@@ -20,14 +22,31 @@ int pilotRows(const WorkingState& state, int side) {
   return std::max(0, std::min<int>(state.rosterCounts[static_cast<size_t>(side)], rows));
 }
 
-// First pilot row of the side named name, 0 when there is none.
-int findPilot(const WorkingState& state, int side, const std::string& name) {
-  if (!validSide(side)) return 0;
-  const int rows = pilotRows(state, side);
-  for (int n = 1; n <= rows; ++n)
-    if (state.roster[static_cast<size_t>(side)][static_cast<size_t>(n)].name == name) return n;
-  return 0;
-}
+// The pilot rows of each side by name, in roster order: what a search of the
+// rows finds, in one look-up.
+class RosterIndex {
+ public:
+  explicit RosterIndex(const WorkingState& state) {
+    for (int side = 0; side < kSides; ++side)
+      for (int n = 1; n <= pilotRows(state, side); ++n)
+        rows_[side][state.roster[static_cast<size_t>(side)][static_cast<size_t>(n)].name].push_back(n);
+  }
+  // Every pilot row of the side named name.
+  [[nodiscard]] const std::vector<int>& rows(int side, const std::string& name) const {
+    if (!validSide(side)) return none_;
+    const auto at = rows_[side].find(name);
+    return at == rows_[side].end() ? none_ : at->second;
+  }
+  // The first of them, 0 when there is none.
+  [[nodiscard]] int first(int side, const std::string& name) const {
+    const std::vector<int>& found = rows(side, name);
+    return found.empty() ? 0 : found.front();
+  }
+
+ private:
+  std::unordered_map<std::string, std::vector<int>> rows_[kSides];
+  std::vector<int> none_;
+};
 
 std::string pilotLabel(int side, const RosterEntry& row) {
   return std::string(sideName(side)) + " pilot " + row.name;
@@ -46,9 +65,9 @@ void countDestroyed(WorkingState& state, const std::string& plane, int16_t* kill
   }
 }
 
-void tallyKill(WorkingState& state, const LogLine& line) {
+void tallyKill(WorkingState& state, const RosterIndex& pilots, const LogLine& line) {
   const int side = line.side1;
-  const int n = findPilot(state, side, line.pilot1);
+  const int n = pilots.first(side, line.pilot1);
   if (n == 0) return;  // a killer not on his side's roster earns and costs nothing
   RosterEntry& killer = state.roster[static_cast<size_t>(side)][static_cast<size_t>(n)];
   if (line.pilot2 != line.pilot1) {
@@ -56,12 +75,10 @@ void tallyKill(WorkingState& state, const LogLine& line) {
     countDestroyed(state, line.plane2, &killer.killPoints, &killer, side);
     const int victimSide = line.side2;
     if (!validSide(victimSide)) return;
-    const int rows = pilotRows(state, victimSide);
-    for (int m = 1; m <= rows; ++m) {
+    for (const int m : pilots.rows(victimSide, line.pilot2)) {
       RosterEntry& victim = state.roster[static_cast<size_t>(victimSide)][static_cast<size_t>(m)];
-      if (victim.name == line.pilot2)
-        addChecked(victim.deathPoints, state.pointsPerDeath,
-                   [&] { return "The death points of " + pilotLabel(victimSide, victim); });
+      addChecked(victim.deathPoints, state.pointsPerDeath,
+                 [&] { return "The death points of " + pilotLabel(victimSide, victim); });
     }
   } else {
     // The server credits the loss to the pilot himself: anti-aircraft fire or failure.
@@ -71,7 +88,7 @@ void tallyKill(WorkingState& state, const LogLine& line) {
   }
 }
 
-void tallyTarget(WorkingState& state, LogLine& line, TargetIdentity& identity) {
+void tallyTarget(WorkingState& state, const RosterIndex& pilots, LogLine& line, TargetIdentity& identity) {
   identifyTarget(state, line.targetId, state.mapIndex, identity);
 
   for (size_t k = 1; k <= 22; ++k) {
@@ -90,7 +107,7 @@ void tallyTarget(WorkingState& state, LogLine& line, TargetIdentity& identity) {
       }
     }
     const int side = line.side1;
-    if (const int n = findPilot(state, side, line.pilot1)) {
+    if (const int n = pilots.first(side, line.pilot1)) {
       RosterEntry& bomber = state.roster[static_cast<size_t>(side)][static_cast<size_t>(n)];
       addChecked(bomber.targets, 1, [&] { return "The targets of " + pilotLabel(side, bomber); });
       bomber.targetList += identity.idText + ", ";
@@ -172,12 +189,13 @@ void tallyScores(WorkingState& state) {
   // Carried from one target line to the next: a number that matches no
   // landmark keeps the previous entry.
   TargetIdentity identity;
+  const RosterIndex pilots(state);
   const int lines = std::min<int>(state.lineCount, static_cast<int>(state.logLines.size()) - 1);
   for (int r = 1; r <= lines; ++r) {
     LogLine& line = state.logLines[static_cast<size_t>(r)];
     if (line.enabled != 1) continue;
-    if (line.eventType == 4 && line.errorCode == 0) tallyKill(state, line);
-    else if (line.eventType == 5) tallyTarget(state, line, identity);
+    if (line.eventType == 4 && line.errorCode == 0) tallyKill(state, pilots, line);
+    else if (line.eventType == 5) tallyTarget(state, pilots, line, identity);
   }
   totals(state);
 }
