@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 
 namespace skyvex {
 
@@ -57,9 +58,28 @@ bool NoCaseOrder::operator()(const std::string& a, const std::string& b) const {
 }
 
 void SortedLines::add(std::string text) {
-  if (sorted_ && !lines_.empty() && NoCaseOrder()(text, lines_.back())) sorted_ = false;
   if (indexed_) present_.insert(text);
-  lines_.push_back(std::move(text));
+  ++size_;
+  const NoCaseOrder before;
+  if (runs_.empty()) {
+    if (lines_.empty() || !before(text, lines_.back())) {
+      lines_.push_back(std::move(text));
+      return;
+    }
+    runs_.push_back(std::move(lines_));
+    lines_.clear();
+  }
+  // The first run whose last text does not come after this one; the last
+  // texts descend, so a binary search finds it.
+  const auto run = std::partition_point(runs_.begin(), runs_.end(), [&](const std::vector<std::string>& r) {
+    return before(text, r.back());
+  });
+  if (run == runs_.end()) {
+    runs_.emplace_back();
+    runs_.back().push_back(std::move(text));
+  } else {
+    run->push_back(std::move(text));
+  }
 }
 
 void SortedLines::addUnlessPresent(std::string text) {
@@ -73,20 +93,38 @@ bool SortedLines::contains(const std::string& text) const {
 
 void SortedLines::clear() {
   lines_.clear();
-  sorted_ = true;
+  runs_.clear();
+  size_ = 0;
   present_.clear();
   indexed_ = false;
 }
 
 void SortedLines::sortIfNeeded() const {
-  if (sorted_) return;
-  std::sort(lines_.begin(), lines_.end(), NoCaseOrder());
-  sorted_ = true;
+  if (runs_.empty()) return;
+  // Merge neighbouring runs pairwise until one is left.
+  const NoCaseOrder before;
+  while (runs_.size() > 1) {
+    std::vector<std::vector<std::string>> merged;
+    merged.reserve(runs_.size() / 2 + 1);
+    for (size_t k = 0; k + 1 < runs_.size(); k += 2) {
+      std::vector<std::string> both;
+      both.reserve(runs_[k].size() + runs_[k + 1].size());
+      std::merge(std::make_move_iterator(runs_[k].begin()), std::make_move_iterator(runs_[k].end()),
+                 std::make_move_iterator(runs_[k + 1].begin()), std::make_move_iterator(runs_[k + 1].end()),
+                 std::back_inserter(both), before);
+      merged.push_back(std::move(both));
+    }
+    if (runs_.size() % 2 == 1) merged.push_back(std::move(runs_.back()));
+    runs_ = std::move(merged);
+  }
+  lines_ = std::move(runs_.front());
+  runs_.clear();
 }
 
 void SortedLines::indexIfNeeded() const {
   if (indexed_) return;
   present_.insert(lines_.begin(), lines_.end());
+  for (const auto& run : runs_) present_.insert(run.begin(), run.end());
   indexed_ = true;
 }
 

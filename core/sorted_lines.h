@@ -17,8 +17,11 @@ struct NoCaseOrder {
   bool operator()(const std::string& a, const std::string& b) const;
 };
 
-// The texts are gathered as they come and put in order once, when they are
-// next read: a pass adds tens of thousands of lines and reads them at its end.
+// The texts are gathered as they come, into runs that are each in order (a
+// text goes to the end of the first run it does not precede), and the runs
+// are merged once, when the texts are next read. A pass adds tens of
+// thousands of lines and reads them at its end; log lines come nearly in
+// order, so there are few runs and the merge is cheap.
 class SortedLines {
  public:
   using const_iterator = std::vector<std::string>::const_iterator;
@@ -29,8 +32,8 @@ class SortedLines {
   void addUnlessPresent(std::string text);
   [[nodiscard]] bool contains(const std::string& text) const;
   void clear();
-  [[nodiscard]] size_t size() const { return lines_.size(); }
-  [[nodiscard]] bool empty() const { return lines_.empty(); }
+  [[nodiscard]] size_t size() const { return size_; }
+  [[nodiscard]] bool empty() const { return size_ == 0; }
   [[nodiscard]] const_iterator begin() const;
   [[nodiscard]] const_iterator end() const;
   bool operator==(const SortedLines& other) const;
@@ -39,9 +42,12 @@ class SortedLines {
   void sortIfNeeded() const;
   void indexIfNeeded() const;
 
-  // Reading puts the lines in order; that changes no text, hence mutable.
+  // Reading merges the runs; that changes no text, hence mutable. Once
+  // merged, lines_ holds every text in order and runs_ is empty.
   mutable std::vector<std::string> lines_;
-  mutable bool sorted_ = true;
+  // Runs not yet merged, their last texts in descending order.
+  mutable std::vector<std::vector<std::string>> runs_;
+  size_t size_ = 0;
   // The exact texts, built the first time membership is asked and kept up
   // to date from then on.
   mutable std::unordered_set<std::string> present_;

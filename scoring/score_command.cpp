@@ -1,6 +1,9 @@
 #include "scoring/score_command.h"
 
+#include <algorithm>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "core/refusal.h"
 #include "ingest/process_log.h"
@@ -59,18 +62,27 @@ struct SetAside {
 void runScoring(WorkingState& state) {
   if (state.lineCount < 1 || state.logLines.size() < 2) throw Refusal("Error: No log lines are loaded.");
 
+  // No step changes a line's text: the texts move into the copy instead of
+  // being copied, and move back if a step refuses.
+  std::vector<std::string> texts(state.logLines.size());
   SetAside aside;
   aside.swapWith(state);
+  for (size_t i = 0; i < texts.size(); ++i) texts[i] = std::move(state.logLines[i].text);
   WorkingState scored;
+  bool textsInCopy = false;
   try {
     // Every step writes into the copy; a refusal half-way leaves the state untouched.
     scored = state;
+    for (size_t i = 0; i < texts.size(); ++i) scored.logLines[i].text = std::move(texts[i]);
+    textsInCopy = true;
     processLog(scored);
     tallyScores(scored);
     buildScoreLog(scored);
     buildPilotsLog(scored);
     buildChronologyLog(scored);
   } catch (...) {
+    for (size_t i = 0; i < texts.size(); ++i)
+      state.logLines[i].text = std::move(textsInCopy ? scored.logLines[i].text : texts[i]);
     aside.swapWith(state);
     throw;
   }
