@@ -4,6 +4,9 @@
 
 #include "core/sorted_lines.h"
 
+#include <algorithm>
+#include <random>
+
 namespace skyvex {
 namespace {
 
@@ -71,6 +74,37 @@ TEST(SortedLines, InsertsThirtyTwoThousandLinesQuickly) {
   for (int i = 32767; i > 0; --i) lines.add("12/05/03 20:00:00 line " + std::to_string(i));
   EXPECT_EQ(lines.size(), 32767u);
   EXPECT_EQ(*lines.begin(), "12/05/03 20:00:00 line 1");
+}
+
+}  // namespace
+}  // namespace skyvex
+
+namespace skyvex {
+namespace {
+
+TEST(SortedLines, ReadingBetweenAddsKeepsEveryTextInOrder) {
+  SortedLines lines;
+  std::vector<std::string> all;
+  std::mt19937 random(7);
+  for (int round = 0; round < 20; ++round) {
+    for (int k = 0; k < 50; ++k) {
+      std::string text = std::to_string(random() % 1000);
+      if (random() % 3 == 0) text = "X" + text;  // upper case among lower case below
+      if (random() % 3 == 1) text = "x" + text;
+      all.push_back(text);
+      lines.add(text);
+    }
+    std::vector<std::string> expected = all;
+    std::sort(expected.begin(), expected.end(), NoCaseOrder());
+    ASSERT_EQ(std::vector<std::string>(lines.begin(), lines.end()), expected) << "round " << round;
+    ASSERT_EQ(lines.size(), all.size());
+  }
+  EXPECT_TRUE(lines.contains(all.front()));
+  lines.addUnlessPresent(all.back());
+  EXPECT_EQ(lines.size(), all.size());
+  lines.clear();
+  EXPECT_TRUE(lines.empty());
+  EXPECT_FALSE(lines.contains(all.front()));
 }
 
 }  // namespace
