@@ -99,14 +99,16 @@ void parseKill(WorkingState& state, int i) {
   line->plane2.clear();
   for (size_t k = 1; k <= 22; ++k) {
     const PlaneType& type = state.planeTypes[k];
-    // Without "awarded to" there is no victor to look for.
-    const long v = a == 0 ? 0 : InStr(text, type.logName, a);
+    // One search from the start serves both: where the name first stands at
+    // or after "awarded to", that is also the victor's place. Without
+    // "awarded to" there is no victor to look for.
+    const long q = InStr(text, type.logName, 1);
+    const long v = (a == 0 || q == 0) ? 0 : (q >= a ? q : InStr(text, type.logName, a));
     if (v != 0) {
       line->plane1 = type.displayName;
       line->side1 = type.side;
       line->pilot1 = Mid(text, a + 11, v - a - 13);
     }
-    const long q = InStr(text, type.logName, 1);
     if (q != 0 && q < a) {
       line->plane2 = type.displayName;
       line->side2 = type.side;
