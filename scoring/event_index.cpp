@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/report_text.h"
 #include "core/text.h"
 
 namespace skyvex {
@@ -61,6 +62,16 @@ int rosterPilotCount(const WorkingState& state, int side) {
 
 std::string matchDateOf(const WorkingState& state) {
   return eventLineCount(state) >= 1 ? Mid(state.logLines[1].text, 1, 8) : std::string();
+}
+
+void appendSideHeading(std::string& text, const WorkingState& state, int side) {
+  const char* dashes = "------------------";
+  append(text, dashes, CRLF);
+  if (side == 0)
+    append(text, pad(state, 1), "CENTRAL PILOTS", CRLF);
+  else
+    append(text, pad(state, 2), "ALLIED PILOTS", CRLF);
+  append(text, dashes, CRLF);
 }
 
 }  // namespace skyvex

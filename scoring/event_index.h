@@ -64,6 +64,9 @@ class PilotEvents {
 // Date of the first line, as every report header shows it.
 [[nodiscard]] std::string matchDateOf(const WorkingState& state);
 
+// The three heading lines of a side's block in the pilot's and chronology logs.
+void appendSideHeading(std::string& text, const WorkingState& state, int side);
+
 // Appends every part to text, without building temporaries.
 template <class... Parts>
 void append(std::string& text, const Parts&... parts) {

@@ -19,17 +19,11 @@ void buildPilotsLog(WorkingState& state) {
   const std::string& indent2 = state.indents[2];
   const std::string& indent3 = state.indents[3];
   const std::string pad2 = pad(state, 2);
-  const std::string dashes = "------------------";
 
   std::string text = buildReportHeader(state, "PILOT'S LOG", state.matchDate);
   text.reserve(static_cast<size_t>(eventLineCount(state)) * 64 + 4096);
   for (int side = 0; side < kSides; ++side) {
-    append(text, dashes, CRLF);
-    if (side == 0)
-      append(text, pad(state, 1), "CENTRAL PILOTS", CRLF);
-    else
-      append(text, pad(state, 2), "ALLIED PILOTS", CRLF);
-    append(text, dashes, CRLF);
+    appendSideHeading(text, state, side);
     const int count = rosterPilotCount(state, side);
     for (int row = 1; row <= count; ++row) {
       const std::string& name = state.roster[static_cast<size_t>(side)][static_cast<size_t>(row)].name;

@@ -6,21 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "core/report_text.h"
-#include "core/startup.h"
-#include "core/working_state.h"
-#include "tests/support/test_files.h"
+#include "tests/support/hand_built_state.h"
 
 namespace skyvex::testing {
 
 inline WorkingState scoringState(int delimiterChoice = 0) {
-  WorkingState state;
-  state.programVersion = kProgramVersion;
-  state.fixedScoreTime = goldenScoreTime();
-  fillPlaneTypes(state);
-  state.delimiterChoice = static_cast<int16_t>(delimiterChoice);
-  state.padString = buildPadString(delimiterChoice);
-  state.ruleLine = std::string(82, '-');
+  WorkingState state = handBuiltState(delimiterChoice);
   state.mapIndex = 2;
   return state;
 }
@@ -34,34 +25,11 @@ inline void addLandmark(WorkingState& state, int16_t number, int16_t kind, int16
   l.layout = layout;
 }
 
-inline void setRosterNames(WorkingState& state, const std::vector<std::string>& central,
-                           const std::vector<std::string>& allied) {
-  const size_t rows = std::max(central.size(), allied.size()) + 1;
-  for (size_t side = 0; side < 2; ++side) {
-    const auto& names = side == 0 ? central : allied;
-    state.roster[side].assign(rows, RosterEntry{});
-    for (size_t n = 0; n < names.size(); ++n) state.roster[side][n + 1].name = names[n];
-    state.rosterCounts[side] = static_cast<int16_t>(names.size());
-  }
-}
-
-inline LogLine& pushLine(WorkingState& state, int16_t eventType, const std::string& time, const std::string& event) {
-  LogLine line;
-  line.enabled = 1;
-  line.eventType = eventType;
-  line.date = "12/05/03";
-  line.time = time;
-  line.text = "12/05/03 " + time + " " + event;
-  state.logLines.push_back(line);
-  state.lineCount = static_cast<int16_t>(state.logLines.size() - 1);
-  return state.logLines.back();
-}
-
 // A kill line: victor and victim with their sides; aeroplanes as display names.
 inline LogLine& pushKill(WorkingState& state, const std::string& time, const std::string& victor, int16_t victorSide,
                          const std::string& victorPlane, const std::string& victim, int16_t victimSide,
                          const std::string& victimPlane) {
-  LogLine& line = pushLine(state, 4, time,
+  LogLine& line = addLine(state, 4, time,
                            "Kill of " + victim + " (" + victimPlane + ") awarded to " + victor + " (" + victorPlane + ")");
   line.pilot1 = victor;
   line.side1 = victorSide;
@@ -76,7 +44,7 @@ inline LogLine& pushKill(WorkingState& state, const std::string& time, const std
 inline LogLine& pushTarget(WorkingState& state, const std::string& time, const std::string& pilot, int16_t side,
                            const std::string& logName, int16_t targetId, int16_t ownerSide) {
   LogLine& line =
-      pushLine(state, 5, time, "Target #" + std::to_string(targetId) + " destroyed by " + pilot + ".");
+      addLine(state, 5, time, "Target #" + std::to_string(targetId) + " destroyed by " + pilot + ".");
   line.pilot1 = pilot;
   line.side1 = side;
   line.plane1 = logName;

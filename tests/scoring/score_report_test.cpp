@@ -50,14 +50,14 @@ WorkingState smallMatch(int delimiterChoice) {
   state.scoreAdjustments[1][2] = {4, "Recon photos delivered"};
   state.maxPilotsIn = {2, 1};
   state.excessSeconds[0][1] = 150.4;
-  setRosterNames(state, {"Baron Blue", "Red Falke"}, {"Capt Dawson", "Pip Squeak"});
+  setRoster(state, {"Baron Blue", "Red Falke"}, {"Capt Dawson", "Pip Squeak"});
   addLandmark(state, 12, 0, 0, 1);
   addLandmark(state, 7, 0, 1, 6);
   addLandmark(state, 23, 2, 1, 4);
   addLandmark(state, 30, 4, 0, 0);
   addLandmark(state, 17, 4, 1, 4);
 
-  pushLine(state, 1, "20:00:00", "Red Falke has entered the game flying a HALBERSTADT_DII").pilot1 = "Red Falke";
+  addLine(state, 1, "20:00:00", "Red Falke has entered the game flying a HALBERSTADT_DII").pilot1 = "Red Falke";
   pushKill(state, "20:05:00", "Red Falke", 0, "Halberstadt DII", "Pip Squeak", 1, "SE5a");
   pushKill(state, "20:05:07", "Baron Blue", 0, "Fokker DVII", "Pip Squeak", 1, "SE5a").errorCode = 5;
   pushKill(state, "20:10:00", "Capt Dawson", 1, "SPAD XIII", "Red Falke", 0, "Halberstadt DII");
@@ -68,7 +68,7 @@ WorkingState smallMatch(int delimiterChoice) {
   pushTarget(state, "20:30:00", "Pip Squeak", 1, "SOPWITH_CAMEL", 30, 0);
   pushTarget(state, "20:35:00", "Red Falke", 0, "HALBERSTADT_DII", 17, 1).errorCode = 4;
   pushTarget(state, "20:35:00", "Red Falke", 0, "HALBERSTADT_DII", 17, 1).errorCode = 6;
-  pushLine(state, 3, "20:40:00", "Baron Blue: gut gemacht").enabled = 0;
+  addLine(state, 3, "20:40:00", "Baron Blue: gut gemacht").enabled = 0;
   pushKill(state, "20:45:00", "Capt Dawson", 1, "SPAD XIII", "Baron Blue", 0, "Fokker DVII").enabled = 0;
   return state;
 }
@@ -114,8 +114,8 @@ TEST(ScoreLogResults, TheReportStoresTheExcessTimeTheAdjustmentTotalAndTheRowNam
 WorkingState figuresOnly(int16_t p, double e, double rate, int16_t grace) {
   WorkingState state = scoringState();
   plainScoring(state);
-  setRosterNames(state, {"Solo"}, {"Other"});
-  pushLine(state, 3, "20:00:00", "Solo: hello");
+  setRoster(state, {"Solo"}, {"Other"});
+  addLine(state, 3, "20:00:00", "Solo: hello");
   state.roster[0][0].totalPoints = p;
   state.maxPilotsAllowed = 4;
   state.maxPilotsIn = {5, 0};
@@ -156,8 +156,8 @@ TEST(ScoreLogFigures, AProductEndingInAHalfMakesTotalAndFinalScoreDifferByOne) {
 TEST(ScoreLogFigures, AdjustmentsLargerThanThePenaltiesPrintTwoMinusSigns) {
   WorkingState state = scoringState();
   plainScoring(state);
-  setRosterNames(state, {"Solo"}, {"Other"});
-  pushLine(state, 3, "20:00:00", "Solo: hello");
+  setRoster(state, {"Solo"}, {"Other"});
+  addLine(state, 3, "20:00:00", "Solo: hello");
   state.roster[0][0].totalPoints = 10;
   state.penaltyTally[0][2] = 1;  // the tally ran: one scout attack, 10 points
   state.scoreAdjustments[0][1] = {5, "Escort flown"};
@@ -173,8 +173,8 @@ TEST(ScoreLogFigures, AdjustmentsLargerThanThePenaltiesPrintTwoMinusSigns) {
 TEST(ScoreLogFigures, AdjustmentsOfFiveAndThreeAgainstPenaltiesOfTenGiveTwo) {
   WorkingState state = scoringState();
   plainScoring(state);
-  setRosterNames(state, {"Solo"}, {"Other"});
-  pushLine(state, 3, "20:00:00", "Solo: hello");
+  setRoster(state, {"Solo"}, {"Other"});
+  addLine(state, 3, "20:00:00", "Solo: hello");
   state.penaltyTally[1][2] = 1;
   state.scoreAdjustments[1][3] = {5, "a"};
   state.scoreAdjustments[1][5] = {3, "b"};
@@ -188,8 +188,8 @@ TEST(ScoreLogLayout, OverlongNamesDescriptionsAndNumbersAreKeptWholeWithoutPad) 
   plainScoring(state);
   const std::string name = "Oberleutnant Manfred Long";  // 25 characters
   const std::string description(60, 'd');
-  setRosterNames(state, {name}, {"Other"});
-  pushLine(state, 3, "20:00:00", "x");
+  setRoster(state, {name}, {"Other"});
+  addLine(state, 3, "20:00:00", "x");
   state.roster[0][1].targetList = "A1, ";
   state.roster[0][1].totalPoints = 0;
   state.scoreAdjustments[0][1] = {-12345, description};
@@ -207,8 +207,8 @@ TEST(ScoreLogLayout, OverlongNamesDescriptionsAndNumbersAreKeptWholeWithoutPad) 
 TEST(ScoreLogOverflow, AnExcessPenaltyBeyondTheRangeIsRefused) {
   WorkingState state = scoringState();
   plainScoring(state);
-  setRosterNames(state, {"Solo"}, {"Other"});
-  pushLine(state, 3, "20:00:00", "x");
+  setRoster(state, {"Solo"}, {"Other"});
+  addLine(state, 3, "20:00:00", "x");
   state.maxPilotsAllowed = 0;
   state.maxPilotsIn = {1, 0};
   state.excessSeconds[0][1] = 6000;
@@ -225,8 +225,8 @@ TEST(ScoreLogOverflow, AnExcessPenaltyBeyondTheRangeIsRefused) {
 TEST(ScoreLogOverflow, AdjustmentsAndScoresBeyondTheRangeAreRefused) {
   WorkingState state = scoringState();
   plainScoring(state);
-  setRosterNames(state, {"Solo"}, {"Other"});
-  pushLine(state, 3, "20:00:00", "x");
+  setRoster(state, {"Solo"}, {"Other"});
+  addLine(state, 3, "20:00:00", "x");
   state.scoreAdjustments[1][1].points = 30000;
   state.scoreAdjustments[1][2].points = 30000;
   state.scoreAdjustments[1][3].points = -30000;  // the total, not each step, must fit
@@ -243,8 +243,8 @@ TEST(ScoreLogOverflow, AdjustmentsAndScoresBeyondTheRangeAreRefused) {
 
   WorkingState low = scoringState();
   plainScoring(low);
-  setRosterNames(low, {"Solo"}, {"Other"});
-  pushLine(low, 3, "20:00:00", "x");
+  setRoster(low, {"Solo"}, {"Other"});
+  addLine(low, 3, "20:00:00", "x");
   low.roster[0][0].totalPoints = -32000;
   low.penaltyTally[0][2] = 100;  // 1000 points of scout penalties
   EXPECT_THROW(buildScoreLog(low), Refusal);

@@ -14,7 +14,7 @@ using namespace testing;
 WorkingState smallMatch() {
   WorkingState state = scoringState();
   plainScoring(state);
-  setRosterNames(state, {"Baron Blue", "Red Falke"}, {"Capt Dawson", "Pip Squeak"});
+  setRoster(state, {"Baron Blue", "Red Falke"}, {"Capt Dawson", "Pip Squeak"});
   addLandmark(state, 12, 0, 0, 1);  // A12, 11 Building Aerodrome, Central
   addLandmark(state, 7, 0, 1, 6);   // A7, Tent Aerodrome, Allied
   addLandmark(state, 23, 2, 1, 4);  // D23, 4 Building Supply Dump, Allied
@@ -81,7 +81,7 @@ TEST(ScoreTallyKills, MarkedAndDisabledKillLinesGiveNothing) {
 
 TEST(ScoreTallyKills, OnlyTheFirstRowOfTheKillerIsCreditedEveryVictimRowIsCharged) {
   WorkingState state = smallMatch();
-  setRosterNames(state, {"Twin", "Twin"}, {"Pip Squeak", "Pip Squeak"});
+  setRoster(state, {"Twin", "Twin"}, {"Pip Squeak", "Pip Squeak"});
   pushKill(state, "20:41:03", "Twin", 0, "Fokker DVII", "Pip Squeak", 1, "SE5a");
   tallyScores(state);
   EXPECT_EQ(row(state, 0, 1).kills, 1);
@@ -231,7 +231,7 @@ TEST(ScoreTallyTotals, ZeroingThenTotalsJoinThePilotRowsInRosterOrder) {
 
 TEST(ScoreTallyTotals, NoKillOrTargetLineLeavesEverythingZero) {
   WorkingState state = smallMatch();
-  pushLine(state, 3, "20:00:00", "Red Falke: hello");
+  addLine(state, 3, "20:00:00", "Red Falke: hello");
   tallyScores(state);
   for (int side = 0; side < 2; ++side) {
     for (int n = 0; n <= 2; ++n) {
