@@ -11,11 +11,6 @@ namespace skyvex {
 
 namespace {
 
-void line(std::string& out, const std::string& text) {
-  out += text;
-  out += CRLF;
-}
-
 int lineTotal(const WorkingState& state) {
   return std::min<int>(state.lineCount, static_cast<int>(state.logLines.size()) - 1);
 }

@@ -11,20 +11,19 @@
 
 namespace skyvex {
 
-namespace {
-
-const char* sideName(int side) { return side == 0 ? "Central" : "Allied"; }
-
 void line(std::string& out, const std::string& text) {
   out += text;
   out += CRLF;
 }
 
-// excessSeconds(side, k), 0 for a level the table does not hold.
 double excessAt(const WorkingState& state, int side, int k) {
   const auto& levels = state.excessSeconds[static_cast<size_t>(side)];
   return (k >= 0 && static_cast<size_t>(k) < levels.size()) ? levels[static_cast<size_t>(k)] : 0.0;
 }
+
+namespace {
+
+const char* sideName(int side) { return side == 0 ? "Central" : "Allied"; }
 
 int pilotRows(const WorkingState& state, int side) {
   const int rows = static_cast<int>(state.roster[static_cast<size_t>(side)].size()) - 1;

@@ -33,6 +33,11 @@ using Figures = std::array<SideFigures, kSides>;
 // in adjustment entry 0. Throws Refusal when a figure leaves the 16-bit range.
 [[nodiscard]] Figures computeSideFigures(WorkingState& state);
 
+// Appends text and a line end.
+void line(std::string& out, const std::string& text);
+// excessSeconds(side, k), 0 for a level the table does not hold.
+[[nodiscard]] double excessAt(const WorkingState& state, int side, int k);
+
 // The title block of a section: dash line, title, dash line (and an empty line).
 [[nodiscard]] std::string titleBlock(const std::string& title, bool emptyLineAfter);
 // A target list without its closing ", ".

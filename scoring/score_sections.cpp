@@ -12,16 +12,6 @@ namespace skyvex {
 
 namespace {
 
-void line(std::string& out, const std::string& text) {
-  out += text;
-  out += CRLF;
-}
-
-double excessAt(const WorkingState& state, int side, int k) {
-  const auto& levels = state.excessSeconds[static_cast<size_t>(side)];
-  return (k >= 0 && static_cast<size_t>(k) < levels.size()) ? levels[static_cast<size_t>(k)] : 0.0;
-}
-
 // A whole number held in a double, as text; never a cast out of range.
 std::string fmtWhole(double v) {
   if (std::fabs(v) < 1e15) return fmtN(static_cast<long>(v));
