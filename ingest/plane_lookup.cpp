@@ -22,13 +22,21 @@ void lookUpPlane(const WorkingState& state, const std::string& name, PlaneLookup
   }
 }
 
+namespace {
+// Mid without a copy: the n characters from 1-based position p, fewer at the end.
+std::string_view part(const std::string& s, size_t p, size_t n) {
+  return p - 1 < s.size() ? std::string_view(s).substr(p - 1, n) : std::string_view();
+}
+}  // namespace
+
 double secondsOfDay(const WorkingState& state, const std::string& date, const std::string& time) {
-  const std::string firstDate = state.logLines.size() > 1 ? state.logLines[1].date : std::string();
-  const double d0 = leadingNumber(Mid(firstDate, 4, 2));
-  const double d = leadingNumber(Mid(date, 4, 2));
-  const double h = leadingNumber(Mid(time, 1, 2));
-  const double m = leadingNumber(Mid(time, 4, 2));
-  const double s = leadingNumber(Right(time, 2));
+  const std::string empty;
+  const std::string& firstDate = state.logLines.size() > 1 ? state.logLines[1].date : empty;
+  const double d0 = leadingNumber(part(firstDate, 4, 2));
+  const double d = leadingNumber(part(date, 4, 2));
+  const double h = leadingNumber(part(time, 1, 2));
+  const double m = leadingNumber(part(time, 4, 2));
+  const double s = leadingNumber(time.size() > 2 ? std::string_view(time).substr(time.size() - 2) : std::string_view(time));
   return m * 60 + s + (h + (d - d0) * 24) * 3600;
 }
 

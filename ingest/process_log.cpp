@@ -1,6 +1,9 @@
 #include "ingest/process_log.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cstring>
+#include <iterator>
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
@@ -14,9 +17,6 @@
 namespace skyvex {
 
 namespace {
-
-// A whole number with a blank where a minus sign would go.
-std::string signedField(long v) { return v < 0 ? std::to_string(v) : " " + std::to_string(v); }
 
 const char* sideName(int side) { return side == 0 ? "Central" : "Allied"; }
 
@@ -232,22 +232,33 @@ void runPass(WorkingState& state, bool scanning) {
 }  // namespace
 
 std::string processedLine(const LogLine& line) {
-  std::string out;
-  out.reserve(line.date.size() + line.time.size() + line.pilot1.size() + line.ip.size() + line.plane1.size() +
-              line.pilot2.size() + line.plane2.size() + line.chat.size() + 48);
-  out.append(signedField(line.eventType)).append(",");
-  out.append(line.date).append(",");
-  out.append(line.time).append(",");
-  out.append(signedField(line.errorCode)).append(",");
-  out.append(line.pilot1).append(",");
-  out.append(line.ip).append(",");
-  out.append(line.plane1).append(",");
-  out.append(signedField(line.side1)).append(",");
-  out.append(line.pilot2).append(",");
-  out.append(line.plane2).append(",");
-  out.append(signedField(line.side2)).append(",");
-  out.append(signedField(line.targetId)).append(",");
-  out.append(line.chat);
+  // Whole-number fields carry a blank where a minus sign would go.
+  struct Number {
+    char digits[24];
+    size_t size;
+  };
+  const auto number = [](long v) {
+    Number n;
+    n.digits[0] = ' ';
+    char* start = v < 0 ? n.digits : n.digits + 1;
+    n.size = static_cast<size_t>(std::to_chars(start, n.digits + sizeof n.digits, v).ptr - n.digits);
+    return n;
+  };
+  const Number type = number(line.eventType), error = number(line.errorCode), side1 = number(line.side1),
+               side2 = number(line.side2), target = number(line.targetId);
+  const std::string_view fields[] = {
+      {type.digits, type.size},     line.date,   line.time,   {error.digits, error.size},
+      line.pilot1,                  line.ip,     line.plane1, {side1.digits, side1.size},
+      line.pilot2,                  line.plane2, {side2.digits, side2.size}, {target.digits, target.size},
+      line.chat};
+  size_t size = std::size(fields) - 1;  // the commas
+  for (const std::string_view field : fields) size += field.size();
+  std::string out(size, ',');
+  char* at = out.data();
+  for (const std::string_view field : fields) {
+    if (!field.empty()) std::memcpy(at, field.data(), field.size());
+    at += field.size() + 1;  // past the comma already there
+  }
   return out;
 }
 
