@@ -8,9 +8,10 @@
 
 namespace skyvex {
 
-void buildChronologyLog(WorkingState& state) {
+void buildChronologyLog(WorkingState& state) { buildChronologyLog(state, PilotEvents(state)); }
+
+void buildChronologyLog(WorkingState& state, const PilotEvents& events) {
   state.matchDate = matchDateOf(state);
-  const PilotEvents events(state);
   // Carried through the whole build, as in the pilot's log.
   TargetIdentity identity;
 

@@ -8,9 +8,10 @@
 
 namespace skyvex {
 
-void buildPilotsLog(WorkingState& state) {
+void buildPilotsLog(WorkingState& state) { buildPilotsLog(state, PilotEvents(state)); }
+
+void buildPilotsLog(WorkingState& state, const PilotEvents& events) {
   state.matchDate = matchDateOf(state);
-  const PilotEvents events(state);
   // One identity for the whole build: a number on no landmark repeats the
   // identification of the entry before it.
   TargetIdentity identity;

@@ -8,6 +8,7 @@
 #include "core/refusal.h"
 #include "ingest/process_log.h"
 #include "scoring/chronology_log.h"
+#include "scoring/event_index.h"
 #include "scoring/pilots_log.h"
 #include "scoring/save_logs.h"
 #include "scoring/score_report.h"
@@ -78,8 +79,9 @@ void runScoring(WorkingState& state) {
     processLog(scored);
     tallyScores(scored);
     buildScoreLog(scored);
-    buildPilotsLog(scored);
-    buildChronologyLog(scored);
+    const PilotEvents events(scored);
+    buildPilotsLog(scored, events);
+    buildChronologyLog(scored, events);
   } catch (...) {
     for (size_t i = 0; i < texts.size(); ++i)
       state.logLines[i].text = std::move(textsInCopy ? scored.logLines[i].text : texts[i]);
