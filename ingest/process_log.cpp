@@ -141,7 +141,9 @@ void runPass(WorkingState& state, bool scanning) {
     line.errorCode = 0;
     const double seconds = secondsOfDay(state, line.date, line.time);
 
-    if (InStr(text, "has entered")) {
+    // Both pilot-count markers begin "has ": one search rules both out on most lines.
+    const bool has = InStr(text, "has ") != 0;
+    if (has && InStr(text, "has entered")) {
       line.eventType = 1;
       parseEntered(state, i);
       // Sides are 0 or 1; anything else is counted with Central.
@@ -159,7 +161,7 @@ void runPass(WorkingState& state, bool scanning) {
       }
     }
 
-    if (InStr(text, "has left")) {
+    if (has && InStr(text, "has left")) {
       line.eventType = 2;
       parseLeft(state, i, index);
       const int s = line.side1 == 1 ? 1 : 0;
