@@ -1,5 +1,7 @@
 #include "core/working_state.h"
 
+#include <algorithm>
+
 namespace skyvex {
 
 bool WorkingState::operator==(const WorkingState& o) const {
@@ -28,6 +30,13 @@ bool WorkingState::operator==(const WorkingState& o) const {
   };
   return tables(*this) == tables(o) && setup(*this) == setup(o) && program(*this) == program(o) &&
          texts(*this) == texts(o) && collections(*this) == collections(o);
+}
+
+const char* sideName(int side) { return side == 0 ? "Central" : "Allied"; }
+
+int rosterPilotCount(const WorkingState& state, int side) {
+  const int stored = static_cast<int>(state.roster[static_cast<size_t>(side)].size()) - 1;
+  return std::max(0, std::min<int>(state.rosterCounts[static_cast<size_t>(side)], stored));
 }
 
 }  // namespace skyvex

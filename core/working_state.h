@@ -195,4 +195,10 @@ struct WorkingState {
   bool operator!=(const WorkingState& other) const { return !(*this == other); }
 };
 
+// "Central" for side 0, "Allied" for side 1.
+[[nodiscard]] const char* sideName(int side);
+
+// The pilot rows 1..n of a side that the roster really holds.
+[[nodiscard]] int rosterPilotCount(const WorkingState& state, int side);
+
 }  // namespace skyvex

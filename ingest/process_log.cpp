@@ -18,8 +18,6 @@ namespace skyvex {
 
 namespace {
 
-const char* sideName(int side) { return side == 0 ? "Central" : "Allied"; }
-
 std::string stamp(const LogLine& line) { return line.date + "-" + line.time; }
 
 // excessSeconds(side, level), the level table growing when a side goes

@@ -55,11 +55,6 @@ const std::string& ShortNames::of(const std::string& plane) {
   return known_.emplace(plane, lookup.currentShortName).first->second;
 }
 
-int rosterPilotCount(const WorkingState& state, int side) {
-  const int stored = static_cast<int>(state.roster[static_cast<size_t>(side)].size()) - 1;
-  return std::max(0, std::min<int>(state.rosterCounts[static_cast<size_t>(side)], stored));
-}
-
 std::string matchDateOf(const WorkingState& state) {
   return eventLineCount(state) >= 1 ? Mid(state.logLines[1].text, 1, 8) : std::string();
 }

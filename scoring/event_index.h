@@ -58,9 +58,6 @@ class PilotEvents {
 // The lines the two logs visit: 1..lineCount, never past the table.
 [[nodiscard]] int eventLineCount(const WorkingState& state);
 
-// The pilots of a side, rows 1..rosterCounts, never past the roster table.
-[[nodiscard]] int rosterPilotCount(const WorkingState& state, int side);
-
 // Date of the first line, as every report header shows it.
 [[nodiscard]] std::string matchDateOf(const WorkingState& state);
 

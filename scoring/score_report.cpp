@@ -23,13 +23,6 @@ double excessAt(const WorkingState& state, int side, int k) {
 
 namespace {
 
-const char* sideName(int side) { return side == 0 ? "Central" : "Allied"; }
-
-int pilotRows(const WorkingState& state, int side) {
-  const int rows = static_cast<int>(state.roster[static_cast<size_t>(side)].size()) - 1;
-  return std::max(0, std::min<int>(state.rosterCounts[static_cast<size_t>(side)], rows));
-}
-
 std::string rosterRow(const WorkingState& state, const RosterEntry& row) {
   const auto col = [&](int16_t v) { return rj(state, fmtN(v), 6); };
   return state.indents[1] + row.name + pad(state, 20 - static_cast<long>(row.name.size())) + col(row.kills) +
@@ -131,7 +124,7 @@ std::string rosterSection(const WorkingState& state, const Figures& figures) {
     line(out, (s == 0 ? ind1 + "Central Pilots" + p(8) : ind1 + "Allied Pilots" + p(9)) + "Kills" + p(2) + "Pts" +
                   p(3) + "Pts" + p(3) + "Pts" + p(3) + "Tgts" + p(2) + "Pts" + p(3) + "Pts" + p(3) + "List");
     line(out, ind1 + rule(state, 80));
-    for (int n = 1; n <= pilotRows(state, s); ++n) {
+    for (int n = 1; n <= rosterPilotCount(state, s); ++n) {
       const RosterEntry& row = rows[static_cast<size_t>(n)];
       line(out, rosterRow(state, row) + listWithoutLastSeparator(row.targetList));
     }

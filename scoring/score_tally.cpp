@@ -12,15 +12,7 @@ namespace skyvex {
 
 namespace {
 
-const char* sideName(int side) { return side == 0 ? "Central" : "Allied"; }
-
 bool validSide(int side) { return side >= 0 && side < kSides; }
-
-// Pilot rows 1..n of a side that the roster really holds.
-int pilotRows(const WorkingState& state, int side) {
-  const int rows = static_cast<int>(state.roster[static_cast<size_t>(side)].size()) - 1;
-  return std::max(0, std::min<int>(state.rosterCounts[static_cast<size_t>(side)], rows));
-}
 
 // The pilot rows of each side by name, in roster order: what a search of the
 // rows finds, in one look-up.
@@ -28,7 +20,7 @@ class RosterIndex {
  public:
   explicit RosterIndex(const WorkingState& state) {
     for (int side = 0; side < kSides; ++side)
-      for (int n = 1; n <= pilotRows(state, side); ++n)
+      for (int n = 1; n <= rosterPilotCount(state, side); ++n)
         rows_[side][state.roster[static_cast<size_t>(side)][static_cast<size_t>(n)].name].push_back(n);
   }
   // Every pilot row of the side named name.
@@ -149,7 +141,7 @@ void zero(WorkingState& state) {
   for (int side = 0; side < kSides; ++side) {
     auto& rows = state.roster[static_cast<size_t>(side)];
     if (rows.empty()) rows.resize(1);
-    for (int n = 0; n <= pilotRows(state, side); ++n) {
+    for (int n = 0; n <= rosterPilotCount(state, side); ++n) {
       RosterEntry& row = rows[static_cast<size_t>(n)];
       row.aamPoints = row.deathPoints = row.killPoints = row.kills = 0;
       row.targetList.clear();
@@ -165,7 +157,7 @@ void totals(WorkingState& state) {
     auto& rows = state.roster[static_cast<size_t>(side)];
     RosterEntry& sum = rows[0];
     const std::string sideText = std::string("The ") + sideName(side) + " side's ";
-    for (int n = 1; n <= pilotRows(state, side); ++n) {
+    for (int n = 1; n <= rosterPilotCount(state, side); ++n) {
       RosterEntry& row = rows[static_cast<size_t>(n)];
       row.totalPoints = checked16(static_cast<long long>(row.totalPoints) - row.aamPoints - row.deathPoints +
                                       row.killPoints + row.targetPoints,
