@@ -2,6 +2,7 @@
 // and the beep. The Qt shell implements it; tests script it.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -31,5 +32,9 @@ class Platform {
   virtual bool askYesNo(const std::string& text) = 0;
   virtual void beep() = 0;
 };
+
+// Runs a command; a Refusal it throws is shown as one critical message.
+// True when the command ran through.
+bool runShowingRefusal(Platform& platform, const std::function<void()>& command);
 
 }  // namespace skyvex

@@ -134,13 +134,7 @@ void loadLogFilePaths(WorkingState& state, const std::vector<std::string>& paths
 bool openLogFilesCommand(WorkingState& state, Platform& platform) {
   const std::optional<std::string> chosen = platform.openFileDialog(logFilesDialog(state));
   if (!chosen) return false;
-  try {
-    loadLogFiles(state, *chosen);
-  } catch (const Refusal& refusal) {
-    platform.showMessage(refusal.what(), MessageIcon::Critical);
-    return false;
-  }
-  return true;
+  return runShowingRefusal(platform, [&] { loadLogFiles(state, *chosen); });
 }
 
 }  // namespace skyvex

@@ -51,13 +51,7 @@ void openServerFile(WorkingState& state, const std::string& chosenPath) {
 bool openServerFileCommand(WorkingState& state, Platform& platform) {
   const std::optional<std::string> chosen = platform.openFileDialog(serverFileDialog(state));
   if (!chosen) return false;
-  try {
-    openServerFile(state, *chosen);
-  } catch (const Refusal& refusal) {
-    platform.showMessage(refusal.what(), MessageIcon::Critical);
-    return false;
-  }
-  return true;
+  return runShowingRefusal(platform, [&] { openServerFile(state, *chosen); });
 }
 
 }  // namespace skyvex

@@ -177,13 +177,7 @@ bool openSetup(WorkingState& state, Platform& platform) {
     platform.showMessage("Error: Could not find setup file.", MessageIcon::Critical);
     return false;
   }
-  try {
-    readSetupFile(state, *chosen);
-  } catch (const Refusal& refusal) {
-    platform.showMessage(refusal.what(), MessageIcon::Critical);
-    return false;
-  }
-  return true;
+  return runShowingRefusal(platform, [&] { readSetupFile(state, *chosen); });
 }
 
 bool writeSetupTo(WorkingState& state, Platform& platform, const std::string& path) {
