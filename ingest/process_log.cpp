@@ -78,25 +78,6 @@ class FinishedLines {
   std::vector<Stamped> rising_;
 };
 
-bool multipleDeathByScanning(const WorkingState& state, int i, double ti, double window) {
-  const std::string& victim = state.logLines[static_cast<size_t>(i)].pilot2;
-  bool marked = false;
-  for (int j = i - 1; j >= 1; --j) {
-    const LogLine& earlier = state.logLines[static_cast<size_t>(j)];
-    const double tj = secondsOfDay(state, earlier.date, earlier.time);
-    if (ti - tj <= window && earlier.pilot2 == victim) marked = true;
-    if (!(ti - tj < window)) break;
-  }
-  return marked;
-}
-
-bool textSeenByScanning(const WorkingState& state, int i) {
-  const std::string& text = state.logLines[static_cast<size_t>(i)].text;
-  for (int j = 1; j <= i - 1; ++j)
-    if (state.logLines[static_cast<size_t>(j)].text == text) return true;
-  return false;
-}
-
 std::string categoryLog(const WorkingState& state, const char* title, const SortedLines& lines,
                         const char* columnLine = nullptr) {
   std::string text = buildReportHeader(state, title, state.matchDate);
@@ -108,7 +89,7 @@ std::string categoryLog(const WorkingState& state, const char* title, const Sort
   return text;
 }
 
-void runPass(WorkingState& state, bool scanning) {
+void runPass(WorkingState& state) {
   if (state.lineCount < 1 || state.logLines.size() < 2)
     throw Refusal("Error: No log lines are loaded. Open the log files first.");
 
@@ -130,7 +111,7 @@ void runPass(WorkingState& state, bool scanning) {
   const long allowed = state.maxPilotsAllowed;
   const double window = state.multiDeathSeconds;
   FinishedLines finished(state);
-  const EnteredLineIndex* index = scanning ? nullptr : &finished.entered();
+  const EnteredLineIndex* index = &finished.entered();
 
   for (int i = 1; i <= lines; ++i) {
     LogLine& line = state.logLines[static_cast<size_t>(i)];
@@ -184,9 +165,7 @@ void runPass(WorkingState& state, bool scanning) {
       line.eventType = 4;
       state.killLines.add(text);
       parseKill(state, i);
-      const bool multiple = scanning ? multipleDeathByScanning(state, i, seconds, window)
-                                     : finished.multipleDeath(line.pilot2, seconds, window);
-      if (multiple) line.errorCode = 5;
+      if (finished.multipleDeath(line.pilot2, seconds, window)) line.errorCode = 5;
     }
 
     if (InStr(text, "Target #")) {
@@ -197,7 +176,7 @@ void runPass(WorkingState& state, bool scanning) {
         const LogLine* before = i > 1 ? &state.logLines[static_cast<size_t>(i - 1)] : nullptr;
         if (before && InStr(before->text, "Selected target")) {
           if (before->enabled == 1) state.bombLines.add(before->text);
-          if (scanning ? textSeenByScanning(state, i) : finished.textSeen(text)) line.errorCode = 6;
+          if (finished.textSeen(text)) line.errorCode = 6;
           if (line.errorCode == 0) state.bombLines.add(text);
         } else {
           line.errorCode = 4;
@@ -262,8 +241,6 @@ std::string processedLine(const LogLine& line) {
   return out;
 }
 
-void processLog(WorkingState& state) { runPass(state, false); }
-
-void processLogByScanning(WorkingState& state) { runPass(state, true); }
+void processLog(WorkingState& state) { runPass(state); }
 
 }  // namespace skyvex

@@ -11,11 +11,6 @@ namespace skyvex {
 // Needs at least one loaded line (throws Refusal otherwise).
 void processLog(WorkingState& state);
 
-// The same pass with every backward search made line by line (the left and
-// target look-ups, the multiple-death window, the repeated target lines). It
-// gives exactly what processLog gives, slowly; tests hold the two side by side.
-void processLogByScanning(WorkingState& state);
-
 // The processed line of a line: its thirteen fields joined by ",".
 [[nodiscard]] std::string processedLine(const LogLine& line);
 
