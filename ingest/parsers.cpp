@@ -1,5 +1,8 @@
 #include "ingest/parsers.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "core/landmarks.h"
 #include "core/text.h"
 #include "ingest/plane_lookup.h"
@@ -90,20 +93,72 @@ void parseChat(WorkingState& state, int i) {
   line->chat = Right(text, length(text) - p - 2);
 }
 
-void parseKill(WorkingState& state, int i) {
+namespace {
+// Up to eight bytes of text from p on, the missing ones zero.
+uint64_t wordAt(std::string_view text, size_t p) {
+  uint64_t word = 0;
+  std::memcpy(&word, text.data() + p, std::min<size_t>(8, text.size() - p));
+  return word;
+}
+}  // namespace
+
+PlaneNameSearch::PlaneNameSearch(const WorkingState& state) {
+  for (size_t k = 1; k <= kRows && k < state.planeTypes.size(); ++k) {
+    const std::string& name = state.planeTypes[k].logName;
+    names_[k] = name;
+    if (name.empty()) continue;
+    const size_t headSize = std::min<size_t>(8, name.size());
+    const uint64_t mask = headSize == 8 ? ~uint64_t{0} : (uint64_t{1} << (8 * headSize)) - 1;
+    byFirstByte_[static_cast<unsigned char>(name[0])].push_back({static_cast<uint8_t>(k), wordAt(name, 0), mask});
+    beginsName_[static_cast<unsigned char>(name[0])] = true;
+  }
+}
+
+PlaneNameSearch::Places PlaneNameSearch::find(std::string_view text, long from) const {
+  Places places;
+  // An empty name stands wherever the search starts, as InStr finds it.
+  for (size_t k = 1; k <= kRows; ++k) {
+    if (!names_[k].empty()) continue;
+    places.first[k] = 1;
+    places.firstFrom[k] = InStr(text, "", from);
+  }
+  const long start = std::max(from, 1L);
+  const size_t size = text.size();
+  for (size_t p = 0; p < size; ++p) {
+    // Most bytes begin no name: skip them in a tight loop.
+    while (p < size && !beginsName_[static_cast<unsigned char>(text[p])]) ++p;
+    if (p == size) break;
+    const std::vector<Candidate>& candidates = byFirstByte_[static_cast<unsigned char>(text[p])];
+    const uint64_t word = wordAt(text, p);
+    const long place = static_cast<long>(p) + 1;
+    for (const Candidate& c : candidates) {
+      const size_t k = c.row;
+      if (places.firstFrom[k] != 0 || (places.first[k] != 0 && place < start)) continue;
+      if ((word & c.headMask) != c.head) continue;
+      const std::string& name = names_[k];
+      if (name.size() > text.size() - p) continue;
+      if (name.size() > 8 && std::memcmp(text.data() + p + 8, name.data() + 8, name.size() - 8) != 0) continue;
+      if (places.first[k] == 0) places.first[k] = place;
+      if (place >= start) places.firstFrom[k] = place;
+    }
+  }
+  return places;
+}
+
+void parseKill(WorkingState& state, int i, const PlaneNameSearch* names) {
   LogLine* line = lineAt(state, i);
   if (!line) return;
   const std::string& text = line->text;
   const long a = InStr(text, "awarded to");
+  const PlaneNameSearch::Places places = names ? names->find(text, a) : PlaneNameSearch(state).find(text, a);
   line->plane1.clear();
   line->plane2.clear();
-  for (size_t k = 1; k <= 22; ++k) {
+  for (size_t k = 1; k <= PlaneNameSearch::kRows; ++k) {
     const PlaneType& type = state.planeTypes[k];
-    // One search from the start serves both: where the name first stands at
-    // or after "awarded to", that is also the victor's place. Without
-    // "awarded to" there is no victor to look for.
-    const long q = InStr(text, type.logName, 1);
-    const long v = (a == 0 || q == 0) ? 0 : (q >= a ? q : InStr(text, type.logName, a));
+    // Where the name first stands at or after "awarded to" is the victor's
+    // place; before it, the victim's. Without "awarded to" there is no victor.
+    const long q = places.first[k];
+    const long v = (a == 0 || q == 0) ? 0 : places.firstFrom[k];
     if (v != 0) {
       line->plane1 = type.displayName;
       line->side1 = type.side;

@@ -3,8 +3,11 @@
 // keeps the value it had (from the load, or from an earlier pass).
 #pragma once
 
+#include <array>
 #include <string>
+#include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "core/working_state.h"
 
@@ -29,6 +32,36 @@ class EnteredLineIndex {
   std::unordered_map<std::string, int> byLowerName_;
 };
 
+// Where the log names of aeroplane rows 1..22 first stand in a text, found in
+// one walk over it instead of one search per name. A kill line is searched
+// for every name; most of its bytes begin no name at all.
+class PlaneNameSearch {
+ public:
+  static constexpr size_t kRows = 22;
+  explicit PlaneNameSearch(const WorkingState& state);
+
+  struct Places {
+    // 1-based, 0 when absent: the first place of row k's name, and the first
+    // at or after `from` (InStr(text, name) and InStr(text, name, from)).
+    std::array<long, kRows + 1> first{};
+    std::array<long, kRows + 1> firstFrom{};
+  };
+  [[nodiscard]] Places find(std::string_view text, long from) const;
+
+ private:
+  // A name's first eight bytes (fewer for a shorter name), compared as one
+  // word before the rest of the name is.
+  struct Candidate {
+    uint8_t row;
+    uint64_t head;
+    uint64_t headMask;
+  };
+  std::array<std::string, kRows + 1> names_;
+  // The rows whose name begins with each byte, in row order.
+  std::array<std::vector<Candidate>, 256> byFirstByte_;
+  std::array<bool, 256> beginsName_{};
+};
+
 // The latest line j < i whose eventType is 1 and whose pilot1 equals pilot
 // (in lower case when ignoreCase), searching back line by line; 0 when none.
 [[nodiscard]] int findEnteredLineBefore(const WorkingState& state, int i, const std::string& pilot, bool ignoreCase);
@@ -45,7 +78,8 @@ void parseLeft(WorkingState& state, int i, const EnteredLineIndex* index = nullp
 void parseChat(WorkingState& state, int i);
 // "Kill of VICTIM (PLANE) awarded to VICTOR (PLANE)": plane1 and plane2
 // (display names), and where found pilot1, side1, pilot2, side2.
-void parseKill(WorkingState& state, int i);
+// With names, it must be built from the same aeroplane table.
+void parseKill(WorkingState& state, int i, const PlaneNameSearch* names = nullptr);
 // "Target #N destroyed by NAME.": targetId, pilot1, side2 from the map's
 // landmark, plane1 and side1 from the destroyer's latest earlier entered line
 // (names compared in lower case). With index, it must hold lines 1..i-1.

@@ -82,10 +82,10 @@ std::string categoryLog(const WorkingState& state, const char* title, const Sort
                         const char* columnLine = nullptr) {
   std::string text = buildReportHeader(state, title, state.matchDate);
   size_t size = text.size() + (columnLine ? std::string_view(columnLine).size() + 2 : 0);
-  for (const std::string& line : lines) size += line.size() + 2;
+  for (const std::string_view line : lines) size += line.size() + 2;
   text.reserve(size);
   if (columnLine) text.append(columnLine).append(CRLF);
-  for (const std::string& line : lines) text.append(line).append(CRLF);
+  for (const std::string_view line : lines) text.append(line).append(CRLF);
   return text;
 }
 
@@ -112,6 +112,8 @@ void runPass(WorkingState& state) {
   const double window = state.multiDeathSeconds;
   FinishedLines finished(state);
   const EnteredLineIndex* index = &finished.entered();
+  const PlaneNameSearch planeNames(state);
+  std::string processed;  // one buffer for every line's processed text
 
   for (int i = 1; i <= lines; ++i) {
     LogLine& line = state.logLines[static_cast<size_t>(i)];
@@ -164,7 +166,7 @@ void runPass(WorkingState& state) {
     if (InStr(text, "Kill of")) {
       line.eventType = 4;
       state.killLines.add(text);
-      parseKill(state, i);
+      parseKill(state, i, &planeNames);
       if (finished.multipleDeath(line.pilot2, seconds, window)) line.errorCode = 5;
     }
 
@@ -186,7 +188,8 @@ void runPass(WorkingState& state) {
       }
     }
 
-    state.processedLines.add(processedLine(line));
+    writeProcessedLine(line, processed);
+    state.processedLines.add(processed);
     finished.noteFinished(i, seconds);
   }
 
@@ -196,9 +199,9 @@ void runPass(WorkingState& state) {
   const size_t rows = static_cast<size_t>(std::max(state.rosterCounts[0], state.rosterCounts[1])) + 1;
   for (auto& side : state.roster) side.assign(rows, RosterEntry{});
   size_t n = 1;
-  for (const std::string& name : state.centralPilots) state.roster[0][n++].name = name;
+  for (const std::string_view name : state.centralPilots) state.roster[0][n++].name = name;
   n = 1;
-  for (const std::string& name : state.alliedPilots) state.roster[1][n++].name = name;
+  for (const std::string_view name : state.alliedPilots) state.roster[1][n++].name = name;
 
   state.bombingLogText = categoryLog(state, "BOMBING LOG", state.bombLines);
   state.chatLogText = categoryLog(state, "CHAT LOG", state.chatLines);
@@ -210,7 +213,7 @@ void runPass(WorkingState& state) {
 
 }  // namespace
 
-std::string processedLine(const LogLine& line) {
+void writeProcessedLine(const LogLine& line, std::string& out) {
   // Whole-number fields carry a blank where a minus sign would go.
   struct Number {
     char digits[24];
@@ -232,12 +235,17 @@ std::string processedLine(const LogLine& line) {
       line.chat};
   size_t size = std::size(fields) - 1;  // the commas
   for (const std::string_view field : fields) size += field.size();
-  std::string out(size, ',');
+  out.assign(size, ',');
   char* at = out.data();
   for (const std::string_view field : fields) {
     if (!field.empty()) std::memcpy(at, field.data(), field.size());
     at += field.size() + 1;  // past the comma already there
   }
+}
+
+std::string processedLine(const LogLine& line) {
+  std::string out;
+  writeProcessedLine(line, out);
   return out;
 }
 

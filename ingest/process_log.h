@@ -13,6 +13,8 @@ void processLog(WorkingState& state);
 
 // The processed line of a line: its thirteen fields joined by ",".
 [[nodiscard]] std::string processedLine(const LogLine& line);
+// The same text written over `out`, whose room is reused from line to line.
+void writeProcessedLine(const LogLine& line, std::string& out);
 
 inline constexpr const char* kProcessedColumns = "Type,Date,Error,Pilot1,IP,Plane1,Side1,Pilot2,Plane2,Side2,ID,Chat";
 

@@ -2,6 +2,7 @@
 // once, and the aeroplane short names they print.
 #pragma once
 
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -64,10 +65,19 @@ class PilotEvents {
 // The three heading lines of a side's block in the pilot's and chronology logs.
 void appendSideHeading(std::string& text, const WorkingState& state, int side);
 
-// Appends every part to text, without building temporaries.
+// Appends every part to text, without building temporaries: the text grows
+// once for the whole line and the parts are copied in after it.
 template <class... Parts>
 void append(std::string& text, const Parts&... parts) {
-  (text.append(std::string_view(parts)), ...);
+  const std::string_view views[] = {std::string_view(parts)...};
+  size_t size = 0;
+  for (const std::string_view part : views) size += part.size();
+  size_t at = text.size();
+  text.resize(at + size);
+  for (const std::string_view part : views) {
+    if (!part.empty()) std::memcpy(&text[at], part.data(), part.size());
+    at += part.size();
+  }
 }
 
 }  // namespace skyvex

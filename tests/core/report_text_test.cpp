@@ -107,5 +107,29 @@ TEST(SortedLines, ReadingBetweenAddsKeepsEveryTextInOrder) {
   EXPECT_FALSE(lines.contains(all.front()));
 }
 
+// The membership table grows as texts come; every text added before and
+// after it grew is still found, copies and moved-to collections included.
+TEST(SortedLines, MembershipHoldsAcrossGrowthCopiesAndMoves) {
+  SortedLines names;
+  for (int round = 0; round < 3; ++round)
+    for (int n = 0; n < 1000; ++n) names.addUnlessPresent("Pilot " + std::to_string(n * 7919 % 1000));
+  EXPECT_EQ(names.size(), 1000u);
+  SortedLines copy = names;
+  SortedLines moved = std::move(copy);
+  for (int n = 0; n < 1000; ++n) {
+    ASSERT_TRUE(names.contains("Pilot " + std::to_string(n))) << n;
+    ASSERT_TRUE(moved.contains("Pilot " + std::to_string(n))) << n;
+  }
+  EXPECT_TRUE(copy.empty());
+  EXPECT_FALSE(copy.contains("Pilot 1"));
+  EXPECT_FALSE(moved.contains("Pilot 1000"));
+  EXPECT_FALSE(moved.contains("pilot 1"));
+  moved.addUnlessPresent("pilot 1");
+  EXPECT_EQ(moved.size(), 1001u);
+  EXPECT_EQ(names.size(), 1000u);
+  EXPECT_EQ(*moved.begin(), "Pilot 0");
+  EXPECT_TRUE(std::is_sorted(moved.begin(), moved.end(), NoCaseOrder()));
+}
+
 }  // namespace
 }  // namespace skyvex

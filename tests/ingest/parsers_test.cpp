@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/text.h"
 #include "ingest/plane_lookup.h"
 #include "tests/ingest/ingest_fixture.h"
 
@@ -230,6 +235,29 @@ TEST(ParseKill, WithoutAwardedToThereIsNoVictorAndNoVictim) {
   EXPECT_EQ(line.pilot1, "old victor");  // names and sides are not cleared
   EXPECT_EQ(line.pilot2, "old victim");
   EXPECT_EQ(line.side1, 1);
+}
+
+// The one-walk search must find each name exactly where InStr does, from the
+// start and from a later place, also for names inside names and texts that
+// end in the middle of a name.
+TEST(PlaneNameSearch, FindsEveryNameWhereInStrDoes) {
+  WorkingState state = stateWithLines({"12/05/03 20:00:00 x"});
+  state.planeTypes[3].logName = "";  // an empty name stands where the search starts
+  const PlaneNameSearch search(state);
+  std::mt19937 random(11);
+  const std::vector<std::string> pieces = {"ALBATROS_DII", "ALBATROS_DIII", "SE5A", "SE5", "FOKKER_DVII", "FOKKER_D",
+                                           " awarded to ", "(", ")", "Kill of ", "S", "SPAD_XIII", "x"};
+  for (int round = 0; round < 2000; ++round) {
+    std::string text;
+    for (int n = static_cast<int>(random() % 7); n > 0; --n) text += pieces[random() % pieces.size()];
+    const long from = static_cast<long>(random() % (text.size() + 3)) - 1;
+    const PlaneNameSearch::Places places = search.find(text, from);
+    for (size_t k = 1; k <= PlaneNameSearch::kRows; ++k) {
+      const std::string& name = state.planeTypes[k].logName;
+      ASSERT_EQ(places.first[k], InStr(text, name, 1)) << text << " row " << k;
+      ASSERT_EQ(places.firstFrom[k], InStr(text, name, from)) << text << " row " << k << " from " << from;
+    }
+  }
 }
 
 TEST(ParseKill, NamesTooShortForTheirPositionsAreEmpty) {

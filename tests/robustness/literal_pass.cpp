@@ -21,6 +21,30 @@ void literalParseLeft(WorkingState& state, int i) {
   }
 }
 
+void literalParseKill(WorkingState& state, int i) {
+  LogLine& line = state.logLines[i];
+  const std::string& text = line.text;
+  const long a = InStr(text, "awarded to");
+  line.plane1.clear();
+  line.plane2.clear();
+  for (int k = 1; k <= 22; ++k) {
+    const PlaneType& type = state.planeTypes[k];
+    const long v = a != 0 ? InStr(text, type.logName, a) : 0;
+    if (v != 0) {
+      line.plane1 = type.displayName;
+      line.side1 = type.side;
+      line.pilot1 = Mid(text, a + 11, v - a - 13);
+    }
+    const long q = InStr(text, type.logName, 1);
+    if (q != 0 && q < a) {
+      line.plane2 = type.displayName;
+      line.side2 = type.side;
+      line.pilot2 = Mid(text, 27, q - 29);
+    }
+    if (!line.plane1.empty() && !line.plane2.empty()) break;
+  }
+}
+
 void literalParseTarget(WorkingState& state, int i) {
   LogLine& line = state.logLines[i];
   const std::string& text = line.text;
@@ -54,7 +78,7 @@ std::string number(long v) { return v < 0 ? std::to_string(v) : " " + std::to_st
 std::string log(const WorkingState& state, const char* title, const SortedLines& lines, const char* columns = "") {
   std::string text = buildReportHeader(state, title, state.matchDate);
   if (*columns) text += std::string(columns) + CRLF;
-  for (const auto& line : lines) text += line + CRLF;
+  for (const auto& line : lines) text += std::string(line) + CRLF;
   return text;
 }
 
@@ -117,7 +141,7 @@ void literalProcessLog(WorkingState& state) {
     if (InStr(text, "Kill of")) {
       line.eventType = 4;
       state.killLines.add(text);
-      parseKill(state, i);
+      literalParseKill(state, i);
       const double ti = secondsOfDay(state, line.date, line.time);
       for (int j = i - 1; j >= 1; --j) {
         const double tj = secondsOfDay(state, state.logLines[j].date, state.logLines[j].time);

@@ -9,7 +9,7 @@ namespace skyvex {
 namespace {
 
 const std::vector<std::string> kNames = {"Bob", "bob", "BOB", "Baron Blue", "Max", "max", "Le Faucon",
-                                         "Tom Ash", "Hans", "Jack Rowan", "Pip", "A", ""};
+                                         "Tom Ash", "Hans", "Jack Rowan", "Pip", "A", "", "SPAD_XIII Fan"};
 const std::vector<std::string> kLogNames = {"AIRCO_DH2",   "NIEUPORT_11",  "SOPWITH_CAMEL", "SPAD_XIII",
                                             "ALBATROS_DII", "ALBATROS_DIII", "FOKKER_DVII",  "HALBERSTADT_DII",
                                             "FOKKER_EIII", "PFALZ_DXII",   "UNKNOWN_KITE"};
@@ -60,7 +60,10 @@ std::vector<std::string> generateMatchLines(std::mt19937& random, int lineCount)
       case 6: {
         const std::string& victim = chance(random, 20) ? pilot : pick(random, kNames);
         const std::string& victimPlane = chance(random, 20) ? plane : pick(random, kLogNames);
-        lines.push_back(at + "Kill of " + victim + " (" + victimPlane + ") awarded to " + pilot + " (" + plane + ")");
+        if (chance(random, 10))  // no victor named
+          lines.push_back(at + "Kill of " + victim + " (" + victimPlane + ") crashed");
+        else
+          lines.push_back(at + "Kill of " + victim + " (" + victimPlane + ") awarded to " + pilot + " (" + plane + ")");
         break;
       }
       case 7:
