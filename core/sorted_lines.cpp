@@ -38,6 +38,15 @@ size_t firstDifference(const char* a, const char* b, size_t n) {
   while (i < n && a[i] == b[i]) ++i;
   return i;
 }
+// Zeros past the end sort a text before every longer text that begins
+// with it (a zero byte inside a text ties, and the full comparison decides).
+uint64_t foldedKey(std::string_view text) {
+  uint64_t key = 0;
+  const size_t n = std::min<size_t>(8, text.size());
+  for (size_t i = 0; i < n; ++i) key = key << 8 | fold(text[i]);
+  return n == 0 ? 0 : key << (8 * (8 - n));
+}
+
 }  // namespace
 
 int compareNoCase(std::string_view a, std::string_view b) {
@@ -69,13 +78,17 @@ bool NoCaseOrder::operator()(std::string_view a, std::string_view b) const {
   return tie < 0;
 }
 
+bool SortedLines::before(Entry a, Entry b) const {
+  if (a.key != b.key) return a.key < b.key;
+  return NoCaseOrder()(textOf(a), textOf(b));
+}
+
 void SortedLines::add(std::string_view text) {
   if (bytes_.size() + text.size() > kMostBytes) throw std::length_error("SortedLines: too many bytes");
-  const Entry entry{static_cast<uint32_t>(bytes_.size()), static_cast<uint32_t>(text.size())};
+  const Entry entry{static_cast<uint32_t>(bytes_.size()), static_cast<uint32_t>(text.size()), foldedKey(text)};
   bytes_.append(text);
   if (indexed_) index(entry);
   ++size_;
-  const auto before = [this](Entry a, Entry b) { return NoCaseOrder()(textOf(a), textOf(b)); };
   if (runs_.empty()) {
     if (lines_.empty() || !before(entry, lines_.back())) {
       lines_.push_back(entry);
@@ -104,6 +117,11 @@ bool SortedLines::contains(std::string_view text) const {
   return slots_[slotOf(text)].offset != kEmptySlot;
 }
 
+void SortedLines::reserve(size_t lines, size_t bytes) {
+  bytes_.reserve(std::min(bytes, kMostBytes));
+  if (runs_.empty()) lines_.reserve(lines);
+}
+
 void SortedLines::swap(SortedLines& other) noexcept {
   using std::swap;
   swap(bytes_, other.bytes_);
@@ -126,7 +144,7 @@ void SortedLines::clear() {
 void SortedLines::sortIfNeeded() const {
   if (runs_.empty()) return;
   // Merge neighbouring runs pairwise until one is left.
-  const auto before = [this](Entry a, Entry b) { return NoCaseOrder()(textOf(a), textOf(b)); };
+  const auto before = [this](Entry a, Entry b) { return this->before(a, b); };
   while (runs_.size() > 1) {
     std::vector<std::vector<Entry>> merged;
     merged.reserve(runs_.size() / 2 + 1);
@@ -155,7 +173,7 @@ size_t SortedLines::slotOf(std::string_view text) const {
 void SortedLines::index(Entry e) const {
   // At most half full, so a search always meets an empty slot soon.
   if (2 * (size_ + 1) > slots_.size()) {
-    std::vector<Entry> old(slotsFor(2 * (size_ + 1)), Entry{kEmptySlot, 0});
+    std::vector<Entry> old(slotsFor(2 * (size_ + 1)), Entry{kEmptySlot, 0, 0});
     old.swap(slots_);
     for (const Entry kept : old)
       if (kept.offset != kEmptySlot) slots_[slotOf(textOf(kept))] = kept;
@@ -166,7 +184,7 @@ void SortedLines::index(Entry e) const {
 
 void SortedLines::indexIfNeeded() const {
   if (indexed_) return;
-  slots_.assign(slotsFor(2 * size_), Entry{kEmptySlot, 0});
+  slots_.assign(slotsFor(2 * size_), Entry{kEmptySlot, 0, 0});
   const auto indexAll = [this](const std::vector<Entry>& entries) {
     for (const Entry e : entries) {
       const size_t slot = slotOf(textOf(e));

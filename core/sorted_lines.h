@@ -33,6 +33,10 @@ class SortedLines {
   struct Entry {
     uint32_t offset;
     uint32_t size;
+    // The first eight bytes without case, as one big-endian number (zeros
+    // past the end): where two keys differ they order the texts, and most
+    // comparisons end there.
+    uint64_t key;
   };
 
  public:
@@ -91,6 +95,9 @@ class SortedLines {
   // Inserts the text unless an exactly equal text is already there.
   void addUnlessPresent(std::string_view text);
   [[nodiscard]] bool contains(std::string_view text) const;
+  // Room for `lines` texts of `bytes` bytes in all, so that adding them
+  // moves nothing.
+  void reserve(size_t lines, size_t bytes);
   void clear();
   [[nodiscard]] size_t size() const { return size_; }
   [[nodiscard]] bool empty() const { return size_ == 0; }
@@ -100,6 +107,7 @@ class SortedLines {
 
  private:
   [[nodiscard]] std::string_view textOf(Entry e) const { return {bytes_.data() + e.offset, e.size}; }
+  [[nodiscard]] bool before(Entry a, Entry b) const;
   void sortIfNeeded() const;
   void indexIfNeeded() const;
   void index(Entry e) const;

@@ -112,6 +112,11 @@ void runPass(WorkingState& state) {
   const double window = state.multiDeathSeconds;
   FinishedLines finished(state);
   const EnteredLineIndex* index = &finished.entered();
+  // A processed line is about as long as the line it comes from, with a
+  // dozen commas and numbers more: room for all of them is taken at once.
+  size_t textBytes = 0;
+  for (int i = 1; i <= lines; ++i) textBytes += state.logLines[static_cast<size_t>(i)].text.size();
+  state.processedLines.reserve(static_cast<size_t>(lines), textBytes + 48 * static_cast<size_t>(lines));
   const PlaneNameSearch planeNames(state);
   std::string processed;  // one buffer for every line's processed text
 

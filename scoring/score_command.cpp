@@ -58,42 +58,67 @@ struct SetAside {
   }
 };
 
+// What the steps may change in a loaded line: everything but its text, date,
+// time and enabled flag. Kept aside to put back when a step refuses.
+struct LineFields {
+  int16_t eventType, errorCode, side1, side2, targetId;
+  std::string chat, pilot1, plane1, ip, pilot2, plane2;
+
+  explicit LineFields(const LogLine& l)
+      : eventType(l.eventType), errorCode(l.errorCode), side1(l.side1), side2(l.side2), targetId(l.targetId),
+        chat(l.chat), pilot1(l.pilot1), plane1(l.plane1), ip(l.ip), pilot2(l.pilot2), plane2(l.plane2) {}
+
+  void putBack(LogLine& l) {
+    l.eventType = eventType;
+    l.errorCode = errorCode;
+    l.side1 = side1;
+    l.side2 = side2;
+    l.targetId = targetId;
+    l.chat = std::move(chat);
+    l.pilot1 = std::move(pilot1);
+    l.plane1 = std::move(plane1);
+    l.ip = std::move(ip);
+    l.pilot2 = std::move(pilot2);
+    l.plane2 = std::move(plane2);
+  }
+};
+
 }  // namespace
 
 void runScoring(WorkingState& state) {
   if (state.lineCount < 1 || state.logLines.size() < 2) throw Refusal("Error: No log lines are loaded.");
 
-  // No step changes a line's text: the texts move into the copy instead of
-  // being copied, and move back if a step refuses.
-  std::vector<std::string> texts(state.logLines.size());
+  // The steps work on the state itself. What they may change is kept first:
+  // the parts they rebuild from nothing are moved aside, the lines' changeable
+  // fields are copied, and the rest of the state (a few small tables once the
+  // lines are out of it) is copied whole.
   SetAside aside;
   aside.swapWith(state);
-  for (size_t i = 0; i < texts.size(); ++i) texts[i] = std::move(state.logLines[i].text);
-  WorkingState scored;
-  bool textsInCopy = false;
+  std::vector<LogLine> lines = std::move(state.logLines);
+  WorkingState before = state;
+  state.logLines = std::move(lines);
+  std::vector<LineFields> fields(state.logLines.begin(), state.logLines.end());
   try {
-    // Every step writes into the copy; a refusal half-way leaves the state untouched.
-    scored = state;
-    for (size_t i = 0; i < texts.size(); ++i) scored.logLines[i].text = std::move(texts[i]);
-    textsInCopy = true;
-    processLog(scored);
-    tallyScores(scored);
-    buildScoreLog(scored);
-    const PilotEvents events(scored);
-    buildPilotsLog(scored, events);
-    buildChronologyLog(scored, events);
+    processLog(state);
+    tallyScores(state);
+    buildScoreLog(state);
+    const PilotEvents events(state);
+    buildPilotsLog(state, events);
+    buildChronologyLog(state, events);
   } catch (...) {
-    for (size_t i = 0; i < texts.size(); ++i)
-      state.logLines[i].text = std::move(textsInCopy ? scored.logLines[i].text : texts[i]);
+    // A refusal half-way puts everything back as it was.
+    for (size_t i = 0; i < fields.size(); ++i) fields[i].putBack(state.logLines[i]);
+    lines = std::move(state.logLines);
+    state = std::move(before);
+    state.logLines = std::move(lines);
     aside.swapWith(state);
     throw;
   }
   // The load's own parts go on unchanged; the rebuilt ones replace the old.
   using std::swap;
-  swap(scored.chosenFiles, aside.chosenFiles);
-  swap(scored.rawLines, aside.rawLines);
-  swap(scored.rawLogText, aside.rawLogText);
-  state = std::move(scored);
+  swap(state.chosenFiles, aside.chosenFiles);
+  swap(state.rawLines, aside.rawLines);
+  swap(state.rawLogText, aside.rawLogText);
 }
 
 void finishScoring(const WorkingState& state, Platform& platform) {

@@ -107,6 +107,23 @@ TEST(SortedLines, ReadingBetweenAddsKeepsEveryTextInOrder) {
   EXPECT_FALSE(lines.contains(all.front()));
 }
 
+// Texts that share their first eight bytes, are prefixes of each other, hold
+// zero bytes or bytes above 127 still come in the order of the comparison.
+TEST(SortedLines, OrderHoldsForSharedBeginningsPrefixesAndOddBytes) {
+  const std::string alphabet("aAb\0 ~\xE9", 7);
+  std::mt19937 random(3);
+  SortedLines lines;
+  std::vector<std::string> all;
+  for (int n = 0; n < 3000; ++n) {
+    std::string text = random() % 2 ? "12/05/03" : "";
+    for (int k = static_cast<int>(random() % 12); k > 0; --k) text += alphabet[random() % alphabet.size()];
+    all.push_back(text);
+    lines.add(text);
+  }
+  std::stable_sort(all.begin(), all.end(), NoCaseOrder());
+  EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.end()), all);
+}
+
 // The membership table grows as texts come; every text added before and
 // after it grew is still found, copies and moved-to collections included.
 TEST(SortedLines, MembershipHoldsAcrossGrowthCopiesAndMoves) {

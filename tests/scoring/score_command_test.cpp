@@ -140,9 +140,13 @@ TEST(RunScoring, RefusalHalfWayLeavesTheStateAsItWas) {
   runScoring(state);  // every report and collection filled by a first run
   ASSERT_FALSE(state.processedLines.empty());
   state.planeTypes[18].planeValue = 20000;  // Fokker DVII: the second kill overflows
+  for (PlaneType& type : state.planeTypes)     // and the pass writes a new victor's aeroplane first
+    if (type.logName == "SOPWITH_CAMEL") type.displayName = "Camel of another name";
   const WorkingState before = state;
   EXPECT_THROW(runScoring(state), Refusal);
   EXPECT_TRUE(state == before);
+  EXPECT_EQ(state.logLines[3].plane1, before.logLines[3].plane1);
+  EXPECT_NE(state.logLines[3].plane1, "Camel of another name");
   EXPECT_EQ(state.pilotsLogText, before.pilotsLogText);
   EXPECT_EQ(state.rawLogText, "raw log");
 }
