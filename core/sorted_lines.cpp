@@ -20,59 +20,65 @@ size_t slotsFor(size_t n) {
   return slots;
 }
 
-unsigned char fold(char c) {
-  const auto u = static_cast<unsigned char>(c);
-  return (u >= 'A' && u <= 'Z') ? static_cast<unsigned char>(u - 'A' + 'a') : u;
-}
-// Where a and b first differ in their first n bytes (n when they do not):
-// equal stretches, the common case in sorted log lines, are skipped eight
-// bytes at a time.
-size_t firstDifference(const char* a, const char* b, size_t n) {
-  size_t i = 0;
-  for (; i + 8 <= n; i += 8) {
-    uint64_t x, y;
-    std::memcpy(&x, a + i, 8);
-    std::memcpy(&y, b + i, 8);
-    if (x != y) break;
+// Texts are compared eight bytes at a time, loaded as little-endian words:
+// the first byte of a text is the lowest byte of its word.
+static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "texts are compared as little-endian words");
+
+// Up to eight bytes from p on; the bytes past n are zero.
+uint64_t wordAt(const char* p, size_t n) {
+  uint64_t word = 0;
+  if (n >= 8) {
+    std::memcpy(&word, p, 8);  // one load
+  } else {
+    for (size_t i = 0; i < n; ++i) word |= uint64_t{static_cast<unsigned char>(p[i])} << (8 * i);
   }
-  while (i < n && a[i] == b[i]) ++i;
-  return i;
+  return word;
 }
-// Zeros past the end sort a text before every longer text that begins
-// with it (a zero byte inside a text ties, and the full comparison decides).
-uint64_t foldedKey(std::string_view text) {
-  uint64_t key = 0;
-  const size_t n = std::min<size_t>(8, text.size());
-  for (size_t i = 0; i < n; ++i) key = key << 8 | fold(text[i]);
-  return n == 0 ? 0 : key << (8 * (8 - n));
+
+constexpr uint64_t kOnes = 0x0101010101010101ULL;
+constexpr uint64_t kHighBits = 0x8080808080808080ULL;
+
+// Every byte A..Z of the word made a..z; other bytes, those above 127
+// included, stay as they are. Adding to the low seven bits of each byte never
+// carries into the next one.
+uint64_t foldWord(uint64_t word) {
+  const uint64_t low7 = word & ~kHighBits;
+  const uint64_t atLeastA = low7 + kOnes * (0x80 - 'A');
+  const uint64_t pastZ = low7 + kOnes * (0x80 - 'Z' - 1);
+  const uint64_t upper = atLeastA & ~pastZ & ~word & kHighBits;
+  return word | (upper >> 2);  // 0x80 >> 2 is the case bit 0x20
 }
+
+// The index of the lowest byte in which two different words differ.
+size_t firstDifferingByte(uint64_t x, uint64_t y) { return static_cast<size_t>(__builtin_ctzll(x ^ y)) / 8; }
+
+// The first eight bytes without case, most significant first, zeros past the
+// end: the zeros sort a text before every longer text that begins with it (a
+// zero byte inside a text ties, and the full comparison decides).
+uint64_t foldedKey(std::string_view text) { return __builtin_bswap64(foldWord(wordAt(text.data(), text.size()))); }
 
 }  // namespace
 
-int compareNoCase(std::string_view a, std::string_view b) {
-  const size_t n = std::min(a.size(), b.size());
-  for (size_t i = 0; i < n; ++i) {
-    if (a[i] == b[i]) continue;
-    const unsigned char x = fold(a[i]), y = fold(b[i]);
-    if (x != y) return x < y ? -1 : 1;
-  }
-  if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
-  return 0;
-}
-
-// One walk over both texts: the first difference without regard to case
-// decides; failing that the length; failing that the first byte that differs
-// (the order of the bytes, as std::string compares them).
+// The first difference without regard to case decides; failing that the
+// length; failing that the first byte that differs (the order of the bytes,
+// as std::string compares them). Eight bytes are compared at a time; the
+// bytes past the shorter text are zero in both words, so they never differ.
 bool NoCaseOrder::operator()(std::string_view a, std::string_view b) const {
   const size_t n = std::min(a.size(), b.size());
   int tie = 0;
-  size_t i = firstDifference(a.data(), b.data(), n);
-  while (i < n) {
-    const unsigned char x = fold(a[i]), y = fold(b[i]);
-    if (x != y) return x < y;
-    if (tie == 0) tie = static_cast<unsigned char>(a[i]) < static_cast<unsigned char>(b[i]) ? -1 : 1;
-    ++i;
-    i += firstDifference(a.data() + i, b.data() + i, n - i);
+  for (size_t i = 0; i < n; i += 8) {
+    const uint64_t x = wordAt(a.data() + i, n - i);
+    const uint64_t y = wordAt(b.data() + i, n - i);
+    if (x == y) continue;
+    const uint64_t fx = foldWord(x), fy = foldWord(y);
+    if (fx != fy) {
+      const size_t at = firstDifferingByte(fx, fy);
+      return (fx >> (8 * at) & 0xFF) < (fy >> (8 * at) & 0xFF);
+    }
+    if (tie == 0) {
+      const size_t at = firstDifferingByte(x, y);
+      tie = (x >> (8 * at) & 0xFF) < (y >> (8 * at) & 0xFF) ? -1 : 1;
+    }
   }
   if (a.size() != b.size()) return a.size() < b.size();
   return tie < 0;
@@ -143,18 +149,23 @@ void SortedLines::clear() {
 
 void SortedLines::sortIfNeeded() const {
   if (runs_.empty()) return;
-  // Merge neighbouring runs pairwise until one is left.
+  // Merge the two shortest runs until one is left: a few long runs and many
+  // short ones (lines of the same second in another order) cost little more
+  // than the long runs alone. Equal texts are the same bytes, so the order in
+  // which runs meet changes nothing.
+  const auto longer = [](const std::vector<Entry>& a, const std::vector<Entry>& b) { return a.size() > b.size(); };
   const auto before = [this](Entry a, Entry b) { return this->before(a, b); };
+  std::make_heap(runs_.begin(), runs_.end(), longer);
   while (runs_.size() > 1) {
-    std::vector<std::vector<Entry>> merged;
-    merged.reserve(runs_.size() / 2 + 1);
-    for (size_t k = 0; k + 1 < runs_.size(); k += 2) {
-      std::vector<Entry> both(runs_[k].size() + runs_[k + 1].size());
-      std::merge(runs_[k].begin(), runs_[k].end(), runs_[k + 1].begin(), runs_[k + 1].end(), both.begin(), before);
-      merged.push_back(std::move(both));
-    }
-    if (runs_.size() % 2 == 1) merged.push_back(std::move(runs_.back()));
-    runs_ = std::move(merged);
+    std::pop_heap(runs_.begin(), runs_.end(), longer);
+    std::vector<Entry> shortest = std::move(runs_.back());
+    runs_.pop_back();
+    std::pop_heap(runs_.begin(), runs_.end(), longer);
+    std::vector<Entry>& next = runs_.back();
+    std::vector<Entry> both(shortest.size() + next.size());
+    std::merge(shortest.begin(), shortest.end(), next.begin(), next.end(), both.begin(), before);
+    next = std::move(both);
+    std::push_heap(runs_.begin(), runs_.end(), longer);
   }
   lines_ = std::move(runs_.front());
   runs_.clear();

@@ -13,8 +13,6 @@
 namespace skyvex {
 
 // ASCII letters compare without case; other bytes by their unsigned value.
-[[nodiscard]] int compareNoCase(std::string_view a, std::string_view b);
-
 struct NoCaseOrder {
   bool operator()(std::string_view a, std::string_view b) const;
 };

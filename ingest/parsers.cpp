@@ -94,10 +94,17 @@ void parseChat(WorkingState& state, int i) {
 }
 
 namespace {
-// Up to eight bytes of text from p on, the missing ones zero.
+static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "names are compared as little-endian words");
+
+// Up to eight bytes of text from p on, the missing ones zero; the byte at p
+// is the word's lowest.
 uint64_t wordAt(std::string_view text, size_t p) {
   uint64_t word = 0;
-  std::memcpy(&word, text.data() + p, std::min<size_t>(8, text.size() - p));
+  if (text.size() - p >= 8) {
+    std::memcpy(&word, text.data() + p, 8);  // one load
+  } else {
+    for (size_t i = p; i < text.size(); ++i) word |= uint64_t{static_cast<unsigned char>(text[i])} << (8 * (i - p));
+  }
   return word;
 }
 }  // namespace
