@@ -1,6 +1,7 @@
 // Sections 6 to 10 of the SCORE LOG: the lines behind the penalties and
 // exclusions, the settings in force and the disabled lines.
 #include <algorithm>
+#include <vector>
 
 #include "core/report_text.h"
 #include "core/text.h"
@@ -22,6 +23,22 @@ void eachLine(const WorkingState& state, Visit&& visit) {
   for (int r = 1; r <= lines; ++r) visit(state.logLines[static_cast<size_t>(r)]);
 }
 
+// The lines with an error code, enabled or not, in log order: the sections
+// that list marked lines walk these instead of the whole table, once per
+// list and side.
+std::vector<const LogLine*> markedLines(const WorkingState& state) {
+  std::vector<const LogLine*> marked;
+  eachLine(state, [&](const LogLine& l) {
+    if (l.errorCode != 0) marked.push_back(&l);
+  });
+  return marked;
+}
+
+template <typename Visit>
+void eachLineOf(const std::vector<const LogLine*>& lines, Visit&& visit) {
+  for (const LogLine* l : lines) visit(*l);
+}
+
 }  // namespace
 
 std::string penaltyDetailSection(const WorkingState& state) {
@@ -30,16 +47,17 @@ std::string penaltyDetailSection(const WorkingState& state) {
   // Carried across the friendly lines of both sides: a number that matches no
   // landmark keeps the previous entry.
   TargetIdentity identity;
+  const std::vector<const LogLine*> marked = markedLines(state);
   for (int s = 0; s < kSides; ++s) {
     line(out, ind[1] + (s == 0 ? "Central Penalties" : "Allied Penalties"));
     line(out, ind[1] + (s == 0 ? "-----------------" : "----------------"));
     line(out, ind[2] + "Scout Attacked Targets");
-    eachLine(state, [&](const LogLine& l) {
+    eachLineOf(marked, [&](const LogLine& l) {
       if (l.errorCode == 2 && l.side1 == s) line(out, ind[3] + l.text);
     });
     line(out, "");
     line(out, ind[2] + "Friendly Targets Bombed");
-    eachLine(state, [&](const LogLine& l) {
+    eachLineOf(marked, [&](const LogLine& l) {
       if (l.errorCode != 3 || l.side1 != s) return;
       identifyTarget(state, l.targetId, state.mapIndex, identity);
       line(out, ind[3] + l.text + "(" + identity.idText + ", " + identity.description + ", " +
@@ -47,7 +65,7 @@ std::string penaltyDetailSection(const WorkingState& state) {
     });
     line(out, "");
     line(out, ind[2] + "Invalid Targets Bombed");
-    eachLine(state, [&](const LogLine& l) {
+    eachLineOf(marked, [&](const LogLine& l) {
       if (l.errorCode == 4 && l.side1 == s) line(out, ind[3] + l.text);
     });
     line(out, "");
@@ -59,10 +77,11 @@ std::string penaltyDetailSection(const WorkingState& state) {
 std::string multipleDeathSection(const WorkingState& state) {
   const auto& ind = state.indents;
   std::string out = titleBlock("7. MULTIPLE DEATH REPORT", true);
+  const std::vector<const LogLine*> marked = markedLines(state);
   for (int s = 0; s < kSides; ++s) {
     line(out, ind[1] + (s == 0 ? "Central" : "Allied") + " Multiple Deaths Not Counted");
     line(out, ind[1] + rule(state, 35));
-    eachLine(state, [&](const LogLine& l) {
+    eachLineOf(marked, [&](const LogLine& l) {
       if (l.errorCode == 5 && l.side2 == s) line(out, ind[2] + l.text);
     });
     line(out, "");
@@ -74,10 +93,11 @@ std::string multipleDeathSection(const WorkingState& state) {
 std::string multipleBombingSection(const WorkingState& state) {
   const auto& ind = state.indents;
   std::string out = titleBlock("8. MULTIPLE BOMBING CREDIT REPORT", true);
+  const std::vector<const LogLine*> marked = markedLines(state);
   for (int s = 0; s < kSides; ++s) {
     line(out, ind[1] + (s == 0 ? "Central" : "Allied") + " Multiple Bombing Credits Not Counted");
     line(out, ind[1] + rule(state, 44));
-    eachLine(state, [&](const LogLine& l) {
+    eachLineOf(marked, [&](const LogLine& l) {
       if (l.errorCode == 6 && l.side2 == s) line(out, ind[2] + l.text);
     });
     line(out, "");
