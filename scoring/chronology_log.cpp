@@ -11,51 +11,49 @@ namespace skyvex {
 void buildChronologyLog(WorkingState& state) { buildChronologyLog(state, PilotEvents(state)); }
 
 void buildChronologyLog(WorkingState& state, const PilotEvents& events) {
+  PilotBlocks log = chronologyLogBlocks(state, events);
+  writePilotBlocks(state, {&log});
+  state.chronologyLogText = std::move(log.text);
+}
+
+PilotBlocks chronologyLogBlocks(WorkingState& state, const PilotEvents& events) {
   state.matchDate = matchDateOf(state);
+  PilotBlocks log;
+  log.text = buildReportHeader(state, "CHRONOLOGY LOG", state.matchDate);
+  log.text.reserve(static_cast<size_t>(eventLineCount(state)) * 64 + 4096);
   // Carried through the whole build, as in the pilot's log.
-  TargetIdentity identity;
-
-  const std::string& indent1 = state.indents[1];
-  const std::string& indent3 = state.indents[3];
-  const std::string pad2 = pad(state, 2);
-
-  std::string text = buildReportHeader(state, "CHRONOLOGY LOG", state.matchDate);
-  text.reserve(static_cast<size_t>(eventLineCount(state)) * 64 + 4096);
-  for (int side = 0; side < kSides; ++side) {
-    appendSideHeading(text, state, side);
-    const int count = rosterPilotCount(state, side);
-    for (int row = 1; row <= count; ++row) {
-      const std::string& name = state.roster[static_cast<size_t>(side)][static_cast<size_t>(row)].name;
-      append(text, indent1, name, CRLF);
-      append(text, indent1, rule(state, static_cast<long>(name.size())), CRLF);
-      for (const PilotEvent& event : events.of(name)) {
-        const int i = event.line;
-        const LogLine& line = state.logLines[static_cast<size_t>(i)];
-        const bool acting = event.acting;
-        const bool victim = event.victim;
-        // The six tests in their order; one line can give two entries.
-        if (acting && event.eventType == 1)
-          append(text, indent3, line.time, pad2, "Pilot entered flying a ", events.short1(i), ".", CRLF);
-        if (acting && event.eventType == 2) append(text, indent3, line.time, pad2, "Pilot left. ", CRLF);
-        if (acting && event.eventType == 4)
-          append(text, indent3, line.time, pad2, "Pilot's ", events.short1(i), " shot down ", line.pilot2, " in a ",
-                 events.short2(i), ".", CRLF);
-        if (victim && event.eventType == 4 && !acting)
-          append(text, indent3, line.time, pad2, "Pilot's ", events.short2(i), " was shot down by ", line.pilot1,
-                 " in a ", events.short1(i), ".", CRLF);
-        if (victim && event.eventType == 4 && acting)
-          append(text, indent3, line.time, pad2, "Pilot's ", events.short2(i), " was lost.", CRLF);
-        if (acting && event.eventType == 5) {
-          identifyTarget(state, line.targetId, state.mapIndex, identity);
-          append(text, indent3, line.time, pad2, "Pilot's ", events.short1(i), " destroyed target ", identity.idText,
-                 " (", identity.description, ")", CRLF);
-        }
+  log.write = [&state, &events, identity = TargetIdentity(), pad2 = pad(state, 2)](
+                  std::string& text, const std::string& name) mutable {
+    const std::string& indent1 = state.indents[1];
+    const std::string& indent3 = state.indents[3];
+    append(text, indent1, name, CRLF);
+    append(text, indent1, rule(state, static_cast<long>(name.size())), CRLF);
+    for (const PilotEvent& event : events.of(name)) {
+      const int i = event.line;
+      const LogLine& line = state.logLines[static_cast<size_t>(i)];
+      const bool acting = event.acting;
+      const bool victim = event.victim;
+      // The six tests in their order; one line can give two entries.
+      if (acting && event.eventType == 1)
+        append(text, indent3, line.time, pad2, "Pilot entered flying a ", events.short1(i), ".", CRLF);
+      if (acting && event.eventType == 2) append(text, indent3, line.time, pad2, "Pilot left. ", CRLF);
+      if (acting && event.eventType == 4)
+        append(text, indent3, line.time, pad2, "Pilot's ", events.short1(i), " shot down ", line.pilot2, " in a ",
+               events.short2(i), ".", CRLF);
+      if (victim && event.eventType == 4 && !acting)
+        append(text, indent3, line.time, pad2, "Pilot's ", events.short2(i), " was shot down by ", line.pilot1,
+               " in a ", events.short1(i), ".", CRLF);
+      if (victim && event.eventType == 4 && acting)
+        append(text, indent3, line.time, pad2, "Pilot's ", events.short2(i), " was lost.", CRLF);
+      if (acting && event.eventType == 5) {
+        identifyTarget(state, line.targetId, state.mapIndex, identity);
+        append(text, indent3, line.time, pad2, "Pilot's ", events.short1(i), " destroyed target ", identity.idText,
+               " (", identity.description, ")", CRLF);
       }
-      append(text, CRLF, CRLF);
     }
-    append(text, CRLF);
-  }
-  state.chronologyLogText = std::move(text);
+    append(text, CRLF, CRLF);
+  };
+  return log;
 }
 
 }  // namespace skyvex

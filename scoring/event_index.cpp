@@ -69,4 +69,16 @@ void appendSideHeading(std::string& text, const WorkingState& state, int side) {
   append(text, dashes, CRLF);
 }
 
+void writePilotBlocks(const WorkingState& state, std::initializer_list<PilotBlocks*> logs) {
+  for (int side = 0; side < kSides; ++side) {
+    for (PilotBlocks* log : logs) appendSideHeading(log->text, state, side);
+    const int count = rosterPilotCount(state, side);
+    for (int row = 1; row <= count; ++row) {
+      const std::string& name = state.roster[static_cast<size_t>(side)][static_cast<size_t>(row)].name;
+      for (PilotBlocks* log : logs) log->write(log->text, name);
+    }
+    for (PilotBlocks* log : logs) append(log->text, CRLF);
+  }
+}
+
 }  // namespace skyvex

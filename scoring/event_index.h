@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstring>
+#include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -64,6 +66,19 @@ class PilotEvents {
 
 // The three heading lines of a side's block in the pilot's and chronology logs.
 void appendSideHeading(std::string& text, const WorkingState& state, int side);
+
+// One of the two logs built pilot by pilot: its text so far (the header
+// first) and the writer of one roster pilot's block.
+struct PilotBlocks {
+  std::string text;
+  std::function<void(std::string& text, const std::string& name)> write;
+};
+
+// The frame both logs share, for each log given: every side's heading, the
+// block of every pilot on the side's roster in roster order, and a blank
+// line after the side. Several logs are written side by side, pilot by
+// pilot, so each pilot's lines are read once for all of them.
+void writePilotBlocks(const WorkingState& state, std::initializer_list<PilotBlocks*> logs);
 
 // Appends every part to text, without building temporaries: the text grows
 // once for the whole line and the parts are copied in after it.

@@ -11,70 +11,68 @@ namespace skyvex {
 void buildPilotsLog(WorkingState& state) { buildPilotsLog(state, PilotEvents(state)); }
 
 void buildPilotsLog(WorkingState& state, const PilotEvents& events) {
+  PilotBlocks log = pilotsLogBlocks(state, events);
+  writePilotBlocks(state, {&log});
+  state.pilotsLogText = std::move(log.text);
+}
+
+PilotBlocks pilotsLogBlocks(WorkingState& state, const PilotEvents& events) {
   state.matchDate = matchDateOf(state);
+  PilotBlocks log;
+  log.text = buildReportHeader(state, "PILOT'S LOG", state.matchDate);
+  log.text.reserve(static_cast<size_t>(eventLineCount(state)) * 64 + 4096);
   // One identity for the whole build: a number on no landmark repeats the
   // identification of the entry before it.
-  TargetIdentity identity;
+  log.write = [&state, &events, identity = TargetIdentity(), pad2 = pad(state, 2)](
+                  std::string& text, const std::string& name) mutable {
+    const std::string& indent1 = state.indents[1];
+    const std::string& indent2 = state.indents[2];
+    const std::string& indent3 = state.indents[3];
+    const std::vector<PilotEvent>& mine = events.of(name);
+    append(text, indent1, name, CRLF);
+    append(text, indent1, rule(state, static_cast<long>(name.size())), CRLF);
 
-  const std::string& indent1 = state.indents[1];
-  const std::string& indent2 = state.indents[2];
-  const std::string& indent3 = state.indents[3];
-  const std::string pad2 = pad(state, 2);
-
-  std::string text = buildReportHeader(state, "PILOT'S LOG", state.matchDate);
-  text.reserve(static_cast<size_t>(eventLineCount(state)) * 64 + 4096);
-  for (int side = 0; side < kSides; ++side) {
-    appendSideHeading(text, state, side);
-    const int count = rosterPilotCount(state, side);
-    for (int row = 1; row <= count; ++row) {
-      const std::string& name = state.roster[static_cast<size_t>(side)][static_cast<size_t>(row)].name;
-      const std::vector<PilotEvent>& mine = events.of(name);
-      append(text, indent1, name, CRLF);
-      append(text, indent1, rule(state, static_cast<long>(name.size())), CRLF);
-
-      append(text, indent2, "Kills", CRLF);
-      for (const PilotEvent& event : mine) {
-        if (event.eventType != 4 || !event.acting) continue;
-        const int i = event.line;
-        const LogLine& line = state.logLines[static_cast<size_t>(i)];
-        append(text, indent3, line.time, pad2, "Pilot's ", events.short1(i), " shot down ", line.pilot2, " in a ",
-               events.short2(i), ".", CRLF);
-      }
-      append(text, CRLF);
-
-      append(text, indent2, "Deaths", CRLF);
-      for (const PilotEvent& event : mine) {
-        if (event.eventType != 4 || !event.victim || event.acting) continue;
-        const int i = event.line;
-        const LogLine& line = state.logLines[static_cast<size_t>(i)];
-        append(text, indent3, line.time, pad2, "Pilot's ", events.short2(i), " was shot down by ", line.pilot1,
-               " in a ", events.short1(i), ".", CRLF);
-      }
-      append(text, CRLF);
-
-      append(text, indent2, "AA or Mechanical Failures", CRLF);
-      for (const PilotEvent& event : mine) {
-        if (event.eventType != 4 || !event.victim || !event.acting) continue;
-        const int i = event.line;
-        const LogLine& line = state.logLines[static_cast<size_t>(i)];
-        append(text, indent3, line.time, pad2, "Pilot's ", events.short2(i), " was lost.", CRLF);
-      }
-      append(text, CRLF);
-
-      append(text, indent2, "Bombing Missions", CRLF);
-      for (const PilotEvent& event : mine) {
-        if (event.eventType != 5 || !event.acting) continue;
-        const int i = event.line;
-        const LogLine& line = state.logLines[static_cast<size_t>(i)];
-        identifyTarget(state, line.targetId, state.mapIndex, identity);
-        append(text, indent3, line.time, pad2, "Pilot's ", events.short1(i), " destroyed target ", identity.idText,
-               " (", identity.description, ")", CRLF);
-      }
-      append(text, CRLF, CRLF);
+    append(text, indent2, "Kills", CRLF);
+    for (const PilotEvent& event : mine) {
+      if (event.eventType != 4 || !event.acting) continue;
+      const int i = event.line;
+      const LogLine& line = state.logLines[static_cast<size_t>(i)];
+      append(text, indent3, line.time, pad2, "Pilot's ", events.short1(i), " shot down ", line.pilot2, " in a ",
+             events.short2(i), ".", CRLF);
     }
     append(text, CRLF);
-  }
-  state.pilotsLogText = std::move(text);
+
+    append(text, indent2, "Deaths", CRLF);
+    for (const PilotEvent& event : mine) {
+      if (event.eventType != 4 || !event.victim || event.acting) continue;
+      const int i = event.line;
+      const LogLine& line = state.logLines[static_cast<size_t>(i)];
+      append(text, indent3, line.time, pad2, "Pilot's ", events.short2(i), " was shot down by ", line.pilot1, " in a ",
+             events.short1(i), ".", CRLF);
+    }
+    append(text, CRLF);
+
+    append(text, indent2, "AA or Mechanical Failures", CRLF);
+    for (const PilotEvent& event : mine) {
+      if (event.eventType != 4 || !event.victim || !event.acting) continue;
+      const int i = event.line;
+      const LogLine& line = state.logLines[static_cast<size_t>(i)];
+      append(text, indent3, line.time, pad2, "Pilot's ", events.short2(i), " was lost.", CRLF);
+    }
+    append(text, CRLF);
+
+    append(text, indent2, "Bombing Missions", CRLF);
+    for (const PilotEvent& event : mine) {
+      if (event.eventType != 5 || !event.acting) continue;
+      const int i = event.line;
+      const LogLine& line = state.logLines[static_cast<size_t>(i)];
+      identifyTarget(state, line.targetId, state.mapIndex, identity);
+      append(text, indent3, line.time, pad2, "Pilot's ", events.short1(i), " destroyed target ", identity.idText,
+             " (", identity.description, ")", CRLF);
+    }
+    append(text, CRLF, CRLF);
+  };
+  return log;
 }
 
 }  // namespace skyvex

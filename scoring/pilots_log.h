@@ -4,6 +4,7 @@
 
 namespace skyvex {
 class PilotEvents;
+struct PilotBlocks;
 }
 
 namespace skyvex {
@@ -13,5 +14,8 @@ void buildPilotsLog(WorkingState& state);
 // The same with the pilots' events already indexed (the Score command indexes
 // them once for both logs).
 void buildPilotsLog(WorkingState& state, const PilotEvents& events);
+// The header and the block writer of the pilot's log, for writePilotBlocks; the
+// Score command writes both logs side by side with it.
+PilotBlocks pilotsLogBlocks(WorkingState& state, const PilotEvents& events);
 
 }  // namespace skyvex

@@ -103,8 +103,11 @@ void runScoring(WorkingState& state) {
     tallyScores(state);
     buildScoreLog(state);
     const PilotEvents events(state);
-    buildPilotsLog(state, events);
-    buildChronologyLog(state, events);
+    PilotBlocks pilots = pilotsLogBlocks(state, events);
+    PilotBlocks chronology = chronologyLogBlocks(state, events);
+    writePilotBlocks(state, {&pilots, &chronology});
+    state.pilotsLogText = std::move(pilots.text);
+    state.chronologyLogText = std::move(chronology.text);
   } catch (...) {
     // A refusal half-way puts everything back as it was.
     for (size_t i = 0; i < fields.size(); ++i) fields[i].putBack(state.logLines[i]);
