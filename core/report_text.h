@@ -2,7 +2,9 @@
 // produce delimiter characters; a negative length gives no pad, never a crash.
 #pragma once
 
+#include <cstring>
 #include <string>
+#include <string_view>
 
 #include "core/working_state.h"
 
@@ -22,5 +24,20 @@ namespace skyvex {
 [[nodiscard]] std::string rj(const WorkingState& state, const std::string& text, long width);
 // Rebuilds indents 1..4 = pad(2), pad(4), pad(6), pad(8).
 void rebuildIndents(WorkingState& state);
+
+// Appends every part to text, without building temporaries: the text grows
+// once for the whole line and the parts are copied in after it.
+template <class... Parts>
+void append(std::string& text, const Parts&... parts) {
+  const std::string_view views[] = {std::string_view(parts)...};
+  size_t size = 0;
+  for (const std::string_view part : views) size += part.size();
+  size_t at = text.size();
+  text.resize(at + size);
+  for (const std::string_view part : views) {
+    if (!part.empty()) std::memcpy(&text[at], part.data(), part.size());
+    at += part.size();
+  }
+}
 
 }  // namespace skyvex

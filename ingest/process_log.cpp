@@ -10,6 +10,7 @@
 
 #include "core/refusal.h"
 #include "core/report_header.h"
+#include "core/report_text.h"
 #include "core/text.h"
 #include "ingest/parsers.h"
 #include "ingest/plane_lookup.h"
@@ -84,8 +85,8 @@ std::string categoryLog(const WorkingState& state, const char* title, const Sort
   size_t size = text.size() + (columnLine ? std::string_view(columnLine).size() + 2 : 0);
   for (const std::string_view line : lines) size += line.size() + 2;
   text.reserve(size);
-  if (columnLine) text.append(columnLine).append(CRLF);
-  for (const std::string_view line : lines) text.append(line).append(CRLF);
+  if (columnLine) append(text, columnLine, CRLF);
+  for (const std::string_view line : lines) append(text, line, CRLF);
   return text;
 }
 

@@ -2,7 +2,6 @@
 // once, and the aeroplane short names they print.
 #pragma once
 
-#include <cstring>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -10,6 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/report_text.h"
 #include "core/working_state.h"
 #include "ingest/plane_lookup.h"
 
@@ -79,20 +79,5 @@ struct PilotBlocks {
 // line after the side. Several logs are written side by side, pilot by
 // pilot, so each pilot's lines are read once for all of them.
 void writePilotBlocks(const WorkingState& state, std::initializer_list<PilotBlocks*> logs);
-
-// Appends every part to text, without building temporaries: the text grows
-// once for the whole line and the parts are copied in after it.
-template <class... Parts>
-void append(std::string& text, const Parts&... parts) {
-  const std::string_view views[] = {std::string_view(parts)...};
-  size_t size = 0;
-  for (const std::string_view part : views) size += part.size();
-  size_t at = text.size();
-  text.resize(at + size);
-  for (const std::string_view part : views) {
-    if (!part.empty()) std::memcpy(&text[at], part.data(), part.size());
-    at += part.size();
-  }
-}
 
 }  // namespace skyvex

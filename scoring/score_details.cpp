@@ -53,20 +53,20 @@ std::string penaltyDetailSection(const WorkingState& state) {
     line(out, ind[1] + (s == 0 ? "-----------------" : "----------------"));
     line(out, ind[2] + "Scout Attacked Targets");
     eachLineOf(marked, [&](const LogLine& l) {
-      if (l.errorCode == 2 && l.side1 == s) line(out, ind[3] + l.text);
+      if (l.errorCode == 2 && l.side1 == s) append(out, ind[3], l.text, CRLF);
     });
     line(out, "");
     line(out, ind[2] + "Friendly Targets Bombed");
     eachLineOf(marked, [&](const LogLine& l) {
       if (l.errorCode != 3 || l.side1 != s) return;
       identifyTarget(state, l.targetId, state.mapIndex, identity);
-      line(out, ind[3] + l.text + "(" + identity.idText + ", " + identity.description + ", " +
-                    fmtN(identity.value) + " pts)");
+      append(out, ind[3], l.text, "(", identity.idText, ", ", identity.description, ", ", fmtN(identity.value),
+             " pts)", CRLF);
     });
     line(out, "");
     line(out, ind[2] + "Invalid Targets Bombed");
     eachLineOf(marked, [&](const LogLine& l) {
-      if (l.errorCode == 4 && l.side1 == s) line(out, ind[3] + l.text);
+      if (l.errorCode == 4 && l.side1 == s) append(out, ind[3], l.text, CRLF);
     });
     line(out, "");
     line(out, "");
@@ -82,7 +82,7 @@ std::string multipleDeathSection(const WorkingState& state) {
     line(out, ind[1] + (s == 0 ? "Central" : "Allied") + " Multiple Deaths Not Counted");
     line(out, ind[1] + rule(state, 35));
     eachLineOf(marked, [&](const LogLine& l) {
-      if (l.errorCode == 5 && l.side2 == s) line(out, ind[2] + l.text);
+      if (l.errorCode == 5 && l.side2 == s) append(out, ind[2], l.text, CRLF);
     });
     line(out, "");
     line(out, "");
@@ -98,7 +98,7 @@ std::string multipleBombingSection(const WorkingState& state) {
     line(out, ind[1] + (s == 0 ? "Central" : "Allied") + " Multiple Bombing Credits Not Counted");
     line(out, ind[1] + rule(state, 44));
     eachLineOf(marked, [&](const LogLine& l) {
-      if (l.errorCode == 6 && l.side2 == s) line(out, ind[2] + l.text);
+      if (l.errorCode == 6 && l.side2 == s) append(out, ind[2], l.text, CRLF);
     });
     line(out, "");
     line(out, "");
