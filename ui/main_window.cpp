@@ -191,13 +191,22 @@ void FormMain::logWindowClosed(LogWindow window) {
 
 bool FormMain::guarded(const std::function<bool()>& command) {
   const WorkingState before = state_;
+  return showingRefusal([&] {
+    try {
+      return command();
+    } catch (...) {
+      state_ = before;
+      throw;
+    }
+  });
+}
+
+bool FormMain::showingRefusal(const std::function<bool()>& command) {
   try {
     return command();
   } catch (const Refusal& refusal) {
-    state_ = before;
     platform_.showMessage(refusal.what(), MessageIcon::Critical);
   } catch (const std::exception& failure) {
-    state_ = before;
     platform_.showMessage(std::string("Error: ") + failure.what(), MessageIcon::Critical);
   }
   return false;
@@ -263,7 +272,9 @@ void FormMain::openLogsCommand() {
 
 void FormMain::scoreCommand() {
   if (!menu_.scoreEnabled) return;
-  if (!guarded([this] {
+  // runScoring puts everything back itself when a step refuses, and saving
+  // only reads the state.
+  if (!showingRefusal([this] {
         runScoring(state_);
         return true;
       }))
@@ -276,7 +287,7 @@ void FormMain::scoreCommand() {
   setLogWindowShown(LogWindow::Score, true);
   mdi_->setActiveSubWindow(logWindow(LogWindow::Score));
   arrange(Arrange::Cascade);
-  guarded([this] {
+  showingRefusal([this] {
     finishScoring(state_, platform_);
     return true;
   });

@@ -87,6 +87,9 @@ class FormMain : public QMainWindow {
   // Runs a command; an error it throws becomes one "Error: " message and the
   // working state goes back to what it was before the command.
   bool guarded(const std::function<bool()>& command);
+  // The same for a command that itself leaves the state as it was when it
+  // refuses (the Score command): no copy of the state is taken.
+  bool showingRefusal(const std::function<bool()>& command);
 
   WorkingState& state_;
   Platform& platform_;

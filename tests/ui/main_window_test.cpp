@@ -333,6 +333,30 @@ TEST_F(FormMainTest, AnUnwritableLogFolderIsOneErrorAndTheResultsStay) {
   EXPECT_TRUE(enabled("m_Tools_Save"));
 }
 
+// The Score command leaves a refused scoring to the command itself: one error
+// message, the earlier results kept, nothing saved and no menu changed.
+TEST_F(FormMainTest, ARefusedScoreIsOneErrorAndKeepsTheEarlierResults) {
+  loadAndScore();
+  const std::string twoKills = std::string(kMatchLog) +
+                               "12/05/03 20:10:00 Der Spatz (UDP:198.51.100.49:28001) has entered the game flying a "
+                               "ALBATROS_DIII\r\n"
+                               "12/05/03 20:14:21 Kill of Der Spatz (ALBATROS_DIII) awarded to Mad Major (SE5A)\r\n";
+  platform.dialogAnswers.push_back(logs.write("two.log", twoKills));
+  form->openLogsCommand();
+  for (PlaneType& type : state.planeTypes)
+    if (type.logName == "ALBATROS_DII") type.planeValue = 20000;  // the second kill overflows the kill points
+  state.saveOption = 0;
+  const WorkingState before = state;
+  platform.messages.clear();
+  form->scoreCommand();
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text.rfind("Error: ", 0), 0u) << platform.messages[0].text;
+  EXPECT_NE(platform.messages[0].text.find("overflowed"), std::string::npos) << platform.messages[0].text;
+  EXPECT_EQ(platform.messages[0].icon, MessageIcon::Critical);
+  EXPECT_TRUE(state == before);
+  EXPECT_TRUE(savedFiles().empty());
+}
+
 TEST_F(FormMainTest, ScoringTwiceGivesTheSameTexts) {
   loadAndScore();
   const WorkingState first = state;
