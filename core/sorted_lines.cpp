@@ -6,6 +6,8 @@
 #include <functional>
 #include <stdexcept>
 
+#include "core/text_words.h"
+
 namespace skyvex {
 
 namespace {
@@ -19,38 +21,6 @@ size_t slotsFor(size_t n) {
   while (slots < 2 * n) slots *= 2;
   return slots;
 }
-
-// Texts are compared eight bytes at a time, loaded as little-endian words:
-// the first byte of a text is the lowest byte of its word.
-static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "texts are compared as little-endian words");
-
-// Up to eight bytes from p on; the bytes past n are zero.
-uint64_t wordAt(const char* p, size_t n) {
-  uint64_t word = 0;
-  if (n >= 8) {
-    std::memcpy(&word, p, 8);  // one load
-  } else {
-    for (size_t i = 0; i < n; ++i) word |= uint64_t{static_cast<unsigned char>(p[i])} << (8 * i);
-  }
-  return word;
-}
-
-constexpr uint64_t kOnes = 0x0101010101010101ULL;
-constexpr uint64_t kHighBits = 0x8080808080808080ULL;
-
-// Every byte A..Z of the word made a..z; other bytes, those above 127
-// included, stay as they are. Adding to the low seven bits of each byte never
-// carries into the next one.
-uint64_t foldWord(uint64_t word) {
-  const uint64_t low7 = word & ~kHighBits;
-  const uint64_t atLeastA = low7 + kOnes * (0x80 - 'A');
-  const uint64_t pastZ = low7 + kOnes * (0x80 - 'Z' - 1);
-  const uint64_t upper = atLeastA & ~pastZ & ~word & kHighBits;
-  return word | (upper >> 2);  // 0x80 >> 2 is the case bit 0x20
-}
-
-// The index of the lowest byte in which two different words differ.
-size_t firstDifferingByte(uint64_t x, uint64_t y) { return static_cast<size_t>(__builtin_ctzll(x ^ y)) / 8; }
 
 // The first eight bytes without case, most significant first, zeros past the
 // end: the zeros sort a text before every longer text that begins with it (a
@@ -72,12 +42,12 @@ bool NoCaseOrder::operator()(std::string_view a, std::string_view b) const {
     if (x == y) continue;
     const uint64_t fx = foldWord(x), fy = foldWord(y);
     if (fx != fy) {
-      const size_t at = firstDifferingByte(fx, fy);
-      return (fx >> (8 * at) & 0xFF) < (fy >> (8 * at) & 0xFF);
+      const size_t at = lowestByte(fx ^ fy);
+      return byteOf(fx, at) < byteOf(fy, at);
     }
     if (tie == 0) {
-      const size_t at = firstDifferingByte(x, y);
-      tie = (x >> (8 * at) & 0xFF) < (y >> (8 * at) & 0xFF) ? -1 : 1;
+      const size_t at = lowestByte(x ^ y);
+      tie = byteOf(x, at) < byteOf(y, at) ? -1 : 1;
     }
   }
   if (a.size() != b.size()) return a.size() < b.size();

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "core/landmarks.h"
+#include "core/text_words.h"
 #include "core/text.h"
 #include "ingest/plane_lookup.h"
 
@@ -93,22 +94,6 @@ void parseChat(WorkingState& state, int i) {
   line->chat = Right(text, length(text) - p - 2);
 }
 
-namespace {
-static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "names are compared as little-endian words");
-
-// Up to eight bytes of text from p on, the missing ones zero; the byte at p
-// is the word's lowest.
-uint64_t wordAt(std::string_view text, size_t p) {
-  uint64_t word = 0;
-  if (text.size() - p >= 8) {
-    std::memcpy(&word, text.data() + p, 8);  // one load
-  } else {
-    for (size_t i = p; i < text.size(); ++i) word |= uint64_t{static_cast<unsigned char>(text[i])} << (8 * (i - p));
-  }
-  return word;
-}
-}  // namespace
-
 PlaneNameSearch::PlaneNameSearch(const WorkingState& state) {
   for (size_t k = 1; k <= kRows && k < state.planeTypes.size(); ++k) {
     const std::string& name = state.planeTypes[k].logName;
@@ -116,7 +101,8 @@ PlaneNameSearch::PlaneNameSearch(const WorkingState& state) {
     if (name.empty()) continue;
     const size_t headSize = std::min<size_t>(8, name.size());
     const uint64_t mask = headSize == 8 ? ~uint64_t{0} : (uint64_t{1} << (8 * headSize)) - 1;
-    byFirstByte_[static_cast<unsigned char>(name[0])].push_back({static_cast<uint8_t>(k), wordAt(name, 0), mask});
+    const uint64_t head = wordAt(name.data(), name.size());
+    byFirstByte_[static_cast<unsigned char>(name[0])].push_back({static_cast<uint8_t>(k), head, mask});
     beginsName_[static_cast<unsigned char>(name[0])] = true;
   }
 }
@@ -136,7 +122,7 @@ PlaneNameSearch::Places PlaneNameSearch::find(std::string_view text, long from) 
     while (p < size && !beginsName_[static_cast<unsigned char>(text[p])]) ++p;
     if (p == size) break;
     const std::vector<Candidate>& candidates = byFirstByte_[static_cast<unsigned char>(text[p])];
-    const uint64_t word = wordAt(text, p);
+    const uint64_t word = wordAt(text.data() + p, size - p);
     const long place = static_cast<long>(p) + 1;
     for (const Candidate& c : candidates) {
       const size_t k = c.row;

@@ -38,7 +38,11 @@ class FinishedLines {
   void noteFinished(int j, double seconds) {
     entered_.noteFinished(state_, j);
     const LogLine& line = state_.logLines[static_cast<size_t>(j)];
-    lastVictim_[line.pilot2] = j;
+    // Most lines name no victim at all: they need no look-up.
+    if (line.pilot2.empty())
+      lastNoVictim_ = j;
+    else
+      lastVictim_[line.pilot2] = j;
     // Only a target line can repeat a target line's text.
     if (line.eventType == 5) texts_.insert(line.text);
     // Keeps the seconds rising from bottom to top: a line with a later or
@@ -58,8 +62,12 @@ class FinishedLines {
     const auto end = std::partition_point(rising_.begin(), rising_.end(),
                                           [&](const Stamped& s) { return ti - s.seconds >= window; });
     const int stop = end == rising_.begin() ? 0 : std::prev(end)->line;
-    const auto last = lastVictim_.find(victim);
-    if (last != lastVictim_.end() && last->second > stop) return true;
+    if (victim.empty()) {
+      if (lastNoVictim_ > stop) return true;
+    } else {
+      const auto last = lastVictim_.find(victim);
+      if (last != lastVictim_.end() && last->second > stop) return true;
+    }
     if (stop > 0) {
       const double tj = std::prev(end)->seconds;
       if (ti - tj <= window && state_.logLines[static_cast<size_t>(stop)].pilot2 == victim) return true;
@@ -75,6 +83,7 @@ class FinishedLines {
   const WorkingState& state_;
   EnteredLineIndex entered_;
   std::unordered_map<std::string, int> lastVictim_;
+  int lastNoVictim_ = 0;
   std::unordered_set<std::string_view> texts_;
   std::vector<Stamped> rising_;
 };

@@ -241,21 +241,27 @@ TEST(ParseKill, WithoutAwardedToThereIsNoVictorAndNoVictim) {
 // start and from a later place, also for names inside names and texts that
 // end in the middle of a name.
 TEST(PlaneNameSearch, FindsEveryNameWhereInStrDoes) {
-  WorkingState state = stateWithLines({"12/05/03 20:00:00 x"});
-  state.planeTypes[3].logName = "";  // an empty name stands where the search starts
-  const PlaneNameSearch search(state);
-  std::mt19937 random(11);
+  WorkingState capitals = stateWithLines({"12/05/03 20:00:00 x"});
+  capitals.planeTypes[3].logName = "";  // an empty name stands where the search starts
+  WorkingState anyFirstByte = capitals;  // names that do not begin with a capital are searched byte by byte
+  anyFirstByte.planeTypes[4].logName = "x_wing";
+  anyFirstByte.planeTypes[5].logName = "(";
   const std::vector<std::string> pieces = {"ALBATROS_DII", "ALBATROS_DIII", "SE5A", "SE5", "FOKKER_DVII", "FOKKER_D",
-                                           " awarded to ", "(", ")", "Kill of ", "S", "SPAD_XIII", "x"};
-  for (int round = 0; round < 2000; ++round) {
-    std::string text;
-    for (int n = static_cast<int>(random() % 7); n > 0; --n) text += pieces[random() % pieces.size()];
-    const long from = static_cast<long>(random() % (text.size() + 3)) - 1;
-    const PlaneNameSearch::Places places = search.find(text, from);
-    for (size_t k = 1; k <= PlaneNameSearch::kRows; ++k) {
-      const std::string& name = state.planeTypes[k].logName;
-      ASSERT_EQ(places.first[k], InStr(text, name, 1)) << text << " row " << k;
-      ASSERT_EQ(places.firstFrom[k], InStr(text, name, from)) << text << " row " << k << " from " << from;
+                                           " awarded to ", "(", ")", "Kill of ", "S", "SPAD_XIII", "x", "x_wing",
+                                           "lower case words", "\xC9"};
+  for (const WorkingState* state : {&capitals, &anyFirstByte}) {
+    const PlaneNameSearch search(*state);
+    std::mt19937 random(11);
+    for (int round = 0; round < 3000; ++round) {
+      std::string text;
+      for (int n = static_cast<int>(random() % 9); n > 0; --n) text += pieces[random() % pieces.size()];
+      const long from = static_cast<long>(random() % (text.size() + 3)) - 1;
+      const PlaneNameSearch::Places places = search.find(text, from);
+      for (size_t k = 1; k <= PlaneNameSearch::kRows; ++k) {
+        const std::string& name = state->planeTypes[k].logName;
+        ASSERT_EQ(places.first[k], InStr(text, name, 1)) << text << " row " << k;
+        ASSERT_EQ(places.firstFrom[k], InStr(text, name, from)) << text << " row " << k << " from " << from;
+      }
     }
   }
 }

@@ -1,0 +1,45 @@
+// Texts read eight bytes at a time, as little-endian words: the first byte of
+// a piece of text is the lowest byte of its word. Log lines are compared and
+// searched a word at a time instead of a byte at a time.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+namespace skyvex {
+
+static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "texts are read as little-endian words");
+
+// Up to eight bytes from p on; the bytes past n are zero.
+inline uint64_t wordAt(const char* p, size_t n) {
+  uint64_t word = 0;
+  if (n >= 8) {
+    std::memcpy(&word, p, 8);  // one load
+  } else {
+    for (size_t i = 0; i < n; ++i) word |= uint64_t{static_cast<unsigned char>(p[i])} << (8 * i);
+  }
+  return word;
+}
+
+inline constexpr uint64_t kByteOnes = 0x0101010101010101ULL;
+inline constexpr uint64_t kByteHighBits = 0x8080808080808080ULL;
+
+// Every byte A..Z of the word made a..z; other bytes, those above 127
+// included, stay as they are. Adding to the low seven bits of each byte never
+// carries into the next one.
+inline uint64_t foldWord(uint64_t word) {
+  const uint64_t low7 = word & ~kByteHighBits;
+  const uint64_t atLeastA = low7 + kByteOnes * (0x80 - 'A');
+  const uint64_t pastZ = low7 + kByteOnes * (0x80 - 'Z' - 1);
+  const uint64_t capitals = atLeastA & ~pastZ & ~word & kByteHighBits;
+  return word | (capitals >> 2);  // 0x80 >> 2 is the case bit 0x20
+}
+
+// The index of the lowest byte that is not zero in a word that is not zero.
+inline size_t lowestByte(uint64_t word) { return static_cast<size_t>(__builtin_ctzll(word)) / 8; }
+
+// Byte i of the word.
+inline unsigned byteOf(uint64_t word, size_t i) { return static_cast<unsigned>(word >> (8 * i) & 0xFF); }
+
+}  // namespace skyvex
