@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/text_words.h"
 #include "core/working_state.h"
 
 namespace skyvex {
@@ -34,8 +35,9 @@ void append(std::string& text, const Parts&... parts) {
   for (const std::string_view part : views) size += part.size();
   size_t at = text.size();
   text.resize(at + size);
+  char* out = text.data();
   for (const std::string_view part : views) {
-    if (!part.empty()) std::memcpy(&text[at], part.data(), part.size());
+    copyBytes(out + at, part.data(), part.size());
     at += part.size();
   }
 }

@@ -42,4 +42,27 @@ inline size_t lowestByte(uint64_t word) { return static_cast<size_t>(__builtin_c
 // Byte i of the word.
 inline unsigned byteOf(uint64_t word, size_t i) { return static_cast<unsigned>(word >> (8 * i) & 0xFF); }
 
+// Copies n bytes. Report lines are built from many short pieces: those of up
+// to sixteen bytes are copied with two overlapping fixed-size moves instead of
+// a call to the library's general copy.
+inline void copyBytes(char* to, const char* from, size_t n) {
+  if (n >= 8 && n <= 16) {
+    uint64_t head, tail;
+    std::memcpy(&head, from, 8);
+    std::memcpy(&tail, from + n - 8, 8);
+    std::memcpy(to, &head, 8);
+    std::memcpy(to + n - 8, &tail, 8);
+  } else if (n >= 4 && n < 8) {
+    uint32_t head, tail;
+    std::memcpy(&head, from, 4);
+    std::memcpy(&tail, from + n - 4, 4);
+    std::memcpy(to, &head, 4);
+    std::memcpy(to + n - 4, &tail, 4);
+  } else if (n < 4) {
+    for (size_t i = 0; i < n; ++i) to[i] = from[i];
+  } else {
+    std::memcpy(to, from, n);
+  }
+}
+
 }  // namespace skyvex

@@ -12,6 +12,7 @@
 #include "core/report_header.h"
 #include "core/report_text.h"
 #include "core/text.h"
+#include "core/text_words.h"
 #include "ingest/parsers.h"
 #include "ingest/plane_lookup.h"
 
@@ -253,7 +254,7 @@ void writeProcessedLine(const LogLine& line, std::string& out) {
   out.assign(size, ',');
   char* at = out.data();
   for (const std::string_view field : fields) {
-    if (!field.empty()) std::memcpy(at, field.data(), field.size());
+    copyBytes(at, field.data(), field.size());
     at += field.size() + 1;  // past the comma already there
   }
 }

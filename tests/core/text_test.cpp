@@ -1,4 +1,5 @@
 #include "core/text.h"
+#include "core/text_words.h"
 
 #include <gtest/gtest.h>
 
@@ -112,6 +113,26 @@ TEST(SplitLines, EndsLinesAtCrLfCrOrLf) {
   EXPECT_EQ(splitLines("a\r\nb\rc\nd"), (std::vector<std::string>{"a", "b", "c", "d"}));
   EXPECT_EQ(splitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
   EXPECT_TRUE(splitLines("").empty());
+}
+
+}  // namespace
+}  // namespace skyvex
+
+namespace skyvex {
+namespace {
+
+// Every length, short pieces included, lands every byte and nothing past it.
+TEST(CopyBytes, CopiesEveryLengthExactlyAndNothingMore) {
+  std::string from(40, ' ');
+  for (size_t i = 0; i < from.size(); ++i) from[i] = static_cast<char>('a' + i % 26);
+  for (size_t n = 0; n <= from.size(); ++n) {
+    std::string to(48, '#');
+    copyBytes(to.data() + 3, from.data(), n);
+    EXPECT_EQ(to.substr(0, 3), "###") << n;
+    EXPECT_EQ(to.substr(3, n), from.substr(0, n)) << n;
+    EXPECT_EQ(to.substr(3 + n), std::string(45 - n, '#')) << n;
+  }
+  copyBytes(nullptr, nullptr, 0);  // an empty piece may have no bytes at all
 }
 
 }  // namespace
