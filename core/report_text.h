@@ -2,7 +2,6 @@
 // produce delimiter characters; a negative length gives no pad, never a crash.
 #pragma once
 
-#include <cstring>
 #include <string>
 #include <string_view>
 

@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "core/landmarks.h"
-#include "core/text_words.h"
 #include "core/text.h"
+#include "core/text_words.h"
 #include "ingest/plane_lookup.h"
 
 namespace skyvex {

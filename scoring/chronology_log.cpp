@@ -1,6 +1,5 @@
 #include "scoring/chronology_log.h"
 
-#include "core/report_header.h"
 #include "core/report_text.h"
 #include "core/text.h"
 #include "scoring/event_index.h"
@@ -17,10 +16,7 @@ void buildChronologyLog(WorkingState& state, const PilotEvents& events) {
 }
 
 PilotBlocks chronologyLogBlocks(WorkingState& state, const PilotEvents& events) {
-  state.matchDate = matchDateOf(state);
-  PilotBlocks log;
-  log.text = buildReportHeader(state, "CHRONOLOGY LOG", state.matchDate);
-  log.text.reserve(static_cast<size_t>(eventLineCount(state)) * 64 + 4096);
+  PilotBlocks log = startPilotBlocks(state, "CHRONOLOGY LOG");
   // Carried through the whole build, as in the pilot's log.
   log.write = [&state, &events, identity = TargetIdentity(), pad2 = pad(state, 2)](
                   std::string& text, const std::string& name) mutable {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/report_header.h"
 #include "core/report_text.h"
 #include "core/text.h"
 
@@ -67,6 +68,14 @@ void appendSideHeading(std::string& text, const WorkingState& state, int side) {
   else
     append(text, pad(state, 2), "ALLIED PILOTS", CRLF);
   append(text, dashes, CRLF);
+}
+
+PilotBlocks startPilotBlocks(WorkingState& state, const char* title) {
+  state.matchDate = matchDateOf(state);
+  PilotBlocks log;
+  log.text = buildReportHeader(state, title, state.matchDate);
+  log.text.reserve(static_cast<size_t>(eventLineCount(state)) * 64 + 4096);
+  return log;
 }
 
 void writePilotBlocks(const WorkingState& state, std::initializer_list<PilotBlocks*> logs) {

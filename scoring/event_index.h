@@ -74,6 +74,10 @@ struct PilotBlocks {
   std::function<void(std::string& text, const std::string& name)> write;
 };
 
+// A log to be built pilot by pilot, with its header (and the match date it
+// shows) written; its block writer is still to be given.
+[[nodiscard]] PilotBlocks startPilotBlocks(WorkingState& state, const char* title);
+
 // The frame both logs share, for each log given: every side's heading, the
 // block of every pilot on the side's roster in roster order, and a blank
 // line after the side. Several logs are written side by side, pilot by

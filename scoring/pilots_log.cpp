@@ -1,6 +1,5 @@
 #include "scoring/pilots_log.h"
 
-#include "core/report_header.h"
 #include "core/report_text.h"
 #include "core/text.h"
 #include "scoring/event_index.h"
@@ -17,10 +16,7 @@ void buildPilotsLog(WorkingState& state, const PilotEvents& events) {
 }
 
 PilotBlocks pilotsLogBlocks(WorkingState& state, const PilotEvents& events) {
-  state.matchDate = matchDateOf(state);
-  PilotBlocks log;
-  log.text = buildReportHeader(state, "PILOT'S LOG", state.matchDate);
-  log.text.reserve(static_cast<size_t>(eventLineCount(state)) * 64 + 4096);
+  PilotBlocks log = startPilotBlocks(state, "PILOT'S LOG");
   // One identity for the whole build: a number on no landmark repeats the
   // identification of the entry before it.
   log.write = [&state, &events, identity = TargetIdentity(), pad2 = pad(state, 2)](
