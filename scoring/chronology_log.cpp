@@ -20,10 +20,7 @@ PilotBlocks chronologyLogBlocks(WorkingState& state, const PilotEvents& events) 
   // Carried through the whole build, as in the pilot's log.
   log.write = [&state, &events, identity = TargetIdentity(), pad2 = pad(state, 2)](
                   std::string& text, const std::string& name) mutable {
-    const std::string& indent1 = state.indents[1];
     const std::string& indent3 = state.indents[3];
-    append(text, indent1, name, CRLF);
-    append(text, indent1, rule(state, static_cast<long>(name.size())), CRLF);
     for (const PilotEvent& event : events.of(name)) {
       const int i = event.line;
       const LogLine& line = state.logLines[static_cast<size_t>(i)];
@@ -47,7 +44,6 @@ PilotBlocks chronologyLogBlocks(WorkingState& state, const PilotEvents& events) 
                " (", identity.description, ")", CRLF);
       }
     }
-    append(text, CRLF, CRLF);
   };
   return log;
 }

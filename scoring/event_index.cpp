@@ -84,7 +84,12 @@ void writePilotBlocks(const WorkingState& state, std::initializer_list<PilotBloc
     const int count = rosterPilotCount(state, side);
     for (int row = 1; row <= count; ++row) {
       const std::string& name = state.roster[static_cast<size_t>(side)][static_cast<size_t>(row)].name;
-      for (PilotBlocks* log : logs) log->write(log->text, name);
+      for (PilotBlocks* log : logs) {
+        append(log->text, state.indents[1], name, CRLF);
+        append(log->text, state.indents[1], rule(state, static_cast<long>(name.size())), CRLF);
+        log->write(log->text, name);
+        append(log->text, CRLF, CRLF);
+      }
     }
     for (PilotBlocks* log : logs) append(log->text, CRLF);
   }

@@ -68,7 +68,7 @@ class PilotEvents {
 void appendSideHeading(std::string& text, const WorkingState& state, int side);
 
 // One of the two logs built pilot by pilot: its text so far (the header
-// first) and the writer of one roster pilot's block.
+// first) and the writer of the entries under one roster pilot's name.
 struct PilotBlocks {
   std::string text;
   std::function<void(std::string& text, const std::string& name)> write;
@@ -78,9 +78,9 @@ struct PilotBlocks {
 // shows) written; its block writer is still to be given.
 [[nodiscard]] PilotBlocks startPilotBlocks(WorkingState& state, const char* title);
 
-// The frame both logs share, for each log given: every side's heading, the
-// block of every pilot on the side's roster in roster order, and a blank
-// line after the side. Several logs are written side by side, pilot by
+// The frame both logs share, for each log given: every side's heading; for
+// every pilot on the side's roster, in roster order, his name, a rule as long
+// as it, his entries and two blank lines; and a blank line after the side. Several logs are written side by side, pilot by
 // pilot, so each pilot's lines are read once for all of them.
 void writePilotBlocks(const WorkingState& state, std::initializer_list<PilotBlocks*> logs);
 

@@ -21,13 +21,9 @@ PilotBlocks pilotsLogBlocks(WorkingState& state, const PilotEvents& events) {
   // identification of the entry before it.
   log.write = [&state, &events, identity = TargetIdentity(), pad2 = pad(state, 2)](
                   std::string& text, const std::string& name) mutable {
-    const std::string& indent1 = state.indents[1];
     const std::string& indent2 = state.indents[2];
     const std::string& indent3 = state.indents[3];
     const std::vector<PilotEvent>& mine = events.of(name);
-    append(text, indent1, name, CRLF);
-    append(text, indent1, rule(state, static_cast<long>(name.size())), CRLF);
-
     append(text, indent2, "Kills", CRLF);
     for (const PilotEvent& event : mine) {
       if (event.eventType != 4 || !event.acting) continue;
@@ -66,7 +62,6 @@ PilotBlocks pilotsLogBlocks(WorkingState& state, const PilotEvents& events) {
       append(text, indent3, line.time, pad2, "Pilot's ", events.short1(i), " destroyed target ", identity.idText,
              " (", identity.description, ")", CRLF);
     }
-    append(text, CRLF, CRLF);
   };
   return log;
 }
