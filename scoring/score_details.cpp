@@ -23,9 +23,8 @@ void eachLine(const WorkingState& state, Visit&& visit) {
   for (int r = 1; r <= lines; ++r) visit(state.logLines[static_cast<size_t>(r)]);
 }
 
-// The lines with an error code, enabled or not, in log order: the sections
-// that list marked lines walk these instead of the whole table, once per
-// list and side.
+}  // namespace
+
 std::vector<const LogLine*> markedLines(const WorkingState& state) {
   std::vector<const LogLine*> marked;
   eachLine(state, [&](const LogLine& l) {
@@ -34,72 +33,58 @@ std::vector<const LogLine*> markedLines(const WorkingState& state) {
   return marked;
 }
 
-template <typename Visit>
-void eachLineOf(const std::vector<const LogLine*>& lines, Visit&& visit) {
-  for (const LogLine* l : lines) visit(*l);
-}
-
-}  // namespace
-
-std::string penaltyDetailSection(const WorkingState& state) {
+std::string penaltyDetailSection(const WorkingState& state, const std::vector<const LogLine*>& marked) {
   const auto& ind = state.indents;
   std::string out = titleBlock("6. PENALTY REPORT (DETAILED)", true);
   // Carried across the friendly lines of both sides: a number that matches no
   // landmark keeps the previous entry.
   TargetIdentity identity;
-  const std::vector<const LogLine*> marked = markedLines(state);
   for (int s = 0; s < kSides; ++s) {
     line(out, ind[1] + (s == 0 ? "Central Penalties" : "Allied Penalties"));
     line(out, ind[1] + (s == 0 ? "-----------------" : "----------------"));
     line(out, ind[2] + "Scout Attacked Targets");
-    eachLineOf(marked, [&](const LogLine& l) {
-      if (l.errorCode == 2 && l.side1 == s) append(out, ind[3], l.text, CRLF);
-    });
+    for (const LogLine* l : marked)
+      if (l->errorCode == 2 && l->side1 == s) append(out, ind[3], l->text, CRLF);
     line(out, "");
     line(out, ind[2] + "Friendly Targets Bombed");
-    eachLineOf(marked, [&](const LogLine& l) {
-      if (l.errorCode != 3 || l.side1 != s) return;
-      identifyTarget(state, l.targetId, state.mapIndex, identity);
-      append(out, ind[3], l.text, "(", identity.idText, ", ", identity.description, ", ", fmtN(identity.value),
+    for (const LogLine* l : marked) {
+      if (l->errorCode != 3 || l->side1 != s) continue;
+      identifyTarget(state, l->targetId, state.mapIndex, identity);
+      append(out, ind[3], l->text, "(", identity.idText, ", ", identity.description, ", ", fmtN(identity.value),
              " pts)", CRLF);
-    });
+    }
     line(out, "");
     line(out, ind[2] + "Invalid Targets Bombed");
-    eachLineOf(marked, [&](const LogLine& l) {
-      if (l.errorCode == 4 && l.side1 == s) append(out, ind[3], l.text, CRLF);
-    });
+    for (const LogLine* l : marked)
+      if (l->errorCode == 4 && l->side1 == s) append(out, ind[3], l->text, CRLF);
     line(out, "");
     line(out, "");
   }
   return out;
 }
 
-std::string multipleDeathSection(const WorkingState& state) {
+std::string multipleDeathSection(const WorkingState& state, const std::vector<const LogLine*>& marked) {
   const auto& ind = state.indents;
   std::string out = titleBlock("7. MULTIPLE DEATH REPORT", true);
-  const std::vector<const LogLine*> marked = markedLines(state);
   for (int s = 0; s < kSides; ++s) {
     line(out, ind[1] + (s == 0 ? "Central" : "Allied") + " Multiple Deaths Not Counted");
     line(out, ind[1] + rule(state, 35));
-    eachLineOf(marked, [&](const LogLine& l) {
-      if (l.errorCode == 5 && l.side2 == s) append(out, ind[2], l.text, CRLF);
-    });
+    for (const LogLine* l : marked)
+      if (l->errorCode == 5 && l->side2 == s) append(out, ind[2], l->text, CRLF);
     line(out, "");
     line(out, "");
   }
   return out;
 }
 
-std::string multipleBombingSection(const WorkingState& state) {
+std::string multipleBombingSection(const WorkingState& state, const std::vector<const LogLine*>& marked) {
   const auto& ind = state.indents;
   std::string out = titleBlock("8. MULTIPLE BOMBING CREDIT REPORT", true);
-  const std::vector<const LogLine*> marked = markedLines(state);
   for (int s = 0; s < kSides; ++s) {
     line(out, ind[1] + (s == 0 ? "Central" : "Allied") + " Multiple Bombing Credits Not Counted");
     line(out, ind[1] + rule(state, 44));
-    eachLineOf(marked, [&](const LogLine& l) {
-      if (l.errorCode == 6 && l.side2 == s) append(out, ind[2], l.text, CRLF);
-    });
+    for (const LogLine* l : marked)
+      if (l->errorCode == 6 && l->side2 == s) append(out, ind[2], l->text, CRLF);
     line(out, "");
     line(out, "");
   }

@@ -1,6 +1,7 @@
 #include "scoring/score_report.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "core/adjustment_file.h"
 #include "core/report_header.h"
@@ -176,9 +177,10 @@ void buildScoreLog(WorkingState& state) {
   text += aircraftSection(state);
   text += bombingSection(state);
   text += penaltySummarySection(state, figures);
-  text += penaltyDetailSection(state);
-  text += multipleDeathSection(state);
-  text += multipleBombingSection(state);
+  const std::vector<const LogLine*> marked = markedLines(state);
+  text += penaltyDetailSection(state, marked);
+  text += multipleDeathSection(state, marked);
+  text += multipleBombingSection(state, marked);
   text += settingsSection(state);
   text += disabledLinesSection(state);
   text += std::string(CRLF) + CRLF + CRLF;

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/working_state.h"
 
@@ -48,9 +49,13 @@ void line(std::string& out, const std::string& text);
 [[nodiscard]] std::string aircraftSection(const WorkingState& state);
 [[nodiscard]] std::string bombingSection(const WorkingState& state);
 [[nodiscard]] std::string penaltySummarySection(const WorkingState& state, const Figures& figures);
-[[nodiscard]] std::string penaltyDetailSection(const WorkingState& state);
-[[nodiscard]] std::string multipleDeathSection(const WorkingState& state);
-[[nodiscard]] std::string multipleBombingSection(const WorkingState& state);
+// The lines with an error code, enabled or not, in log order: the sections
+// that list marked lines walk these instead of the whole table.
+[[nodiscard]] std::vector<const LogLine*> markedLines(const WorkingState& state);
+[[nodiscard]] std::string penaltyDetailSection(const WorkingState& state, const std::vector<const LogLine*>& marked);
+[[nodiscard]] std::string multipleDeathSection(const WorkingState& state, const std::vector<const LogLine*>& marked);
+[[nodiscard]] std::string multipleBombingSection(const WorkingState& state,
+                                                 const std::vector<const LogLine*>& marked);
 [[nodiscard]] std::string settingsSection(const WorkingState& state);
 [[nodiscard]] std::string disabledLinesSection(const WorkingState& state);
 
