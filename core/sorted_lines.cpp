@@ -152,7 +152,8 @@ size_t SortedLines::slotOf(std::string_view text) const {
 }
 
 void SortedLines::index(Entry e) const {
-  // At most half full, so a search always meets an empty slot soon.
+  // Kept at most half full, so a search meets an empty slot soon; a full
+  // table is rebuilt with room for twice the texts it must hold.
   if (2 * (size_ + 1) > slots_.size()) {
     std::vector<Entry> old(slotsFor(2 * (size_ + 1)), Entry{kEmptySlot, 0, 0});
     old.swap(slots_);
@@ -165,15 +166,11 @@ void SortedLines::index(Entry e) const {
 
 void SortedLines::indexIfNeeded() const {
   if (indexed_) return;
-  slots_.assign(slotsFor(2 * size_), Entry{kEmptySlot, 0, 0});
-  const auto indexAll = [this](const std::vector<Entry>& entries) {
-    for (const Entry e : entries) {
-      const size_t slot = slotOf(textOf(e));
-      if (slots_[slot].offset == kEmptySlot) slots_[slot] = e;
-    }
-  };
-  indexAll(lines_);
-  for (const auto& run : runs_) indexAll(run);
+  // Room for every text at once, so index() never has to grow the table here.
+  slots_.assign(slotsFor(2 * (size_ + 1)), Entry{kEmptySlot, 0, 0});
+  for (const Entry e : lines_) index(e);
+  for (const auto& run : runs_)
+    for (const Entry e : run) index(e);
   indexed_ = true;
 }
 
