@@ -98,7 +98,10 @@ PlaneNameSearch::PlaneNameSearch(const WorkingState& state) {
   for (size_t k = 1; k <= kRows && k < state.planeTypes.size(); ++k) {
     const std::string& name = state.planeTypes[k].logName;
     names_[k] = name;
-    if (name.empty()) continue;
+    if (name.empty()) {
+      emptyNames_.push_back(k);
+      continue;
+    }
     const size_t headSize = std::min<size_t>(8, name.size());
     const uint64_t mask = headSize == 8 ? ~uint64_t{0} : (uint64_t{1} << (8 * headSize)) - 1;
     const uint64_t head = wordAt(name.data(), name.size());
@@ -110,8 +113,7 @@ PlaneNameSearch::PlaneNameSearch(const WorkingState& state) {
 PlaneNameSearch::Places PlaneNameSearch::find(std::string_view text, long from) const {
   Places places;
   // An empty name stands wherever the search starts, as InStr finds it.
-  for (size_t k = 1; k <= kRows; ++k) {
-    if (!names_[k].empty()) continue;
+  for (const size_t k : emptyNames_) {
     places.first[k] = 1;
     places.firstFrom[k] = InStr(text, "", from);
   }

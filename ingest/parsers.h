@@ -57,6 +57,7 @@ class PlaneNameSearch {
     uint64_t headMask;
   };
   std::array<std::string, kRows + 1> names_;
+  std::vector<size_t> emptyNames_;  // rows whose log name is empty
   // The rows whose name begins with each byte, in row order.
   std::array<std::vector<Candidate>, 256> byFirstByte_;
   std::array<bool, 256> beginsName_{};
