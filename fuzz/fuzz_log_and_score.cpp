@@ -1,8 +1,5 @@
-// A server log of arbitrary bytes, loaded and scored by the whole Score command.
-#include <fstream>
-
-#include "core/file_system.h"
-#include "core/refusal.h"
+// A server log of arbitrary bytes, loaded and scored twice by the whole Score
+// command (the second Score works on what the first left).
 #include "fuzz/fuzz_support.h"
 #include "ingest/log_loading.h"
 #include "scoring/score_command.h"
@@ -11,27 +8,20 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace skyvex;
-  static WorkingState prepared = [] {
+  static const WorkingState prepared = [] {
     WorkingState state = fuzz::freshState();
     applyDefaultScoring(state);
     state.maxPilotsAllowed = 2;
     applyActiveAerodromes(state, "7,12,");
     return state;
   }();
-  const std::string path = joinPath(fuzz::scratchFolder(), "match.log");
-  {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << fuzz::bytesOf(data, size);
-  }
   WorkingState state = prepared;
-  // The first byte picks the rule of boxed targets, so both paths are explored.
+  // The first byte picks the rule of boxed targets, so both ways are explored.
   state.useBoxedTargets = size > 0 && (data[0] & 1) ? 1 : 0;
-  try {
+  fuzz::runOnFile("match.log", fuzz::bytesOf(data, size), [&](const std::string& path) {
     loadLogFiles(state, path);
     runScoring(state);
-    runScoring(state);  // a second Score works on what the first left
-  } catch (const Refusal&) {
-    // The program's own orderly stop.
-  }
+    runScoring(state);
+  });
   return 0;
 }

@@ -4,9 +4,10 @@
 #include "fuzz/fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  skyvex::WorkingState state = skyvex::fuzz::freshState();
-  skyvex::readPreferences(state, skyvex::fuzz::bytesOf(data, size));
-  state.padString = skyvex::buildPadString(state.delimiterChoice);
-  (void)skyvex::formatPreferences(state);
+  using namespace skyvex;
+  WorkingState state = fuzz::freshState();
+  readPreferences(state, fuzz::bytesOf(data, size));
+  state.padString = buildPadString(state.delimiterChoice);
+  (void)formatPreferences(state);
   return 0;
 }

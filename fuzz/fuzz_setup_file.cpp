@@ -1,24 +1,20 @@
-// A setup file of arbitrary bytes: refused whole or taken whole, and what is
+// A setup file of arbitrary bytes is refused whole or taken whole, and what is
 // taken writes back to a file that reads the same again.
-#include <cstdlib>
-
-#include "core/refusal.h"
 #include "fuzz/fuzz_support.h"
 #include "setup/setup_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace skyvex;
   WorkingState state = fuzz::freshState();
-  const WorkingState before = state;
   try {
     readSetup(state, fuzz::bytesOf(data, size), "fuzz.vxs");
   } catch (const Refusal&) {
-    if (state != before) std::abort();  // a refused file leaves the setup in force
+    fuzz::require(state == fuzz::freshState());  // a refused file leaves the setup in force
     return 0;
   }
   const std::string written = formatSetup(state);
   WorkingState again = fuzz::freshState();
   readSetup(again, written, "again.vxs");
-  if (formatSetup(again) != written) std::abort();
+  fuzz::require(formatSetup(again) == written);
   return 0;
 }

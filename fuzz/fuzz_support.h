@@ -1,23 +1,66 @@
-// Shared pieces of the fuzz targets: a fresh working state per input and the
-// rule that the program's own refusals are a pass.
+// What the fuzz targets share. Each input, capped at 64 KiB so that a run
+// stays quick, goes to a fresh started-up state. The program's own refusals
+// are a pass; crashes, sanitizer findings and broken promises are findings.
 #pragma once
 
-#include <cstddef>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
-#include "core/working_state.h"
+#include "core/file_system.h"
+#include "core/landmarks.h"
+#include "core/refusal.h"
+#include "core/startup.h"
 
 namespace skyvex::fuzz {
 
-// Inputs are capped so that one run stays quick.
-inline constexpr size_t kMaxInput = 64 * 1024;
+inline void require(bool promise) {
+  if (!promise) std::abort();
+}
 
-[[nodiscard]] std::string bytesOf(const uint8_t* data, size_t size);
-// A started-up state: built-in aeroplanes, the shipped landmark file (beside
-// the fuzz target or in the source tree), defaults; no preference files.
-[[nodiscard]] WorkingState freshState();
-// A private folder for inputs that must be files.
-[[nodiscard]] const std::string& scratchFolder();
+inline std::string bytesOf(const uint8_t* data, size_t size) {
+  return std::string(reinterpret_cast<const char*>(data), std::min<size_t>(size, 64 * 1024));
+}
+
+// A private folder: the program folder, and where inputs become files.
+inline const std::string& scratchFolder() {
+  static const std::string folder = [] {
+    std::string pattern = (std::filesystem::temp_directory_path() / "skyvex-fuzz-XXXXXX").string();
+    require(mkdtemp(pattern.data()) != nullptr);
+    return pattern;
+  }();
+  return folder;
+}
+
+// The built-in aeroplanes, the shipped landmark file (beside the target or in
+// the source tree) and the defaults.
+inline WorkingState freshState() {
+  static const WorkingState started = [] {
+    WorkingState state;
+    startUp(state, scratchFolder());
+    const std::string beside = joinPath(executableFolder(), kLandmarkFileName);
+    const std::string shipped = std::string(SKYVEX_SOURCE_DIR) + "/data/" + kLandmarkFileName;
+    loadLandmarksFile(state, FileExists(beside) ? beside : shipped);
+    return state;
+  }();
+  return started;
+}
+
+// Runs command on the input written as the private folder's file `name`; a
+// Refusal is the command's orderly stop.
+template <typename Command>
+void runOnFile(const std::string& name, const std::string& bytes, Command&& command) {
+  const std::string path = joinPath(scratchFolder(), name);
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+  try {
+    command(path);
+  } catch (const Refusal&) {
+  }
+}
 
 }  // namespace skyvex::fuzz

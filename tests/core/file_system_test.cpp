@@ -1,95 +1,83 @@
+// Path queries, and the safe writer under failure: the target is replaced
+// whole or left as it was, and no piece of a temporary file stays behind.
 #include "core/file_system.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
+#include <fstream>
 
 #include "core/safe_writer.h"
 #include "tests/support/test_files.h"
+
+namespace fs = std::filesystem;
 
 namespace skyvex {
 namespace {
 
 using testing::TempFolder;
 
-TEST(FileSystem, SplitsPaths) {
-  EXPECT_EQ(GetFileName("/srv/skyvex/logs/a.log"), "a.log");
-  EXPECT_EQ(GetFileName("a.log"), "a.log");
-  EXPECT_EQ(GetParentFolderName("/srv/skyvex/logs/a.log"), "/srv/skyvex/logs");
-  EXPECT_EQ(GetParentFolderName("/a.log"), "/");
-  EXPECT_EQ(GetParentFolderName("a.log"), "");
-  EXPECT_EQ(withSeparator("/srv/logs"), "/srv/logs/");
-  EXPECT_EQ(withSeparator("/srv/logs/"), "/srv/logs/");
-  EXPECT_EQ(joinPath("/srv", "a.txt"), "/srv/a.txt");
-  EXPECT_EQ(joinPath("", "a.txt"), "a.txt");
-}
+long entries(const TempFolder& folder) { return std::distance(fs::directory_iterator(folder.path()), {}); }
 
-TEST(FileSystem, ExistenceQueries) {
+TEST(FileSystem, SplitsAndJoinsPaths) {
+  const struct { const char* path; const char* name; const char* parent; const char* folder; } paths[] = {
+      {"/srv/logs/a.log", "a.log", "/srv/logs", "/srv/logs/a.log/"}, {"/a.log", "a.log", "/", "/a.log/"},
+      {"a.log", "a.log", "", "a.log/"}, {"/srv/logs/", "", "/srv", "/srv/logs/"}};
+  for (const auto& p : paths) {
+    EXPECT_EQ(GetFileName(p.path), p.name) << p.path;
+    EXPECT_EQ(GetParentFolderName(p.path), p.parent) << p.path;
+    EXPECT_EQ(withSeparator(p.path), p.folder) << p.path;
+  }
+  EXPECT_EQ(joinPath("/srv", "a.txt"), "/srv/a.txt");
+  EXPECT_EQ(joinPath("/srv/", "a.txt"), "/srv/a.txt");
+  EXPECT_EQ(joinPath("", "a.txt"), "a.txt");
+
   TempFolder folder;
   const std::string file = folder.write("x.txt", "x");
-  EXPECT_TRUE(FileExists(file));
-  EXPECT_FALSE(FileExists(folder.path()));
-  EXPECT_TRUE(FolderExists(folder.path()));
-  EXPECT_FALSE(FolderExists(file));
-  EXPECT_FALSE(FileExists(""));
-  EXPECT_FALSE(FolderExists(""));
+  EXPECT_TRUE(FileExists(file) && FolderExists(folder.path()));
+  EXPECT_FALSE(FileExists(folder.path()) || FolderExists(file) || FileExists("") || FolderExists(""));
 }
 
-TEST(SafeWriter, ReplacesTheFileWhole) {
+TEST(SafeWriter, ReplacesTheFileWholeAndKeepsItsPermissions) {
   TempFolder folder;
   const std::string path = folder.write("out.txt", "old contents");
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
   ASSERT_FALSE(writeFileSafely(path, "new\r\n"));
   EXPECT_EQ(testing::readFile(path), "new\r\n");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+  EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(entries(folder), 1);
 }
 
-TEST(SafeWriter, AVanishedFolderIsReportedWithPathAndReason) {
+TEST(SafeWriter, AVanishedFolderOrAFolderInTheWayIsReportedWithPathAndReason) {
   TempFolder folder;
-  const std::string path = folder.path() + "/gone/out.txt";
-  const auto failure = writeFileSafely(path, "x");
+  const std::string gone = folder.path() + "/gone/out.txt";
+  const auto failure = writeFileSafely(gone, "x");
   ASSERT_TRUE(failure);
-  EXPECT_EQ(failure->path, path);
-  EXPECT_FALSE(failure->reason.empty());
-  EXPECT_EQ(failure->message().rfind("Error: Could not write " + path + ": ", 0), 0u);
+  EXPECT_EQ(failure->path, gone);
+  EXPECT_EQ(failure->message(), "Error: Could not write " + gone + ": No such file or directory");
+
+  fs::create_directory(folder.file("taken"));
+  const auto taken = writeFileSafely(folder.file("taken"), "x");
+  ASSERT_TRUE(taken);
+  EXPECT_EQ(taken->message(), "Error: Could not write " + folder.file("taken") + ": it is a folder");
+  EXPECT_EQ(entries(folder), 1);
 }
 
-TEST(SafeWriter, AFolderInTheWayIsReported) {
-  TempFolder folder;
-  std::filesystem::create_directory(folder.file("taken"));
-  EXPECT_TRUE(writeFileSafely(folder.file("taken"), "x"));
-}
-
-// A stream that takes a few bytes and then fails, like a full disk.
-class FullDiskBuffer : public std::streambuf {
- public:
-  explicit FullDiskBuffer(size_t room) : room_(room) {}
-
- protected:
-  int_type overflow(int_type c) override {
-    if (room_ == 0) return traits_type::eof();
-    --room_;
-    return c;
-  }
-
- private:
-  size_t room_;
-};
-
-TEST(SafeWriter, AFullDiskLeavesTheOldFileIntact) {
+// The opener leaves a piece of the temporary file behind, then hands out a
+// stream to a full disk.
+TEST(SafeWriter, AFullDiskLeavesTheOldFileIntactAndNoPieceBehind) {
   TempFolder folder;
   const std::string path = folder.write("prefs.vxp", "old contents");
-  FullDiskBuffer* buffer = nullptr;
-  const auto failure = writeFileSafely(path, std::string(1000, 'x'), [&](const std::string&) {
-    auto stream = std::make_unique<std::ostream>(nullptr);
-    static FullDiskBuffer room(10);
-    buffer = &room;
-    stream->rdbuf(buffer);
-    return stream;
+  std::string tempPath;
+  const auto failure = writeFileSafely(path, std::string(100000, 'x'), [&](const std::string& temp) {
+    std::ofstream(tempPath = temp) << "a piece";
+    return std::make_unique<std::ofstream>("/dev/full");
   });
   ASSERT_TRUE(failure);
+  EXPECT_EQ(failure->message(), "Error: Could not write " + path + ": No space left on device");
+  EXPECT_EQ(GetParentFolderName(tempPath), folder.path());  // beside the target: the rename stays on one disk
   EXPECT_EQ(testing::readFile(path), "old contents");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+  EXPECT_EQ(entries(folder), 1);
 }
 
 }  // namespace

@@ -1,43 +1,41 @@
+// The delimiter pieces of the reports, and the order and membership of the
+// sorted collections every log is built from.
 #include "core/report_text.h"
 
 #include <gtest/gtest.h>
 
-#include "core/sorted_lines.h"
-
 #include <algorithm>
 #include <random>
+
+#include "core/sorted_lines.h"
 
 namespace skyvex {
 namespace {
 
-WorkingState withDelimiter(int choice) {
-  WorkingState state;
-  state.padString = buildPadString(choice);
-  state.ruleLine = std::string(82, '-');
-  return state;
-}
+using Lines = std::vector<std::string>;
+
+Lines textsOf(const SortedLines& lines) { return {lines.begin(), lines.end()}; }
 
 TEST(Padding, UsesTheDelimiterAndNeverGoesNegative) {
-  const WorkingState period = withDelimiter(1);
-  EXPECT_EQ(pad(period, 3), "...");
-  EXPECT_EQ(pad(period, 0), "");
-  EXPECT_EQ(pad(period, -4), "");
-  EXPECT_EQ(rj(period, "12", 4), "..12");
-  EXPECT_EQ(rj(period, "12345", 4), "12345");  // too wide: kept whole, no pad
-  EXPECT_EQ(rule(period, 5), "-----");
-  EXPECT_EQ(rule(period, 90).size(), 82u);
-  EXPECT_EQ(buildPadString(2), std::string(100, '_'));
+  WorkingState state;
+  state.padString = buildPadString(1);
+  state.ruleLine = std::string(82, '-');
+  EXPECT_EQ(pad(state, 3), "...");
+  EXPECT_EQ(pad(state, 0), "");
+  EXPECT_EQ(pad(state, -4), "");
+  EXPECT_EQ(rj(state, "12", 4), "..12");
+  EXPECT_EQ(rj(state, "1234", 4), "1234");
+  EXPECT_EQ(rj(state, "12345", 4), "12345");  // too wide: kept whole, no pad
+  EXPECT_EQ(rule(state, 5), "-----");
+  EXPECT_EQ(rule(state, 90), state.ruleLine);
   EXPECT_EQ(buildPadString(0), std::string(100, ' '));
+  EXPECT_EQ(buildPadString(2), std::string(100, '_'));
   EXPECT_EQ(buildPadString(7), "");
-}
+  EXPECT_EQ(buildPadString(-1), "");
 
-TEST(Padding, IndentsAreTwoFourSixAndEightPads) {
-  WorkingState state = withDelimiter(2);
+  state.padString = buildPadString(2);
   rebuildIndents(state);
-  EXPECT_EQ(state.indents[1], "__");
-  EXPECT_EQ(state.indents[2], "____");
-  EXPECT_EQ(state.indents[3], "______");
-  EXPECT_EQ(state.indents[4], "________");
+  EXPECT_EQ(state.indents, (std::array<std::string, 5>{"", "__", "____", "______", "________"}));
 }
 
 // The order spelled out byte by byte: the first difference without regard to
@@ -59,9 +57,9 @@ TEST(NoCaseOrder, AgreesWithTheOrderSpelledOutByteByByte) {
   const std::string alphabet("aAzZ@[`{\0\x80\xC1\xE1 ", 13);
   std::mt19937 random(5);
   for (int n = 0; n < 200000; ++n) {
-    std::string a, b;
+    std::string a;
     for (int k = static_cast<int>(random() % 20); k > 0; --k) a += alphabet[random() % alphabet.size()];
-    b = a;
+    std::string b = a;
     for (int k = static_cast<int>(random() % 3); k > 0; --k) {
       if (!b.empty() && random() % 2) b[random() % b.size()] = alphabet[random() % alphabet.size()];
       else b += alphabet[random() % alphabet.size()];
@@ -72,92 +70,50 @@ TEST(NoCaseOrder, AgreesWithTheOrderSpelledOutByteByByte) {
   }
 }
 
-TEST(SortedLines, OrderWithoutRegardToCaseTiesBrokenByTheText) {
+TEST(SortedLines, OrderWithoutCaseTiesByTheBytesWhateverTheArrival) {
   SortedLines a, b;
-  for (const char* t : {"bob", "Alice", "BOB", "alice", "carl", "Bob"}) a.add(t);
-  for (const char* t : {"Bob", "carl", "alice", "BOB", "Alice", "bob"}) b.add(t);
-  const std::vector<std::string> expected{"Alice", "alice", "BOB", "Bob", "bob", "carl"};
-  EXPECT_EQ(std::vector<std::string>(a.begin(), a.end()), expected);
-  EXPECT_TRUE(a == b);  // the order does not depend on when a text came
+  for (const char* t : {"bob", "Alice", "BOB", "alice", "~", "carl", "Bob", "1", "_", " "}) a.add(t);
+  for (const char* t : {" ", "_", "1", "Bob", "carl", "~", "alice", "BOB", "Alice", "bob"}) b.add(t);
+  EXPECT_EQ(textsOf(a), (Lines{" ", "1", "_", "Alice", "alice", "BOB", "Bob", "bob", "carl", "~"}));
+  EXPECT_TRUE(a == b);
+  b.add("bob");  // add inserts a text that is already there
+  EXPECT_FALSE(a == b);
+  EXPECT_EQ(b.size(), 11u);
+  b.addUnlessPresent("bob");
+  b.addUnlessPresent("CARL");  // differs in case: another text
+  EXPECT_EQ(textsOf(b), (Lines{" ", "1", "_", "Alice", "alice", "BOB", "Bob", "bob", "bob", "CARL", "carl", "~"}));
+  EXPECT_TRUE(b.contains("CARL"));
+  EXPECT_FALSE(b.contains("Carl"));
 }
 
-TEST(SortedLines, AddAlwaysInsertsAddUnlessPresentChecksExactText) {
+// Texts sharing their first eight bytes, prefixes of each other, zero bytes
+// and bytes above 127, read between adds: every read gives every text so far,
+// in order, and membership follows.
+TEST(SortedLines, ReadsBetweenAddsGiveEveryTextInOrder) {
+  const std::string alphabet("aAb\0 ~\xE9_1", 9);
+  std::mt19937 random(3);
   SortedLines lines;
-  lines.add("x");
-  lines.add("x");
-  EXPECT_EQ(lines.size(), 2u);
-  lines.addUnlessPresent("x");
-  EXPECT_EQ(lines.size(), 2u);
-  lines.addUnlessPresent("X");  // differs in case: a different text
-  EXPECT_EQ(lines.size(), 3u);
-  EXPECT_TRUE(lines.contains("X"));
-  EXPECT_FALSE(lines.contains("y"));
-}
-
-TEST(SortedLines, DigitsAndPunctuationSortByByteValue) {
-  SortedLines lines;
-  for (const char* t : {"b", "1", "_", "A", " ", "~"}) lines.add(t);
-  EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.end()),
-            (std::vector<std::string>{" ", "1", "_", "A", "b", "~"}));
-}
-
-TEST(SortedLines, InsertsThirtyTwoThousandLinesQuickly) {
-  SortedLines lines;
-  for (int i = 32767; i > 0; --i) lines.add("12/05/03 20:00:00 line " + std::to_string(i));
-  EXPECT_EQ(lines.size(), 32767u);
-  EXPECT_EQ(*lines.begin(), "12/05/03 20:00:00 line 1");
-}
-
-}  // namespace
-}  // namespace skyvex
-
-namespace skyvex {
-namespace {
-
-TEST(SortedLines, ReadingBetweenAddsKeepsEveryTextInOrder) {
-  SortedLines lines;
-  std::vector<std::string> all;
-  std::mt19937 random(7);
-  for (int round = 0; round < 20; ++round) {
-    for (int k = 0; k < 50; ++k) {
-      std::string text = std::to_string(random() % 1000);
-      if (random() % 3 == 0) text = "X" + text;  // upper case among lower case below
-      if (random() % 3 == 1) text = "x" + text;
+  Lines all;
+  for (int round = 0; round < 30; ++round) {
+    for (int k = static_cast<int>(random() % 200); k > 0; --k) {
+      std::string text = random() % 2 ? "12/05/03" : "";
+      for (int n = static_cast<int>(random() % 12); n > 0; --n) text += alphabet[random() % alphabet.size()];
       all.push_back(text);
       lines.add(text);
     }
-    std::vector<std::string> expected = all;
+    Lines expected = all;
     std::sort(expected.begin(), expected.end(), referenceOrder);
-    ASSERT_EQ(std::vector<std::string>(lines.begin(), lines.end()), expected) << "round " << round;
-    ASSERT_EQ(lines.size(), all.size());
+    ASSERT_EQ(textsOf(lines), expected) << "round " << round;
+    ASSERT_TRUE(lines.contains(all[random() % all.size()])) << "round " << round;
+    ASSERT_FALSE(lines.contains(all.back() + "\xFF"));
   }
-  EXPECT_TRUE(lines.contains(all.front()));
-  lines.addUnlessPresent(all.back());
-  EXPECT_EQ(lines.size(), all.size());
   lines.clear();
   EXPECT_TRUE(lines.empty());
   EXPECT_FALSE(lines.contains(all.front()));
 }
 
-// Texts that share their first eight bytes, are prefixes of each other, hold
-// zero bytes or bytes above 127 still come in the order of the comparison.
-TEST(SortedLines, OrderHoldsForSharedBeginningsPrefixesAndOddBytes) {
-  const std::string alphabet("aAb\0 ~\xE9", 7);
-  std::mt19937 random(3);
-  SortedLines lines;
-  std::vector<std::string> all;
-  for (int n = 0; n < 3000; ++n) {
-    std::string text = random() % 2 ? "12/05/03" : "";
-    for (int k = static_cast<int>(random() % 12); k > 0; --k) text += alphabet[random() % alphabet.size()];
-    all.push_back(text);
-    lines.add(text);
-  }
-  std::stable_sort(all.begin(), all.end(), referenceOrder);
-  EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.end()), all);
-}
-
 // The membership table grows as texts come; every text added before and
-// after it grew is still found, copies and moved-to collections included.
+// after it grew is still found, in copies and moved-to collections too.
 TEST(SortedLines, MembershipHoldsAcrossGrowthCopiesAndMoves) {
   SortedLines names;
   for (int round = 0; round < 3; ++round)
@@ -165,9 +121,12 @@ TEST(SortedLines, MembershipHoldsAcrossGrowthCopiesAndMoves) {
   EXPECT_EQ(names.size(), 1000u);
   SortedLines copy = names;
   SortedLines moved = std::move(copy);
+  SortedLines assigned;
+  assigned = moved;
   for (int n = 0; n < 1000; ++n) {
     ASSERT_TRUE(names.contains("Pilot " + std::to_string(n))) << n;
     ASSERT_TRUE(moved.contains("Pilot " + std::to_string(n))) << n;
+    ASSERT_TRUE(assigned.contains("Pilot " + std::to_string(n))) << n;
   }
   EXPECT_TRUE(copy.empty());
   EXPECT_FALSE(copy.contains("Pilot 1"));
@@ -175,9 +134,12 @@ TEST(SortedLines, MembershipHoldsAcrossGrowthCopiesAndMoves) {
   EXPECT_FALSE(moved.contains("pilot 1"));
   moved.addUnlessPresent("pilot 1");
   EXPECT_EQ(moved.size(), 1001u);
-  EXPECT_EQ(names.size(), 1000u);
+  EXPECT_EQ(assigned.size(), 1000u);
   EXPECT_EQ(*moved.begin(), "Pilot 0");
   EXPECT_TRUE(std::is_sorted(moved.begin(), moved.end(), NoCaseOrder()));
+  assigned = std::move(moved);
+  EXPECT_TRUE(assigned.contains("pilot 1"));
+  EXPECT_EQ(assigned.size(), 1001u);
 }
 
 }  // namespace

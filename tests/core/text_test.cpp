@@ -1,3 +1,5 @@
+// The text and number primitives every reader and report stands on, as tables
+// of their edge values.
 #include "core/text.h"
 #include "core/text_words.h"
 
@@ -6,131 +8,94 @@
 namespace skyvex {
 namespace {
 
-TEST(Mid, TakesOneBasedSlices) {
-  EXPECT_EQ(Mid("abcdef", 2, 3), "bcd");
-  EXPECT_EQ(Mid("abcdef", 5, 10), "ef");
-  EXPECT_EQ(Mid("abcdef", 7, 1), "");
-  EXPECT_EQ(Mid("abcdef", 3), "cdef");
-}
+using Lines = std::vector<std::string>;
 
-TEST(Mid, NegativeOrZeroLengthGivesEmptyText) {
-  EXPECT_EQ(Mid("abcdef", 2, 0), "");
-  EXPECT_EQ(Mid("abcdef", 2, -19), "");
-  EXPECT_EQ(Mid("abcdef", -3, 2), "ab");
+TEST(Text, SlicesAndSearchesCountFromOne) {
+  const struct { long from, count; const char* want; } mids[] = {
+      {2, 3, "bcd"}, {5, 10, "ef"}, {7, 1, ""}, {2, 0, ""}, {2, -19, ""}, {-3, 2, "ab"}, {0, 1, "a"}, {6, 1, "f"}};
+  for (const auto& m : mids) EXPECT_EQ(Mid("abcdef", m.from, m.count), m.want) << m.from << " " << m.count;
+  EXPECT_EQ(Mid("abcdef", 3), "cdef");
+  EXPECT_EQ(Mid("abcdef", -1), "abcdef");
+  EXPECT_EQ(Mid("abcdef", 7), "");
   EXPECT_EQ(Right("abc", -1), "");
   EXPECT_EQ(Right("abc", 2), "bc");
   EXPECT_EQ(Right("abc", 9), "abc");
-}
 
-TEST(InStr, FindsFirstOccurrenceOneBasedOrZero) {
-  EXPECT_EQ(InStr("a has entered b has entered", "has entered"), 3);
-  EXPECT_EQ(InStr("a has entered b has entered", "has entered", 4), 17);
+  const std::string twice = "a has entered b has entered";
+  const struct { long start, want; } finds[] = {{1, 3}, {3, 3}, {4, 17}, {18, 0}, {99, 0}};
+  for (const auto& f : finds) EXPECT_EQ(InStr(twice, "has entered", f.start), f.want) << f.start;
   EXPECT_EQ(InStr("abc", "x"), 0);
   EXPECT_EQ(InStr("abc", "A"), 0);
   EXPECT_EQ(InStrNoCase("usemap=VERDUN", "verdun"), 8);
-  EXPECT_EQ(InStr("abc", "c", 99), 0);
+  EXPECT_EQ(InStrNoCase("Verdun verdun", "VERDUN", 2), 8);
 }
 
-TEST(Rounding, HalvesGoToTheEvenNeighbour) {
-  EXPECT_EQ(RoundEven(2.5), 2);
-  EXPECT_EQ(RoundEven(3.5), 4);
-  EXPECT_EQ(RoundEven(-2.5), -2);
-  EXPECT_EQ(RoundEven(-3.5), -4);
-  EXPECT_EQ(RoundEven(9.5), 10);
-  EXPECT_EQ(RoundEven(14.5), 14);
-  EXPECT_EQ(RoundEven(2.4999), 2);
-  EXPECT_EQ(RoundEven(-0.5), 0);
-  EXPECT_EQ(Int(1.99), 1);
-  EXPECT_EQ(Int(-0.5), -1);
-  EXPECT_EQ(Int(-5.0), -5);
+TEST(Numbers, RoundingHalvesGoToTheEvenNeighbour) {
+  const struct { double x, even, whole; } cases[] = {
+      {2.5, 2, 2},   {3.5, 4, 3},      {-2.5, -2, -3}, {-3.5, -4, -4}, {9.5, 10, 9},
+      {14.5, 14, 14}, {2.4999, 2, 2}, {-0.5, 0, -1},  {1.99, 2, 1},   {-5.0, -5, -5}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(RoundEven(c.x), c.even) << c.x;
+    EXPECT_EQ(Int(c.x), c.whole) << c.x;
+  }
 }
 
-TEST(LeadingNumber, StopsAtTheFirstCharacterThatCannotBelong) {
-  EXPECT_EQ(leadingNumber("12 min"), 12);
-  EXPECT_EQ(leadingNumber("12abc"), 12);
-  EXPECT_EQ(leadingNumber("abc"), 0);
-  EXPECT_EQ(leadingNumber(""), 0);
-  EXPECT_EQ(leadingNumber(".5"), 0.5);
-  EXPECT_EQ(leadingNumber("  -5 "), -5);
-  EXPECT_EQ(leadingNumber("  7"), 7);
-  EXPECT_EQ(leadingNumber("   "), 0);
-  EXPECT_EQ(leadingNumber("1 2"), 12);  // blanks are ignored
-  EXPECT_EQ(leadingNumber("2.5.1"), 2.5);
-  EXPECT_EQ(leadingNumber("1e2x"), 100);
-  EXPECT_EQ(leadingNumber("3e"), 3);
-  EXPECT_EQ(leadingNumber("-"), 0);
+TEST(Numbers, ALeadingNumberStopsAtTheFirstCharacterThatCannotBelong) {
+  const struct { const char* text; double want; } cases[] = {
+      {"12 min", 12}, {"12abc", 12}, {"abc", 0}, {"", 0},     {".5", 0.5},     {"  -5 ", -5}, {"  7", 7},
+      {"   ", 0},     {"1 2", 12},   {"2.5.1", 2.5}, {"1e2x", 100}, {"3e", 3}, {"-", 0}};
+  for (const auto& c : cases) EXPECT_EQ(leadingNumber(c.text), c.want) << c.text;
 }
 
-TEST(StrictNumber, RefusesAnythingButOneNumber) {
+TEST(Numbers, AStrictNumberIsTheWholeLine) {
   EXPECT_EQ(strictNumber(" 5 "), 5.0);
   EXPECT_EQ(strictNumber("-12 "), -12.0);
   EXPECT_EQ(strictNumber(" .5 "), 0.5);
-  EXPECT_FALSE(strictNumber("abc"));
-  EXPECT_FALSE(strictNumber(""));
-  EXPECT_FALSE(strictNumber("12 min"));
-  EXPECT_FALSE(strictNumber("1e999"));
+  for (const char* refused : {"abc", "", "12 min", "1e999", "-"}) EXPECT_FALSE(strictNumber(refused)) << refused;
 }
 
-TEST(ToInt16, RoundsHalvesToEvenAndRefusesOutOfRange) {
-  EXPECT_EQ(toInt16(2.5), int16_t{2});
-  EXPECT_EQ(toInt16(3.5), int16_t{4});
-  EXPECT_EQ(toInt16(-2.5), int16_t{-2});
-  EXPECT_EQ(toInt16(32767), int16_t{32767});
-  EXPECT_EQ(toInt16(-32768), int16_t{-32768});
-  EXPECT_EQ(toInt16(32767.4), int16_t{32767});
-  EXPECT_FALSE(toInt16(32767.6));
-  EXPECT_FALSE(toInt16(32768));
-  EXPECT_FALSE(toInt16(-32769));
+TEST(Numbers, SixteenBitsRoundHalvesToEvenAndRefuseOrClampTheRest) {
+  const struct { double x; int want; } fits[] = {
+      {2.5, 2}, {3.5, 4}, {-2.5, -2}, {32767, 32767}, {-32768, -32768}, {32767.4, 32767}, {-32768.5, -32768}};
+  for (const auto& f : fits) EXPECT_EQ(toInt16(f.x), static_cast<int16_t>(f.want)) << f.x;
+  for (double outside : {32767.6, 32768.0, -32769.0, -32768.6}) EXPECT_FALSE(toInt16(outside)) << outside;
   EXPECT_EQ(toInt16Clamped(99999), 32767);
   EXPECT_EQ(toInt16Clamped(-99999), -32768);
+  EXPECT_EQ(toInt16Clamped(-2.5), -2);
 }
 
-TEST(NumberTexts, FollowTheReportPatterns) {
-  EXPECT_EQ(fmtN(7), "7");
-  EXPECT_EQ(fmtN(0), "0");
-  EXPECT_EQ(fmtN(-7), "-7");
-  EXPECT_EQ(fmtN(105), "105");
-  EXPECT_EQ(fmtM(7), "-7");
-  EXPECT_EQ(fmtM(0), "-0");
-  EXPECT_EQ(fmtM(-7), "--7");
-  EXPECT_EQ(fmtD(1.5), "1.5");
-  EXPECT_EQ(fmtD(1), "1.0");
-  EXPECT_EQ(fmtD(0.5), "0.5");
-  EXPECT_EQ(fmtD(12.25), "12.2");
+TEST(Numbers, ReportAndFileForms) {
+  const struct { long v; const char* n; const char* m; const char* file; } whole[] = {
+      {7, "7", "-7", " 7 "}, {0, "0", "-0", " 0 "}, {-7, "-7", "--7", "-7 "}, {105, "105", "-105", " 105 "}};
+  for (const auto& w : whole) {
+    EXPECT_EQ(fmtN(w.v), w.n);
+    EXPECT_EQ(fmtM(w.v), w.m);
+    EXPECT_EQ(fileNumber(w.v), w.file);
+  }
+  const struct { double v; const char* d; const char* file; } decimals[] = {
+      {1.5, "1.5", " 1.5 "},       {1, "1.0", " 1 "},         {0.5, "0.5", " .5 "},
+      {12.25, "12.2", " 12.25 "}, {-0.5, "-0.5", "-.5 "}};
+  for (const auto& d : decimals) {
+    EXPECT_EQ(fmtD(d.v), d.d);
+    EXPECT_EQ(fileDecimal(d.v), d.file);
+  }
 }
 
-TEST(FileNumbers, CarryALeadingBlankWhenNotNegativeAndATrailingBlank) {
-  EXPECT_EQ(fileNumber(5L), " 5 ");
-  EXPECT_EQ(fileNumber(0L), " 0 ");
-  EXPECT_EQ(fileNumber(-5L), "-5 ");
-  EXPECT_EQ(fileDecimal(0.5), " .5 ");
-  EXPECT_EQ(fileDecimal(1.0), " 1 ");
-  EXPECT_EQ(fileDecimal(1.5), " 1.5 ");
-  EXPECT_EQ(fileDecimal(-0.5), "-.5 ");
-}
-
-TEST(SplitLines, EndsLinesAtCrLfCrOrLf) {
-  EXPECT_EQ(splitLines("a\r\nb\rc\nd"), (std::vector<std::string>{"a", "b", "c", "d"}));
-  EXPECT_EQ(splitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
+TEST(Text, SplitLinesEndsLinesAtCrLfCrOrLf) {
+  EXPECT_EQ(splitLines("a\r\nb\rc\nd"), (Lines{"a", "b", "c", "d"}));
+  EXPECT_EQ(splitLines("a\r\n\r\n"), (Lines{"a", ""}));
+  EXPECT_EQ(splitLines("\n\rx"), (Lines{"", "", "x"}));
   EXPECT_TRUE(splitLines("").empty());
 }
 
-}  // namespace
-}  // namespace skyvex
-
-namespace skyvex {
-namespace {
-
-// Every length, short pieces included, lands every byte and nothing past it.
-TEST(CopyBytes, CopiesEveryLengthExactlyAndNothingMore) {
+// Every length, the short pieces included, lands every byte and nothing past it.
+TEST(Text, CopyBytesCopiesEveryLengthExactly) {
   std::string from(40, ' ');
   for (size_t i = 0; i < from.size(); ++i) from[i] = static_cast<char>('a' + i % 26);
   for (size_t n = 0; n <= from.size(); ++n) {
     std::string to(48, '#');
     copyBytes(to.data() + 3, from.data(), n);
-    EXPECT_EQ(to.substr(0, 3), "###") << n;
-    EXPECT_EQ(to.substr(3, n), from.substr(0, n)) << n;
-    EXPECT_EQ(to.substr(3 + n), std::string(45 - n, '#')) << n;
+    EXPECT_EQ(to, "###" + from.substr(0, n) + std::string(45 - n, '#')) << n;
   }
   copyBytes(nullptr, nullptr, 0);  // an empty piece may have no bytes at all
 }

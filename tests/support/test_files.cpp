@@ -18,7 +18,7 @@ TempFolder::TempFolder() {
 
 TempFolder::~TempFolder() {
   std::error_code ec;
-  fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
+  fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);  // a test may have locked it
   fs::remove_all(path_, ec);
 }
 
@@ -26,15 +26,13 @@ std::string TempFolder::file(const std::string& name) const { return path_ + "/"
 
 std::string TempFolder::write(const std::string& name, const std::string& bytes) const {
   const std::string path = file(name);
-  std::ofstream out(path, std::ios::binary);
-  out << bytes;
+  std::ofstream(path, std::ios::binary) << bytes;
   return path;
 }
 
 std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
   std::ostringstream content;
-  content << in.rdbuf();
+  content << std::ifstream(path, std::ios::binary).rdbuf();
   return content.str();
 }
 
@@ -45,11 +43,10 @@ std::string binFolder() { return SKYVEX_BIN_DIR; }
 std::tm goldenScoreTime() {
   std::tm t{};
   t.tm_year = 2026 - 1900;
-  t.tm_mon = 11;
+  t.tm_mon = 11;  // December
   t.tm_mday = 6;
   t.tm_hour = 21;
   t.tm_min = 30;
-  t.tm_sec = 0;
   return t;
 }
 
