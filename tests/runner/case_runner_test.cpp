@@ -1,9 +1,9 @@
 // Runs every case file of tests/cases through the command-line tool's entry
-// point, with the score time and the landmark file pinned. With
-// SKYVEX_UPDATE_CASES=1 set, a failing case's expected blocks are rewritten
-// from what the run gave, for review with git diff.
+// point, with the score time and the landmark file pinned. A case holds its
+// input files, the command line and the expected outputs (README: "Tests").
+// With SKYVEX_UPDATE_CASES=1 set, a failing case's expected blocks are
+// rewritten from what the run gave, for review with git diff.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -13,7 +13,6 @@
 #include <sstream>
 
 #include "app/score_tool.h"
-#include "tests/runner/case_file.h"
 #include "tests/support/test_files.h"
 
 namespace fs = std::filesystem;
@@ -23,40 +22,94 @@ namespace {
 
 const char* const kPinnedScoreTime = "2026-12-06T21:30:00";
 
+struct Block {
+  std::string header;   // the "=== ..." line without its line end
+  std::string content;  // every byte up to the next header line
+};
+
+// A case file: what it pins (the text before the first header), then blocks.
+// Joining preamble and blocks gives the file's bytes again.
+struct CaseFile {
+  std::string preamble;
+  std::vector<Block> blocks;
+};
+
 struct ToolRun {
   int status = 0;
   std::string out, err;
   std::string folder;  // where the case's files lie and --out . writes
 };
 
+size_t nextLine(const std::string& text, size_t start) {
+  const size_t end = text.find('\n', start);
+  return end == std::string::npos ? text.size() : end + 1;
+}
+
+CaseFile parseCaseFile(const std::string& bytes) {
+  CaseFile file;
+  for (size_t start = 0, end; start < bytes.size(); start = end) {
+    end = nextLine(bytes, start);
+    if (bytes.compare(start, 4, "=== ") == 0)
+      file.blocks.push_back({bytes.substr(start, end - start - (bytes[end - 1] == '\n')), {}});
+    else
+      (file.blocks.empty() ? file.preamble : file.blocks.back().content) += bytes.substr(start, end - start);
+  }
+  return file;
+}
+
+std::string joinCaseFile(const CaseFile& file) {
+  std::string bytes = file.preamble;
+  for (const Block& block : file.blocks) bytes += block.header + "\n" + block.content;
+  return bytes;
+}
+
+// Words split at blanks; double quotes keep blanks inside one word.
+std::vector<std::string> splitWords(const std::string& text) {
+  std::vector<std::string> words;
+  std::string word;
+  bool inWord = false, quoted = false;
+  for (const char c : text) {
+    if (c == '"') {
+      quoted = !quoted;
+      inWord = true;
+    } else if (!quoted && std::isspace(static_cast<unsigned char>(c))) {
+      if (inWord) words.push_back(word);
+      word.clear();
+      inWord = false;
+    } else {
+      word += c;
+      inWord = true;
+    }
+  }
+  if (inWord) words.push_back(word);
+  return words;
+}
+
+bool has(const std::vector<std::string>& words, const char* word) {
+  return std::find(words.begin(), words.end(), word) != words.end();
+}
+
 void replaceAll(std::string& text, const std::string& from, const std::string& to) {
   for (size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size()) text.replace(at, from.size(), to);
 }
 
-std::string unifiedDiff(const std::string& expected, const std::string& actual) {
-  TempFolder folder;
-  const std::string command = "diff -u --label expected --label actual " + folder.write("expected", expected) + " " +
-                              folder.write("actual", actual);
-  std::string diff;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[4096];
-    for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) diff.append(buffer, n);
-    pclose(pipe);
-  }
-  return diff;
+// An input file's bytes: lines end in CR LF, or as the flags say (lf, cr, noeol).
+std::string inputFileBytes(std::string text, const std::vector<std::string>& flags) {
+  if (has(flags, "noeol") && !text.empty() && text.back() == '\n') text.pop_back();
+  replaceAll(text, "\n", has(flags, "lf") ? "\n" : has(flags, "cr") ? "\r" : "\r\n");
+  return text;
 }
 
-// Writes the case's input files into the run's folder and runs its command
-// line there.
+// Writes the case's input files into a fresh folder and runs its command line there.
 ToolRun runCase(const CaseFile& file, const TempFolder& folder) {
   std::vector<std::string> args = {"--score-time", kPinnedScoreTime};
-  for (const CaseBlock& block : file.blocks) {
-    const std::vector<std::string> words = headerWords(block.header);
+  for (const Block& block : file.blocks) {
+    const std::vector<std::string> words = splitWords(block.header.substr(4));
     if (words.at(0) == "file") {
       fs::create_directories(fs::path(folder.file(words.at(1))).parent_path());
-      (void)folder.write(words.at(1), inputFileBytes(block.content, words));
+      (void)folder.write(words[1], inputFileBytes(block.content, words));
     } else if (words[0] == "run") {
-      for (std::string arg : splitCommandLine(block.content)) {
+      for (std::string arg : splitWords(block.content)) {
         replaceAll(arg, "{source}", SKYVEX_SOURCE_DIR);
         args.push_back(arg);
       }
@@ -75,29 +128,59 @@ ToolRun runCase(const CaseFile& file, const TempFolder& folder) {
   return run;
 }
 
-// What an expected block is compared with, as the case writes it. Sets
-// problem when a report line does not end in CR LF.
-std::string actualFor(const std::vector<std::string>& words, const ToolRun& run, std::string& problem) {
-  const std::string& what = words.at(0);
-  if (what == "stderr") return run.err;
-  std::string text = what == "stdout" ? run.out : readFile(run.folder + "/" + words.at(1));
-  if (std::find(words.begin(), words.end(), "lf") != words.end()) return text;
-  int badLine = 0;
-  text = reportAsCaseText(text, badLine);
-  if (badLine) problem = "line " + std::to_string(badLine) + " of " + what + " does not end in CR LF";
-  const auto part = std::find_if(words.begin(), words.end(), [](const std::string& w) { return w == "body" || w == "section"; });
-  if (part == words.end()) return text;
-  if (*part == "body") return reportBody(text);
-  return scoreLogSection(text, std::atoi(std::next(part)->c_str()));
+// A report as a case writes it: each CR LF a line feed. A line feed without a
+// carriage return before it is reported.
+std::string reportAsCaseText(const std::string& report, std::string& problem) {
+  std::string text;
+  for (size_t k = 0; k < report.size(); ++k) {
+    if (report.compare(k, 2, "\r\n") == 0) continue;
+    if (report[k] == '\n' && (k == 0 || report[k - 1] != '\r') && problem.empty())
+      problem = "line " + std::to_string(std::count(text.begin(), text.end(), '\n') + 1) + " does not end in CR LF";
+    text += report[k];
+  }
+  return text;
 }
 
-std::vector<std::string> caseNames() {
-  std::vector<std::string> names;
-  const fs::path top = fs::path(SKYVEX_SOURCE_DIR) / "tests" / "cases";
-  for (const auto& entry : fs::recursive_directory_iterator(top))
-    if (entry.path().extension() == ".case") names.push_back(fs::relative(entry.path(), top).string());
-  std::sort(names.begin(), names.end());
-  return names;
+// The report lines after the fifteen header lines.
+std::string reportBody(const std::string& report) {
+  size_t start = 0;
+  for (int line = 0; line < 15; ++line) start = nextLine(report, start);
+  return report.substr(start);
+}
+
+// Section n of a SCORE LOG: from the dashes above "n. TITLE" to the dashes
+// above the next section's title.
+std::string scoreLogSection(const std::string& report, int n) {
+  const auto sectionStart = [&](int section) {
+    const size_t title = report.find("\n" + std::to_string(section) + ". ");
+    return title == std::string::npos || title == 0 ? std::string::npos : report.rfind('\n', title - 1) + 1;
+  };
+  const size_t start = sectionStart(n), end = sectionStart(n + 1);
+  return start == std::string::npos ? std::string() : report.substr(start, end == std::string::npos ? end : end - start);
+}
+
+// What an expected block is compared with, as the case writes it.
+std::string actualFor(const std::vector<std::string>& words, const ToolRun& run, std::string& problem) {
+  if (words[0] == "stderr") return run.err;
+  std::string text = words[0] == "stdout" ? run.out : readFile(run.folder + "/" + words.at(1));
+  if (has(words, "lf")) return text;
+  text = reportAsCaseText(text, problem);
+  if (has(words, "body")) return reportBody(text);
+  const auto section = std::find(words.begin(), words.end(), "section");
+  return section == words.end() ? text : scoreLogSection(text, std::stoi(section[1]));
+}
+
+std::string unifiedDiff(const std::string& expected, const std::string& actual) {
+  TempFolder folder;
+  const std::string command = "diff -u --label expected --label actual " + folder.write("expected", expected) + " " +
+                              folder.write("actual", actual);
+  std::string diff;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[4096];
+    for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) diff.append(buffer, n);
+    pclose(pipe);
+  }
+  return diff;
 }
 
 class Case : public ::testing::TestWithParam<std::string> {};
@@ -108,8 +191,8 @@ TEST_P(Case, GivesItsExpectedOutput) {
   TempFolder folder;
   const ToolRun run = runCase(file, folder);
   bool sawStatus = false, sawStderr = false, rewritten = false;
-  for (CaseBlock& block : file.blocks) {
-    const std::vector<std::string> words = headerWords(block.header);
+  for (Block& block : file.blocks) {
+    const std::vector<std::string> words = splitWords(block.header.substr(4));
     if (words[0] == "file" || words[0] == "run") continue;
     if (words[0] == "status") {
       sawStatus = true;
@@ -122,7 +205,7 @@ TEST_P(Case, GivesItsExpectedOutput) {
     sawStderr |= words[0] == "stderr";
     std::string problem;
     const std::string actual = actualFor(words, run, problem);
-    EXPECT_EQ(problem, "") << GetParam();
+    EXPECT_EQ(problem, "") << GetParam() << ": " << block.header;
     if (actual == block.content) continue;
     ADD_FAILURE() << GetParam() << ": " << block.header << " differs:\n" << unifiedDiff(block.content, actual);
     block.content = actual;
@@ -131,6 +214,15 @@ TEST_P(Case, GivesItsExpectedOutput) {
   EXPECT_TRUE(sawStatus || run.status == 0) << GetParam() << ": status " << run.status << "\n" << run.err;
   EXPECT_TRUE(sawStderr || run.err.empty()) << GetParam() << ": standard error:\n" << run.err;
   if (rewritten && std::getenv("SKYVEX_UPDATE_CASES")) std::ofstream(path, std::ios::binary) << joinCaseFile(file);
+}
+
+std::vector<std::string> caseNames() {
+  std::vector<std::string> names;
+  const fs::path top = fs::path(SKYVEX_SOURCE_DIR) / "tests" / "cases";
+  for (const auto& entry : fs::recursive_directory_iterator(top))
+    if (entry.path().extension() == ".case") names.push_back(fs::relative(entry.path(), top).string());
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 std::string testName(const ::testing::TestParamInfo<std::string>& info) {
