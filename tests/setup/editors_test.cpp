@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/startup.h"
 #include "setup/active_aerodromes.h"
 #include "setup/adjustments_editor.h"
@@ -100,6 +102,46 @@ TEST(SetupEditor, DefaultScoringKeepsTheTypedServerNameAndTheMapAndNoChangesNoth
   EXPECT_EQ(state.planeTypes[17].currentName, "Name 17");  // names are no scoring values
   EXPECT_EQ(form.txtMaxPilots, "18");  // the controls show the defaults
   EXPECT_EQ(form.lblActiveCentral, "");
+}
+
+TEST(SetupEditor, CommonPointsFillTheirGroupAndAChosenMapCannotBeUnset) {
+  const std::vector<int> groups[kCommonButtons] = {{0, 1, 2, 3, 4, 5}, {6, 7, 8}, {9, 10, 11}, {12, 13}, {15, 16, 17}};
+  const int sources[kCommonButtons] = {1, 6, 9, 12, 15};  // the boxes marked ">"; the rail yard (14) has no button
+  for (int k = 0; k < kCommonButtons; ++k) {
+    SetupForm form;
+    for (int i = 0; i < kTargetValues; ++i) form.txtPtsTarget[i] = std::to_string(100 + i);
+    commonPoints(form, k);
+    for (int i = 0; i < kTargetValues; ++i) {
+      const bool inGroup = std::count(groups[k].begin(), groups[k].end(), i) > 0;
+      EXPECT_EQ(form.txtPtsTarget[i], std::to_string(100 + (inGroup ? sources[k] : i))) << k << " " << i;
+    }
+  }
+  WorkingState state;
+  SetupForm form;
+  chooseMap(state, form, 0);  // "(select map)" with no map chosen stays without one
+  EXPECT_TRUE(state.mapIndex == 0 && form.lstMap == 0 && !form.cmdActiveEnabled);
+  chooseMap(state, form, 4);
+  chooseMap(state, form, 0);
+  EXPECT_TRUE(state.mapIndex == 4 && form.lstMap == 4 && form.cmdActiveEnabled);
+}
+
+TEST(AdjustmentsWindow, ClearEmptiesOneSideOnly) {
+  WorkingState state;
+  for (int box = 1; box <= kAdjustmentBoxes; ++box) {
+    state.scoreAdjustments[0][box] = {static_cast<int16_t>(box), "C"};
+    state.scoreAdjustments[1][box] = {static_cast<int16_t>(10 + box), "A"};
+  }
+  AdjustForm form;
+  loadAdjustForm(state, form);
+  const WorkingState before = state;
+  const auto alliedBoxes = form.txtPts[1];
+  clearAdjustments(state, form, 0);
+  for (int box = 0; box < kAdjustmentBoxes; ++box) {
+    EXPECT_EQ(state.scoreAdjustments[0][box + 1], ScoreAdjustment{});
+    EXPECT_EQ(form.txtPts[0][box] + form.txtDesc[0][box], "");
+  }
+  EXPECT_EQ(state.scoreAdjustments[1], before.scoreAdjustments[1]);
+  EXPECT_EQ(form.txtPts[1], alliedBoxes);
 }
 
 }  // namespace
