@@ -2,11 +2,9 @@
 #include "core/landmarks.h"
 #include "fuzz/fuzz_support.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  using namespace skyvex;
+void skyvex::fuzz::fuzzOne(const std::string& bytes) {
   WorkingState state;
-  (void)loadLandmarksFrom(state, fuzz::bytesOf(data, size), "fuzz");
-  for (const int16_t count : state.landmarkCounts) fuzz::require(count >= 0 && count <= kMaxLandmarks);
+  (void)loadLandmarksFrom(state, bytes, "fuzz");
+  for (const int16_t count : state.landmarkCounts) require(count >= 0 && count <= kMaxLandmarks);
   (void)findLandmark(state, 2, 17);
-  return 0;
 }

@@ -6,10 +6,9 @@
 #include "setup/active_aerodromes.h"
 #include "setup/default_scoring.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  using namespace skyvex;
+void skyvex::fuzz::fuzzOne(const std::string& bytes) {
   static const WorkingState prepared = [] {
-    WorkingState state = fuzz::freshState();
+    WorkingState state = freshState();
     applyDefaultScoring(state);
     state.maxPilotsAllowed = 2;
     applyActiveAerodromes(state, "7,12,");
@@ -17,11 +16,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }();
   WorkingState state = prepared;
   // The first byte picks the rule of boxed targets, so both ways are explored.
-  state.useBoxedTargets = size > 0 && (data[0] & 1) ? 1 : 0;
-  fuzz::runOnFile("match.log", fuzz::bytesOf(data, size), [&](const std::string& path) {
+  state.useBoxedTargets = !bytes.empty() && (bytes[0] & 1) ? 1 : 0;
+  runOnFile("match.log", bytes, [&](const std::string& path) {
     loadLogFiles(state, path);
     runScoring(state);
     runScoring(state);
   });
-  return 0;
 }

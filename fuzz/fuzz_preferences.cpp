@@ -3,11 +3,9 @@
 #include "core/report_text.h"
 #include "fuzz/fuzz_support.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  using namespace skyvex;
-  WorkingState state = fuzz::freshState();
-  readPreferences(state, fuzz::bytesOf(data, size));
+void skyvex::fuzz::fuzzOne(const std::string& bytes) {
+  WorkingState state = freshState();
+  readPreferences(state, bytes);
   state.padString = buildPadString(state.delimiterChoice);
   (void)formatPreferences(state);
-  return 0;
 }

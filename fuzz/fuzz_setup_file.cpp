@@ -3,18 +3,15 @@
 #include "fuzz/fuzz_support.h"
 #include "setup/setup_file.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  using namespace skyvex;
-  WorkingState state = fuzz::freshState();
+void skyvex::fuzz::fuzzOne(const std::string& bytes) {
+  WorkingState state = freshState(), again = freshState();
   try {
-    readSetup(state, fuzz::bytesOf(data, size), "fuzz.vxs");
+    readSetup(state, bytes, "fuzz.vxs");
   } catch (const Refusal&) {
-    fuzz::require(state == fuzz::freshState());  // a refused file leaves the setup in force
-    return 0;
+    require(state == freshState());  // a refused file leaves the setup in force
+    return;
   }
   const std::string written = formatSetup(state);
-  WorkingState again = fuzz::freshState();
   readSetup(again, written, "again.vxs");
-  fuzz::require(formatSetup(again) == written);
-  return 0;
+  require(formatSetup(again) == written);
 }

@@ -1,6 +1,5 @@
-// What the fuzz targets share. Each input, capped at 64 KiB so that a run
-// stays quick, goes to a fresh started-up state. The program's own refusals
-// are a pass; crashes, sanitizer findings and broken promises are findings.
+// What the fuzz targets share. Each defines fuzzOne, given the input capped at 64 KiB to keep runs
+// quick. The program's refusals are a pass; crashes, sanitizer findings, broken promises are findings.
 #pragma once
 
 #include <unistd.h>
@@ -19,12 +18,10 @@
 
 namespace skyvex::fuzz {
 
+void fuzzOne(const std::string& bytes);
+
 inline void require(bool promise) {
   if (!promise) std::abort();
-}
-
-inline std::string bytesOf(const uint8_t* data, size_t size) {
-  return std::string(reinterpret_cast<const char*>(data), std::min<size_t>(size, 64 * 1024));
 }
 
 // A private folder: the program folder, and where inputs become files.
@@ -37,26 +34,23 @@ inline const std::string& scratchFolder() {
   return folder;
 }
 
-// The built-in aeroplanes, the shipped landmark file (beside the target or in
-// the source tree) and the defaults.
+// The built-in aeroplanes, the shipped landmark file (beside the target or in the source tree), defaults.
 inline WorkingState freshState() {
   static const WorkingState started = [] {
     WorkingState state;
     startUp(state, scratchFolder());
     const std::string beside = joinPath(executableFolder(), kLandmarkFileName);
-    const std::string shipped = std::string(SKYVEX_SOURCE_DIR) + "/data/" + kLandmarkFileName;
-    loadLandmarksFile(state, FileExists(beside) ? beside : shipped);
+    loadLandmarksFile(state, FileExists(beside) ? beside : joinPath(SKYVEX_SOURCE_DIR "/data", kLandmarkFileName));
     return state;
   }();
   return started;
 }
 
-// Runs command on the input written as the private folder's file `name`; a
-// Refusal is the command's orderly stop.
+// Runs command on the input written as the private folder's file `name`; a Refusal is its orderly stop.
 template <typename Command>
-void runOnFile(const std::string& name, const std::string& bytes, Command&& command) {
+void runOnFile(const std::string& name, const std::string& bytes, Command command) {
   const std::string path = joinPath(scratchFolder(), name);
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+  std::ofstream(path, std::ios::binary) << bytes;
   try {
     command(path);
   } catch (const Refusal&) {
@@ -64,3 +58,8 @@ void runOnFile(const std::string& name, const std::string& bytes, Command&& comm
 }
 
 }  // namespace skyvex::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  skyvex::fuzz::fuzzOne(std::string(reinterpret_cast<const char*>(data), std::min<size_t>(size, 64 * 1024)));
+  return 0;
+}

@@ -8,20 +8,17 @@
 #include "setup/adjustments_editor.h"
 #include "setup/setup_editor.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  using namespace skyvex;
-  const std::string text = fuzz::bytesOf(data, size);
+void skyvex::fuzz::fuzzOne(const std::string& text) {
   const double leading = leadingNumber(text);
   (void)toInt16(leading);
-  if (std::isfinite(leading) && std::fabs(leading) < 30000)
-    fuzz::require(toInt16Clamped(leading) == RoundEven(leading));
+  if (std::isfinite(leading) && std::fabs(leading) < 30000) require(toInt16Clamped(leading) == RoundEven(leading));
   // A text that is wholly a number reads the same both ways.
-  if (const auto strict = strictNumber(text)) fuzz::require(*strict == leading);
-  (void)Mid(text, static_cast<long>(size % 7) - 2, static_cast<long>(size % 11) - 3);
+  if (const auto strict = strictNumber(text)) require(*strict == leading);
+  (void)Mid(text, static_cast<long>(text.size() % 7) - 2, static_cast<long>(text.size() % 11) - 3);
   (void)InStrNoCase(text, "has entered");
 
   // The same text typed into every box of the settings windows.
-  WorkingState state = fuzz::freshState();
+  WorkingState state = freshState();
   state.mapIndex = 2;
   applyActiveAerodromes(state, text);
   (void)activeAerodromesText(state);
@@ -33,9 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   refresh(state, form);
   form.txtServer = form.txtMaxPilots = form.txtMultiDeath = form.txtPenMaxPilots = form.txtGrace = text;
   form.txtPenScout = form.txtPenFriendly = form.txtPenInvalid = form.txtPtsDeath = text;
-  for (auto& box : form.txtPtsTarget) box = text;
-  for (auto& box : form.txtPlane) box = text;
-  for (auto& box : form.txtStyle4) box = text;
+  form.txtPtsTarget.fill(text);
+  form.txtPlane.fill(text);
+  form.txtStyle4.fill(text);
   collect(form, state);
-  return 0;
 }

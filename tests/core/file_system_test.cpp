@@ -28,9 +28,8 @@ TEST(FileSystem, SplitsAndJoinsPaths) {
     EXPECT_EQ(GetParentFolderName(p.path), p.parent) << p.path;
     EXPECT_EQ(withSeparator(p.path), p.folder) << p.path;
   }
-  EXPECT_EQ(joinPath("/srv", "a.txt"), "/srv/a.txt");
-  EXPECT_EQ(joinPath("/srv/", "a.txt"), "/srv/a.txt");
-  EXPECT_EQ(joinPath("", "a.txt"), "a.txt");
+  for (const auto& [folder, want] : {std::pair{"/srv", "/srv/a.txt"}, {"/srv/", "/srv/a.txt"}, {"", "a.txt"}})
+    EXPECT_EQ(joinPath(folder, "a.txt"), want) << folder;
 
   TempFolder folder;
   const std::string file = folder.write("x.txt", "x");
@@ -58,8 +57,7 @@ TEST(SafeWriter, AVanishedFolderOrAFolderInTheWayIsReportedWithPathAndReason) {
 
   fs::create_directory(folder.file("taken"));
   const auto taken = writeFileSafely(folder.file("taken"), "x");
-  ASSERT_TRUE(taken);
-  EXPECT_EQ(taken->message(), "Error: Could not write " + folder.file("taken") + ": it is a folder");
+  EXPECT_EQ(taken.value().message(), "Error: Could not write " + folder.file("taken") + ": it is a folder");
   EXPECT_EQ(entries(folder), 1);
 }
 

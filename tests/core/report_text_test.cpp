@@ -13,26 +13,20 @@ namespace skyvex {
 namespace {
 
 using Lines = std::vector<std::string>;
-
 Lines textsOf(const SortedLines& lines) { return {lines.begin(), lines.end()}; }
 
 TEST(Padding, UsesTheDelimiterAndNeverGoesNegative) {
   WorkingState state;
   state.padString = buildPadString(1);
   state.ruleLine = std::string(82, '-');
-  EXPECT_EQ(pad(state, 3), "...");
-  EXPECT_EQ(pad(state, 0), "");
-  EXPECT_EQ(pad(state, -4), "");
-  EXPECT_EQ(rj(state, "12", 4), "..12");
-  EXPECT_EQ(rj(state, "1234", 4), "1234");
-  EXPECT_EQ(rj(state, "12345", 4), "12345");  // too wide: kept whole, no pad
-  EXPECT_EQ(rule(state, 5), "-----");
-  EXPECT_EQ(rule(state, 90), state.ruleLine);
-  EXPECT_EQ(buildPadString(0), std::string(100, ' '));
-  EXPECT_EQ(buildPadString(2), std::string(100, '_'));
-  EXPECT_EQ(buildPadString(7), "");
-  EXPECT_EQ(buildPadString(-1), "");
-
+  const std::pair<std::string, std::string> pieces[] = {
+      {pad(state, 3), "..."},       {pad(state, 0), ""},        {pad(state, -4), ""},
+      {rj(state, "12", 4), "..12"}, {rj(state, "1234", 4), "1234"},
+      {rj(state, "12345", 4), "12345"},  // too wide: kept whole, no pad
+      {rule(state, 5), "-----"},    {rule(state, 90), state.ruleLine},
+      {buildPadString(0), std::string(100, ' ')}, {buildPadString(2), std::string(100, '_')},
+      {buildPadString(7), ""},      {buildPadString(-1), ""}};
+  for (size_t n = 0; n < std::size(pieces); ++n) EXPECT_EQ(pieces[n].first, pieces[n].second) << "piece " << n;
   state.padString = buildPadString(2);
   rebuildIndents(state);
   EXPECT_EQ(state.indents, (std::array<std::string, 5>{"", "__", "____", "______", "________"}));
@@ -77,13 +71,11 @@ TEST(SortedLines, OrderWithoutCaseTiesByTheBytesWhateverTheArrival) {
   EXPECT_EQ(textsOf(a), (Lines{" ", "1", "_", "Alice", "alice", "BOB", "Bob", "bob", "carl", "~"}));
   EXPECT_TRUE(a == b);
   b.add("bob");  // add inserts a text that is already there
-  EXPECT_FALSE(a == b);
-  EXPECT_EQ(b.size(), 11u);
+  EXPECT_TRUE(!(a == b) && b.size() == 11u);
   b.addUnlessPresent("bob");
   b.addUnlessPresent("CARL");  // differs in case: another text
   EXPECT_EQ(textsOf(b), (Lines{" ", "1", "_", "Alice", "alice", "BOB", "Bob", "bob", "bob", "CARL", "carl", "~"}));
-  EXPECT_TRUE(b.contains("CARL"));
-  EXPECT_FALSE(b.contains("Carl"));
+  EXPECT_TRUE(b.contains("CARL") && !b.contains("Carl"));
 }
 
 // Texts sharing their first eight bytes, prefixes of each other, zero bytes
@@ -108,8 +100,7 @@ TEST(SortedLines, ReadsBetweenAddsGiveEveryTextInOrder) {
     ASSERT_FALSE(lines.contains(all.back() + "\xFF"));
   }
   lines.clear();
-  EXPECT_TRUE(lines.empty());
-  EXPECT_FALSE(lines.contains(all.front()));
+  EXPECT_TRUE(lines.empty() && !lines.contains(all.front()));
 }
 
 // The membership table grows as texts come; every text added before and
@@ -123,23 +114,17 @@ TEST(SortedLines, MembershipHoldsAcrossGrowthCopiesAndMoves) {
   SortedLines moved = std::move(copy);
   SortedLines assigned;
   assigned = moved;
-  for (int n = 0; n < 1000; ++n) {
-    ASSERT_TRUE(names.contains("Pilot " + std::to_string(n))) << n;
-    ASSERT_TRUE(moved.contains("Pilot " + std::to_string(n))) << n;
-    ASSERT_TRUE(assigned.contains("Pilot " + std::to_string(n))) << n;
-  }
+  for (int n = 0; n < 1000; ++n)
+    for (const SortedLines* lines : {&names, &moved, &assigned})
+      ASSERT_TRUE(lines->contains("Pilot " + std::to_string(n))) << n;
   EXPECT_TRUE(copy.empty());
-  EXPECT_FALSE(copy.contains("Pilot 1"));
-  EXPECT_FALSE(moved.contains("Pilot 1000"));
-  EXPECT_FALSE(moved.contains("pilot 1"));
+  EXPECT_FALSE(copy.contains("Pilot 1") || moved.contains("Pilot 1000") || moved.contains("pilot 1"));
   moved.addUnlessPresent("pilot 1");
-  EXPECT_EQ(moved.size(), 1001u);
-  EXPECT_EQ(assigned.size(), 1000u);
+  EXPECT_EQ(std::make_pair(moved.size(), assigned.size()), std::make_pair(size_t{1001}, size_t{1000}));
   EXPECT_EQ(*moved.begin(), "Pilot 0");
   EXPECT_TRUE(std::is_sorted(moved.begin(), moved.end(), NoCaseOrder()));
   assigned = std::move(moved);
-  EXPECT_TRUE(assigned.contains("pilot 1"));
-  EXPECT_EQ(assigned.size(), 1001u);
+  EXPECT_TRUE(assigned.contains("pilot 1") && assigned.size() == 1001u);
 }
 
 }  // namespace

@@ -39,14 +39,10 @@ TEST(StartUp, TakesBackThePreferencesAndAdjustmentsItWrote) {
 
   WorkingState read;
   startUp(read, folder.path());
-  EXPECT_EQ(read.programFolder, folder.path());
-  EXPECT_EQ(read.logFolder, logFolder);
-  EXPECT_EQ(read.setupFilePath, setupPath);
-  EXPECT_EQ(read.delimiterChoice, 2);
-  EXPECT_EQ(read.padString, std::string(100, '_'));
-  EXPECT_EQ(read.saveOption, 0);
-  EXPECT_EQ(read.logsToSave, written.logsToSave);
-  EXPECT_EQ(read.scoreAdjustments, written.scoreAdjustments);
+  EXPECT_EQ(std::tie(read.programFolder, read.logFolder, read.setupFilePath, read.padString),
+            std::tie(folder.path(), logFolder, setupPath, std::string(100, '_')));
+  EXPECT_EQ(std::make_pair(read.delimiterChoice, read.saveOption), std::make_pair<int16_t, int16_t>(2, 0));
+  EXPECT_TRUE(read.logsToSave == written.logsToSave && read.scoreAdjustments == written.scoreAdjustments);
   // The program folder holds no landmark file here: reported, not fatal.
   ASSERT_EQ(read.landmarkProblems.size(), 1u);
   EXPECT_NE(read.landmarkProblems[0].find(folder.file("org_vxLandmarkData.txt")), std::string::npos);
@@ -58,11 +54,9 @@ TEST(StartUp, ARememberedFolderOrSetupThatIsGoneIsForgottenTheRestIsTaken) {
                               " 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n");
   WorkingState state;
   startUp(state, folder.path());
-  EXPECT_EQ(state.logFolder, "");
-  EXPECT_EQ(state.setupFilePath, "");
-  EXPECT_EQ(state.delimiterChoice, 1);
+  EXPECT_EQ(state.logFolder + state.setupFilePath, "");
+  EXPECT_EQ(std::make_pair(state.delimiterChoice, state.saveOption), std::make_pair<int16_t, int16_t>(1, 2));
   EXPECT_EQ(state.padString, std::string(100, '.'));
-  EXPECT_EQ(state.saveOption, 2);
   EXPECT_EQ(state.logsToSave, (std::array<int16_t, 10>{1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
 }
 

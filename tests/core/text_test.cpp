@@ -14,20 +14,16 @@ TEST(Text, SlicesAndSearchesCountFromOne) {
   const struct { long from, count; const char* want; } mids[] = {
       {2, 3, "bcd"}, {5, 10, "ef"}, {7, 1, ""}, {2, 0, ""}, {2, -19, ""}, {-3, 2, "ab"}, {0, 1, "a"}, {6, 1, "f"}};
   for (const auto& m : mids) EXPECT_EQ(Mid("abcdef", m.from, m.count), m.want) << m.from << " " << m.count;
-  EXPECT_EQ(Mid("abcdef", 3), "cdef");
-  EXPECT_EQ(Mid("abcdef", -1), "abcdef");
-  EXPECT_EQ(Mid("abcdef", 7), "");
-  EXPECT_EQ(Right("abc", -1), "");
-  EXPECT_EQ(Right("abc", 2), "bc");
-  EXPECT_EQ(Right("abc", 9), "abc");
+  const std::pair<std::string, std::string> rest[] = {{Mid("abcdef", 3), "cdef"}, {Mid("abcdef", -1), "abcdef"},
+      {Mid("abcdef", 7), ""}, {Right("abc", -1), ""}, {Right("abc", 2), "bc"}, {Right("abc", 9), "abc"}};
+  for (const auto& [got, want] : rest) EXPECT_EQ(got, want);
 
   const std::string twice = "a has entered b has entered";
   const struct { long start, want; } finds[] = {{1, 3}, {3, 3}, {4, 17}, {18, 0}, {99, 0}};
   for (const auto& f : finds) EXPECT_EQ(InStr(twice, "has entered", f.start), f.want) << f.start;
-  EXPECT_EQ(InStr("abc", "x"), 0);
-  EXPECT_EQ(InStr("abc", "A"), 0);
-  EXPECT_EQ(InStrNoCase("usemap=VERDUN", "verdun"), 8);
-  EXPECT_EQ(InStrNoCase("Verdun verdun", "VERDUN", 2), 8);
+  EXPECT_EQ((std::array<long, 4>{InStr("abc", "x"), InStr("abc", "A"), InStrNoCase("usemap=VERDUN", "verdun"),
+                                 InStrNoCase("Verdun verdun", "VERDUN", 2)}),
+            (std::array<long, 4>{0, 0, 8, 8}));
 }
 
 TEST(Numbers, RoundingHalvesGoToTheEvenNeighbour) {
@@ -48,9 +44,8 @@ TEST(Numbers, ALeadingNumberStopsAtTheFirstCharacterThatCannotBelong) {
 }
 
 TEST(Numbers, AStrictNumberIsTheWholeLine) {
-  EXPECT_EQ(strictNumber(" 5 "), 5.0);
-  EXPECT_EQ(strictNumber("-12 "), -12.0);
-  EXPECT_EQ(strictNumber(" .5 "), 0.5);
+  for (const auto& [text, want] : {std::pair{" 5 ", 5.0}, {"-12 ", -12.0}, {" .5 ", 0.5}})
+    EXPECT_EQ(strictNumber(text), want) << text;
   for (const char* refused : {"abc", "", "12 min", "1e999", "-"}) EXPECT_FALSE(strictNumber(refused)) << refused;
 }
 
@@ -59,9 +54,8 @@ TEST(Numbers, SixteenBitsRoundHalvesToEvenAndRefuseOrClampTheRest) {
       {2.5, 2}, {3.5, 4}, {-2.5, -2}, {32767, 32767}, {-32768, -32768}, {32767.4, 32767}, {-32768.5, -32768}};
   for (const auto& f : fits) EXPECT_EQ(toInt16(f.x), static_cast<int16_t>(f.want)) << f.x;
   for (double outside : {32767.6, 32768.0, -32769.0, -32768.6}) EXPECT_FALSE(toInt16(outside)) << outside;
-  EXPECT_EQ(toInt16Clamped(99999), 32767);
-  EXPECT_EQ(toInt16Clamped(-99999), -32768);
-  EXPECT_EQ(toInt16Clamped(-2.5), -2);
+  for (const auto& [x, want] : {std::pair{99999.0, 32767}, {-99999.0, -32768}, {-2.5, -2}})
+    EXPECT_EQ(toInt16Clamped(x), want) << x;
 }
 
 TEST(Numbers, ReportAndFileForms) {
@@ -82,10 +76,9 @@ TEST(Numbers, ReportAndFileForms) {
 }
 
 TEST(Text, SplitLinesEndsLinesAtCrLfCrOrLf) {
-  EXPECT_EQ(splitLines("a\r\nb\rc\nd"), (Lines{"a", "b", "c", "d"}));
-  EXPECT_EQ(splitLines("a\r\n\r\n"), (Lines{"a", ""}));
-  EXPECT_EQ(splitLines("\n\rx"), (Lines{"", "", "x"}));
-  EXPECT_TRUE(splitLines("").empty());
+  const std::pair<const char*, Lines> splits[] = {
+      {"a\r\nb\rc\nd", {"a", "b", "c", "d"}}, {"a\r\n\r\n", {"a", ""}}, {"\n\rx", {"", "", "x"}}, {"", {}}};
+  for (const auto& [text, want] : splits) EXPECT_EQ(splitLines(text), want) << text;
 }
 
 // Every length, the short pieces included, lands every byte and nothing past it.

@@ -1,14 +1,10 @@
-// What a command does with what it cannot use, run against the scored sample
-// match. A refusal shows exactly its message and leaves the working state
-// exactly as it was, down to the last field of the last line. A damaged input
-// a reader takes (the catalogue of tests/data/broken/) gives exactly what the
-// case expects: a case is a folder holding `reader` (which reader takes it),
-// `input` (the bytes) and `expected` (what the reader took, in the file form
-// of the program's own files where there is one; INPUT stands for the input's
-// path).
+// What a command does with what it cannot use, run against the scored sample match. A refusal
+// shows exactly its message and leaves the working state exactly as it was, to the last field of
+// the last line. A damaged input of the catalogue (tests/data/broken/<case>/: `reader`, `input`,
+// `expected`, the latter in the file form of the program's own files where there is one, INPUT
+// standing for the input's path) is taken exactly as the case expects.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -106,8 +102,8 @@ TEST(Refusals, LeaveTheWorkingStateExactlyAsItWas) {
   const auto loading = [](std::string result) {
     return [result](WorkingState& s, ScriptedPlatform&) { loadLogFiles(s, result); };
   };
-  const Command scoring = [](WorkingState& s, ScriptedPlatform&) { runScoring(s); };
-  const Command passing = [](WorkingState& s, ScriptedPlatform&) { processLog(s); };
+  const Command scoring = [](WorkingState& s, ScriptedPlatform&) { runScoring(s); },
+                passing = [](WorkingState& s, ScriptedPlatform&) { processLog(s); };
   const auto noLines = [](WorkingState& s) { s.lineCount = 0; };
   const auto noLineTable = [](WorkingState& s) { s.logLines.resize(1); };
   const std::string noLogs = "Error: Could not find the log files.", noLineError = "Error: No log lines are loaded.";
@@ -206,19 +202,16 @@ TEST(Refusals, LeaveTheWorkingStateExactlyAsItWas) {
 // A text's bytes, those outside printable ASCII written as \xNN.
 std::string visible(const std::string& text) {
   std::string out;
-  for (const char c : text) {
-    char escaped[8];
-    std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned char>(c));
-    out += c >= 32 && c < 127 ? std::string(1, c) : escaped;
-  }
+  for (const unsigned char c : text)
+    out += c >= 32 && c < 127 ? std::string(1, c)
+                              : std::string("\\x") + "0123456789ABCDEF"[c >> 4] + "0123456789ABCDEF"[c & 15];
   return out;
 }
 
 std::string landmarksTaken(const WorkingState& s) {
   const auto n = [](int v) { return std::to_string(v); };
   std::string out = "counts=";
-  for (int map = 1; map < kMaps; ++map) out += (map > 1 ? "," : "") + n(s.landmarkCounts[map]);
-  out += "\n";
+  for (int map = 1; map < kMaps; ++map) out += n(s.landmarkCounts[map]) + (map + 1 < kMaps ? "," : "\n");
   for (const auto& problem : s.landmarkProblems) out += problem + "\n";
   for (int map = 1; map < kMaps; ++map)
     for (int e = 1; e <= s.landmarkCounts[map]; ++e) {
@@ -251,10 +244,8 @@ std::string scored(const WorkingState& s) {
 }
 
 // Each reader: what it does with an input's bytes or its path, and what it took.
-struct Reader {
-  std::function<void(WorkingState&, const std::string& bytes, const std::string& path)> read;
-  std::function<std::string(const WorkingState&)> taken;
-};
+using Reader = std::pair<std::function<void(WorkingState&, const std::string& bytes, const std::string& path)>,
+                         std::function<std::string(const WorkingState&)>>;  // reads, then tells what it took
 const std::map<std::string, Reader> kReaders = {
     {"preferences", {[](auto& s, auto& bytes, auto&) { readPreferences(s, bytes); }, formatPreferences}},
     {"adjustments", {[](auto& s, auto& bytes, auto&) { readAdjustments(s, bytes); }, formatAdjustments}},
@@ -276,8 +267,8 @@ TEST(BrokenInputs, AreTakenAsTheCatalogueExpects) {
     for (size_t at; (at = expected.find("INPUT")) != std::string::npos;) expected.replace(at, 5, input);
     ASSERT_EQ(kReaders.count(reader), 1u) << folder << ": no reader " << reader;
     WorkingState state = scoredSample();
-    kReaders.at(reader).read(state, testing::readFile(input), input);
-    EXPECT_EQ(kReaders.at(reader).taken(state), expected) << folder;
+    kReaders.at(reader).first(state, testing::readFile(input), input);
+    EXPECT_EQ(kReaders.at(reader).second(state), expected) << folder;
   }
 }
 
