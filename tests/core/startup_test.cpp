@@ -40,8 +40,8 @@ TEST(StartUp, TakesBackThePreferencesAndAdjustmentsItWrote) {
   WorkingState read;
   startUp(read, folder.path());
   EXPECT_EQ(std::tie(read.programFolder, read.logFolder, read.setupFilePath, read.padString),
-            std::tie(folder.path(), logFolder, setupPath, std::string(100, '_')));
-  EXPECT_EQ(std::make_pair(read.delimiterChoice, read.saveOption), std::make_pair<int16_t, int16_t>(2, 0));
+            std::make_tuple(folder.path(), logFolder, setupPath, std::string(100, '_')));
+  EXPECT_EQ(std::make_pair(read.delimiterChoice, read.saveOption), (std::pair<int16_t, int16_t>(2, 0)));
   EXPECT_TRUE(read.logsToSave == written.logsToSave && read.scoreAdjustments == written.scoreAdjustments);
   // The program folder holds no landmark file here: reported, not fatal.
   ASSERT_EQ(read.landmarkProblems.size(), 1u);
@@ -55,7 +55,7 @@ TEST(StartUp, ARememberedFolderOrSetupThatIsGoneIsForgottenTheRestIsTaken) {
   WorkingState state;
   startUp(state, folder.path());
   EXPECT_EQ(state.logFolder + state.setupFilePath, "");
-  EXPECT_EQ(std::make_pair(state.delimiterChoice, state.saveOption), std::make_pair<int16_t, int16_t>(1, 2));
+  EXPECT_EQ(std::make_pair(state.delimiterChoice, state.saveOption), (std::pair<int16_t, int16_t>(1, 2)));
   EXPECT_EQ(state.padString, std::string(100, '.'));
   EXPECT_EQ(state.logsToSave, (std::array<int16_t, 10>{1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
 }
