@@ -169,7 +169,7 @@ WorkingState randomMatch(std::mt19937& random, int count) {
   while (static_cast<int>(lines.size()) < count) {
     const long step = static_cast<long>(random() % 10), jump = static_cast<long>(random() % 30);
     clock = std::max(0L, clock + (step < 5 ? jump % 10 : step < 8 ? 0 : -jump));
-    char stamp[32];
+    char stamp[128];
     std::snprintf(stamp, sizeof stamp, "12/%02ld/03 %02ld:%02ld:%02ld ", random() % 50 ? 5 + clock / 86400 : 9L,
                   clock / 3600 % 24, clock / 60 % 60, clock % 60);
     const std::string at = stamp;
