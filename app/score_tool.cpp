@@ -3,6 +3,7 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "core/file_reader.h"
 #include "core/file_system.h"
 #include "core/landmarks.h"
 #include "core/refusal.h"
@@ -337,9 +338,9 @@ int runScoreTool(const std::vector<std::string>& args, std::ostream& out, std::o
     WorkingState state;
     startUpWithoutUserFiles(state, programFolder);
     runStage(state, command, Stage::Start);
-    if (!state.landmarkProblems.empty()) {
+    if (!state.startUpProblems.empty()) {
       std::string problems;
-      for (const std::string& problem : state.landmarkProblems) problems += (problems.empty() ? "" : "\n") + problem;
+      for (const std::string& problem : state.startUpProblems) problems += (problems.empty() ? "" : "\n") + problem;
       throw Refusal(problems);
     }
     runStage(state, command, Stage::Setup);

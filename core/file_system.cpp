@@ -1,10 +1,6 @@
 #include "core/file_system.h"
 
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -49,27 +45,6 @@ std::string executableFolder() {
   const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
   if (ec) return fs::current_path(ec).string();
   return exe.parent_path().string();
-}
-
-bool readFileBytes(const std::string& path, std::string& bytes, std::string& reason) {
-  std::error_code ec;
-  if (fs::is_directory(path, ec)) {
-    reason = "it is a folder";
-    return false;
-  }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    reason = std::strerror(errno);
-    return false;
-  }
-  std::ostringstream content;
-  content << in.rdbuf();
-  if (in.bad()) {
-    reason = "read error";
-    return false;
-  }
-  bytes = content.str();
-  return true;
 }
 
 }  // namespace skyvex

@@ -21,8 +21,5 @@ inline constexpr char kFolderSeparator = '/';
 [[nodiscard]] std::string joinPath(const std::string& folder, const std::string& name);
 // The folder of the running executable, the program folder.
 [[nodiscard]] std::string executableFolder();
-// Reads the whole file as bytes; false with the system's reason when it cannot
-// be opened or read.
-[[nodiscard]] bool readFileBytes(const std::string& path, std::string& bytes, std::string& reason);
 
 }  // namespace skyvex

@@ -1,5 +1,6 @@
 #include "core/landmarks.h"
 
+#include "core/file_reader.h"
 #include "core/file_system.h"
 #include "core/text.h"
 
@@ -41,22 +42,33 @@ std::vector<std::string> loadLandmarksFrom(WorkingState& state, const std::strin
   state.landmarks = {};
 
   const std::vector<std::string> lines = splitLines(bytes);
-  // The five counts, separated by commas or line ends.
+  // The five counts, separated by commas or line ends; anything else there
+  // leaves no way to tell which data lines belong to which map.
   std::vector<double> counts;
   size_t next = 0;
-  while (next < lines.size() && counts.size() < 5) {
+  bool readable = true;
+  while (next < lines.size() && counts.size() < 5 && readable) {
     const std::string& line = lines[next++];
     size_t start = 0;
     while (counts.size() < 5 && start <= line.size()) {
       const size_t comma = line.find(',', start);
       const std::string piece = line.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
-      if (!trimBlanks(piece).empty() || comma != std::string::npos) counts.push_back(leadingNumber(piece));
+      if (!trimBlanks(piece).empty() || comma != std::string::npos) {
+        const auto count = strictNumber(piece);
+        if (!count) {
+          readable = false;
+          break;
+        }
+        counts.push_back(*count);
+      }
       if (comma == std::string::npos) break;
       start = comma + 1;
     }
   }
-  if (counts.size() < 5) problem("the file does not begin with the five entry counts.");
-  counts.resize(5, 0);
+  if (counts.size() < 5) {
+    problem("the file does not begin with the five entry counts.");
+    return problems;
+  }
 
   std::vector<const std::string*> dataLines;
   for (size_t i = next; i < lines.size(); ++i)
@@ -80,6 +92,8 @@ std::vector<std::string> loadLandmarksFrom(WorkingState& state, const std::strin
       state.landmarks[static_cast<size_t>(map)][static_cast<size_t>(entry)] = readLandmark(line);
       loaded = entry;
     }
+    // The lines announced past the table's room belong to this map all the same.
+    if (announced > count) running += static_cast<size_t>(announced - count);
     if (loaded < count)
       problem("map " + std::to_string(map) + " announces " + std::to_string(announced) + " entries but the file holds " +
               std::to_string(loaded) + ".");
@@ -93,10 +107,10 @@ void loadLandmarksFile(WorkingState& state, const std::string& path) {
   state.landmarkCounts = {};
   state.landmarks = {};
   if (!readFileBytes(path, bytes, reason)) {
-    state.landmarkProblems = {"Error: Could not read the landmark file " + path + ": " + reason};
+    state.startUpProblems = {"Error: Could not read the landmark file " + path + ": " + reason};
     return;
   }
-  state.landmarkProblems = loadLandmarksFrom(state, bytes, path);
+  state.startUpProblems = loadLandmarksFrom(state, bytes, path);
 }
 
 void loadLandmarks(WorkingState& state) { loadLandmarksFile(state, joinPath(state.programFolder, kLandmarkFileName)); }

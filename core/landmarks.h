@@ -18,7 +18,7 @@ inline constexpr const char* kLandmarkFileName = "org_vxLandmarkData.txt";
 [[nodiscard]] std::vector<std::string> loadLandmarksFrom(WorkingState& state, const std::string& bytes,
                                                          const std::string& fileName);
 // Loads the landmark file at path (a missing file is reported as a problem and
-// leaves the table empty). Problems are stored in landmarkProblems.
+// leaves the table empty). Problems are stored in startUpProblems.
 void loadLandmarksFile(WorkingState& state, const std::string& path);
 // Loads programFolder's landmark file.
 void loadLandmarks(WorkingState& state);

@@ -1,12 +1,16 @@
 // The one writer of the program's own files (preferences, setups, adjustments,
-// saved logs): it writes a temporary file beside the target and renames it into
-// place, so a failure never leaves a half-written or truncated file.
+// saved logs), written as careful editors write files:
+// - the bytes go to a new temporary file beside the target, created under an
+//   unpredictable name, exclusively, never through a symbolic link;
+// - the file is flushed to the disk, renamed over the target, and the folder
+//   is flushed, so a crash or a power cut leaves the old file or the new one,
+//   never an empty or half-written one;
+// - a target that is a symbolic link keeps its link: the file it points to is
+//   replaced; a replaced file keeps its permissions;
+// - on every failure the temporary file is removed and the target untouched.
 #pragma once
 
-#include <functional>
-#include <memory>
 #include <optional>
-#include <ostream>
 #include <string>
 
 namespace skyvex {
@@ -18,11 +22,30 @@ struct WriteFailure {
   [[nodiscard]] std::string message() const;
 };
 
-// Opens the stream the bytes go through; tests hand in one that fails.
-using StreamOpener = std::function<std::unique_ptr<std::ostream>(const std::string& tempPath)>;
+// A file written in full beside its target and not yet put in place, so that
+// several files can be replaced together or not at all. Its temporary file is
+// removed when it is destroyed before commit().
+class StagedFile {
+ public:
+  explicit StagedFile(std::string path) : path_(std::move(path)) {}
+  StagedFile(StagedFile&& other) noexcept;
+  StagedFile& operator=(StagedFile&&) = delete;
+  StagedFile(const StagedFile&) = delete;
+  StagedFile& operator=(const StagedFile&) = delete;
+  ~StagedFile();
+
+  // Writes bytes to the temporary file and flushes it to the disk.
+  [[nodiscard]] std::optional<WriteFailure> write(const std::string& bytes);
+  // Renames the written file over the target.
+  [[nodiscard]] std::optional<WriteFailure> commit();
+
+ private:
+  std::string path_;      // the target as named
+  std::string realPath_;  // the file a symbolic link points to, else the target
+  std::string tempPath_;  // empty when there is none to remove
+};
 
 // Writes bytes to path. Empty on success; on failure the target is untouched.
-[[nodiscard]] std::optional<WriteFailure> writeFileSafely(const std::string& path, const std::string& bytes,
-                                                          const StreamOpener& opener = {});
+[[nodiscard]] std::optional<WriteFailure> writeFileSafely(const std::string& path, const std::string& bytes);
 
 }  // namespace skyvex

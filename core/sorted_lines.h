@@ -12,7 +12,8 @@
 
 namespace skyvex {
 
-// ASCII letters compare without case; other bytes by their unsigned value.
+// Letters compare without case (the capitals and small letters of
+// Windows-1252, see foldByte); other bytes by their unsigned value.
 struct NoCaseOrder {
   bool operator()(std::string_view a, std::string_view b) const;
 };

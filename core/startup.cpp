@@ -1,6 +1,9 @@
 #include "core/startup.h"
 
+#include <filesystem>
+
 #include "core/adjustment_file.h"
+#include "core/file_reader.h"
 #include "core/file_system.h"
 #include "core/landmarks.h"
 #include "core/preferences.h"
@@ -71,19 +74,35 @@ void startUpWithoutUserFiles(WorkingState& state, const std::string& programFold
   state.graceMinutes = 0;
 }
 
+namespace {
+
+// The bytes of a user file of the program folder. A missing file is no
+// problem (the defaults stand); one that is there but cannot be read is
+// reported, and its values are not taken.
+bool readUserFile(WorkingState& state, const std::string& path, const char* what, std::string& bytes) {
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec)) return false;
+  std::string reason;
+  if (readFileBytes(path, bytes, reason)) return true;
+  state.startUpProblems.push_back("Error: Could not read the " + std::string(what) + " " + path + ": " + reason);
+  return false;
+}
+
+}  // namespace
+
 void startUp(WorkingState& state, const std::string& programFolder) {
   startUpWithoutUserFiles(state, programFolder);
 
-  std::string bytes, reason;
-  const std::string preferencePath = joinPath(programFolder, kPreferenceFileName);
-  if (FileExists(preferencePath) && readFileBytes(preferencePath, bytes, reason)) readPreferences(state, bytes);
+  std::string bytes;
+  if (readUserFile(state, joinPath(programFolder, kPreferenceFileName), "preference file", bytes))
+    readPreferences(state, bytes);
   state.padString = buildPadString(state.delimiterChoice);
 
   if (!FolderExists(state.logFolder)) state.logFolder.clear();
   if (!FileExists(state.setupFilePath)) state.setupFilePath.clear();
 
-  const std::string adjustmentPath = joinPath(programFolder, kAdjustmentFileName);
-  if (FileExists(adjustmentPath) && readFileBytes(adjustmentPath, bytes, reason)) readAdjustments(state, bytes);
+  if (readUserFile(state, joinPath(programFolder, kAdjustmentFileName), "adjustment file", bytes))
+    readAdjustments(state, bytes);
 }
 
 void startUp(WorkingState& state) { startUp(state, executableFolder()); }

@@ -1,9 +1,10 @@
 #include "core/text.h"
 
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <limits>
+
+#include "core/text_words.h"
 
 namespace skyvex {
 
@@ -38,7 +39,7 @@ long InStr(std::string_view s, std::string_view marker, long start) {
 
 std::string toLower(std::string_view s) {
   std::string out(s);
-  for (auto& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (auto& c : out) c = static_cast<char>(foldByte(static_cast<unsigned char>(c)));
   return out;
 }
 
@@ -193,6 +194,7 @@ std::string fileDecimal(double v) {
 
 std::vector<std::string> splitLines(std::string_view bytes) {
   std::vector<std::string> lines;
+  if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
   std::string current;
   for (size_t i = 0; i < bytes.size(); ++i) {
     const char c = bytes[i];

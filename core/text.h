@@ -20,9 +20,10 @@ namespace skyvex {
 // 1-based position of the first occurrence of marker in s at or after start,
 // 0 when absent. Letter case counts.
 [[nodiscard]] long InStr(std::string_view s, std::string_view marker, long start = 1);
-// The same search without regard to letter case (ASCII letters).
+// The same search without regard to letter case (the letters of Windows-1252).
 [[nodiscard]] long InStrNoCase(std::string_view s, std::string_view marker, long start = 1);
 
+// Every Windows-1252 capital made small (see foldByte); other bytes stay.
 [[nodiscard]] std::string toLower(std::string_view s);
 [[nodiscard]] std::string trimBlanks(std::string_view s);
 
@@ -54,8 +55,10 @@ namespace skyvex {
 [[nodiscard]] std::string fileNumber(long v);
 [[nodiscard]] std::string fileDecimal(double v);
 
-// The lines of one of the program's own files: a line ends at CR LF, CR or LF;
-// a last line without an end is kept when it is not empty.
+// The lines of a file a user may edit (setup, server, landmark, preference
+// and adjustment files): a line ends at CR LF, CR or LF; a last line without
+// an end is kept when it is not empty. A leading UTF-8 byte-order mark, which
+// some editors write, is skipped.
 [[nodiscard]] std::vector<std::string> splitLines(std::string_view bytes);
 
 inline constexpr const char* CRLF = "\r\n";

@@ -25,14 +25,28 @@ inline uint64_t wordAt(const char* p, size_t n) {
 inline constexpr uint64_t kByteOnes = 0x0101010101010101ULL;
 inline constexpr uint64_t kByteHighBits = 0x8080808080808080ULL;
 
-// Every byte A..Z of the word made a..z; other bytes, those above 127
-// included, stay as they are. Adding to the low seven bits of each byte never
+// The small letter of a Windows-1252 capital (the code page of the server's
+// logs): A-Z, À-Þ except ×, Š, Œ, Ž and Ÿ. Every other byte is itself.
+inline constexpr unsigned char foldByte(unsigned char c) {
+  if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return static_cast<unsigned char>(c + 0x20);
+  if (c == 0x8A || c == 0x8C || c == 0x8E) return static_cast<unsigned char>(c + 0x10);
+  if (c == 0x9F) return 0xFF;
+  return c;
+}
+
+// Every capital of the word made small, as foldByte does. A word of plain
+// ASCII is folded all at once: adding to the low seven bits of each byte never
 // carries into the next one.
 inline uint64_t foldWord(uint64_t word) {
-  const uint64_t low7 = word & ~kByteHighBits;
-  const uint64_t atLeastA = low7 + kByteOnes * (0x80 - 'A');
-  const uint64_t pastZ = low7 + kByteOnes * (0x80 - 'Z' - 1);
-  const uint64_t capitals = atLeastA & ~pastZ & ~word & kByteHighBits;
+  if (word & kByteHighBits) {
+    uint64_t folded = 0;
+    for (size_t i = 0; i < 8; ++i)
+      folded |= uint64_t{foldByte(static_cast<unsigned char>(word >> (8 * i)))} << (8 * i);
+    return folded;
+  }
+  const uint64_t atLeastA = word + kByteOnes * (0x80 - 'A');
+  const uint64_t pastZ = word + kByteOnes * (0x80 - 'Z' - 1);
+  const uint64_t capitals = atLeastA & ~pastZ & kByteHighBits;
   return word | (capitals >> 2);  // 0x80 >> 2 is the case bit 0x20
 }
 

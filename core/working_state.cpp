@@ -26,7 +26,7 @@ bool WorkingState::operator==(const WorkingState& o) const {
   };
   const auto collections = [](const WorkingState& w) {
     return std::tie(w.chosenFiles, w.rawLines, w.centralPilots, w.alliedPilots, w.ipLines, w.rosterLines,
-                    w.chatLines, w.killLines, w.bombLines, w.processedLines, w.landmarkProblems);
+                    w.chatLines, w.killLines, w.bombLines, w.processedLines, w.startUpProblems);
   };
   return tables(*this) == tables(o) && setup(*this) == setup(o) && program(*this) == program(o) &&
          texts(*this) == texts(o) && collections(*this) == collections(o);

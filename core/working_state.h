@@ -188,9 +188,10 @@ struct WorkingState {
   // When set, every report header prints this score date and time instead of
   // the machine's clock (reproducible reports for tests and the tool).
   std::optional<std::tm> fixedScoreTime;
-  // Problems start-up met with the landmark file, one message each; the window
-  // program shows them, the Score command still works on what was loaded.
-  std::vector<std::string> landmarkProblems;
+  // Problems start-up met with the landmark, preference and adjustment files,
+  // one message each; the window program shows them, the Score command still
+  // works on what was loaded (the command-line tool refuses instead).
+  std::vector<std::string> startUpProblems;
 
   // Equal when every table, value, text and collection is equal (the fixed
   // score time is left out: it is not match data).

@@ -1,12 +1,16 @@
 #include "ingest/log_loading.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <set>
 
+#include "core/file_reader.h"
 #include "core/file_system.h"
 #include "core/refusal.h"
 #include "core/report_header.h"
 #include "core/sorted_lines.h"
 #include "core/text.h"
+#include "ingest/stamped_lines.h"
 
 namespace skyvex {
 
@@ -26,16 +30,18 @@ void loadChosenFiles(WorkingState& state, const std::string& folder, std::vector
   });
 
   std::vector<std::string> rawLines;
+  // Refused at the first line past the limit, before the rest is read.
+  StampedLineSplitter splitter([&](std::string&& line) {
+    if (rawLines.size() == static_cast<size_t>(kMaxLines))
+      throw Refusal("Error: The chosen log files hold more than " + std::to_string(kMaxLines) +
+                    " stamped lines. Load fewer files at a time.");
+    rawLines.push_back(std::move(line));
+  });
   for (const ChosenFile& file : files) {
-    std::string bytes, reason;
-    if (!readFileBytes(file.path, bytes, reason))
+    std::string reason;
+    if (!readFileChunks(file.path, [&](const char* data, size_t size) { splitter.feed(data, size); }, reason))
       throw Refusal("Error: Could not read the log file " + file.path + ": " + reason + ".");
-    for (std::string& line : stampedLines(bytes)) {
-      if (rawLines.size() == static_cast<size_t>(kMaxLines))
-        throw Refusal("Error: The chosen log files hold more than " + std::to_string(kMaxLines) +
-                      " stamped lines. Load fewer files at a time.");
-      rawLines.push_back(std::move(line));
-    }
+    splitter.finish();
   }
   if (rawLines.empty()) throw Refusal("Error: The chosen log files hold no stamped log lines.");
 
@@ -70,22 +76,6 @@ std::string folderOf(const std::string& path) {
 }
 
 }  // namespace
-
-std::vector<std::string> stampedLines(const std::string& bytes) {
-  std::vector<std::string> kept;
-  const auto keep = [&](size_t from, size_t to) {
-    if (to - from >= 3 && bytes[from + 2] == '/') kept.push_back(bytes.substr(from, to - from));
-  };
-  size_t start = 0;
-  for (size_t at = 0; at < bytes.size(); ++at) {
-    if (bytes[at] != '\r') continue;
-    keep(start, at);
-    if (at + 1 < bytes.size() && bytes[at + 1] == '\n') ++at;
-    start = at + 1;
-  }
-  if (start < bytes.size()) keep(start, bytes.size());
-  return kept;
-}
 
 FileDialogRequest logFilesDialog(const WorkingState& state) {
   FileDialogRequest request;
@@ -123,7 +113,12 @@ void loadLogFiles(WorkingState& state, const std::string& dialogResult) {
 
 void loadLogFilePaths(WorkingState& state, const std::vector<std::string>& paths) {
   std::vector<ChosenFile> files;
-  for (const std::string& path : paths) files.push_back({GetFileName(path), path});
+  std::set<std::string> seen;  // a file named twice, in any spelling, is read once
+  for (const std::string& path : paths) {
+    std::error_code ec;
+    const std::string canonical = std::filesystem::weakly_canonical(path, ec).string();
+    if (seen.insert(ec ? path : canonical).second) files.push_back({GetFileName(path), path});
+  }
   std::stable_sort(files.begin(), files.end(), [](const ChosenFile& a, const ChosenFile& b) {
     return NoCaseOrder()(a.name, b.name);
   });

@@ -21,13 +21,10 @@ void loadLogFiles(WorkingState& state, const std::string& dialogResult);
 
 // Loads log files given by their paths, which may lie in different folders:
 // read in ascending order of their file names without regard to case (as the
-// dialog form is); logFolder becomes the folder of the first file read.
+// dialog form is); logFolder becomes the folder of the first file read. A
+// file named twice, in the same or another spelling, is read once.
 // Refuses like loadLogFiles.
 void loadLogFilePaths(WorkingState& state, const std::vector<std::string>& paths);
-
-// The kept lines of one file's bytes: a line ends at CR or CR LF (a line feed
-// alone does not end a line); a line is kept when its third character is "/".
-[[nodiscard]] std::vector<std::string> stampedLines(const std::string& bytes);
 
 // "Open Log File(s)...": the dialog, then loadLogFiles. Cancel changes nothing;
 // a refusal is shown as one "Error: " message. True when lines were loaded.

@@ -1,5 +1,6 @@
 #include "ingest/server_file.h"
 
+#include "core/file_reader.h"
 #include "core/file_system.h"
 #include "core/refusal.h"
 #include "core/text.h"

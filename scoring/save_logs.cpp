@@ -24,14 +24,22 @@ const std::vector<SavedLog>& savedLogs() {
 namespace {
 
 // prefix + file name: logFolder already ends in its separator (or is empty,
-// which puts the files in the current folder).
+// which puts the files in the current folder). Every file is written in full
+// before any is put in place, so a failure leaves the older set whole.
 std::vector<WriteFailure> writeLogs(const WorkingState& state, const std::string& prefix, bool onlySelected) {
   std::vector<WriteFailure> failures;
+  std::vector<StagedFile> staged;
   for (const SavedLog& log : savedLogs()) {
     if (onlySelected && state.logsToSave[static_cast<size_t>(log.flagIndex)] != 1) continue;
-    const std::string path = prefix + log.fileName;
-    if (auto failure = writeFileSafely(path, state.*log.text + CRLF)) failures.push_back(std::move(*failure));
+    StagedFile file(prefix + log.fileName);
+    if (auto failure = file.write(state.*log.text + CRLF))
+      failures.push_back(std::move(*failure));
+    else
+      staged.push_back(std::move(file));
   }
+  if (!failures.empty()) return failures;  // the staged files are removed unplaced
+  for (StagedFile& file : staged)
+    if (auto failure = file.commit()) failures.push_back(std::move(*failure));
   return failures;
 }
 
@@ -45,10 +53,14 @@ std::vector<WriteFailure> saveAllLogs(const WorkingState& state, const std::stri
 
 std::string saveFailureMessage(const std::vector<WriteFailure>& failures) {
   if (failures.empty()) return {};
-  if (failures.size() == 1) return failures.front().message();
-  std::string message = "Error: Could not write " + std::to_string(failures.size()) + " log files:";
-  for (const WriteFailure& failure : failures) message += std::string(CRLF) + failure.path + ": " + failure.reason;
-  return message;
+  std::string message;
+  if (failures.size() == 1) {
+    message = failures.front().message();
+  } else {
+    message = "Error: Could not write " + std::to_string(failures.size()) + " log files:";
+    for (const WriteFailure& failure : failures) message += std::string(CRLF) + failure.path + ": " + failure.reason;
+  }
+  return message + CRLF + "No log file was saved; the files already there are unchanged.";
 }
 
 void showSaveResult(const std::vector<WriteFailure>& failures, Platform& platform) {

@@ -20,15 +20,17 @@ struct SavedLog {
 [[nodiscard]] const std::vector<SavedLog>& savedLogs();
 
 // Writes each selected log to logFolder + its file name: the text and one CR
-// LF. A file that cannot be written does not stop the others; the failures are
-// returned. The working state is not changed.
+// LF. All or nothing: the files are put in place only when every one of them
+// was written, so on a failure the older files stay as they were; every file
+// that could not be written is returned. The working state is not changed.
 [[nodiscard]] std::vector<WriteFailure> saveLogs(const WorkingState& state);
 
 // Writes all ten logs into folder, whatever the flags say.
 [[nodiscard]] std::vector<WriteFailure> saveAllLogs(const WorkingState& state, const std::string& folder);
 
 // One "Error: " message naming every file that could not be written and the
-// system's reason; the empty text when there is no failure.
+// system's reason, and saying that no file was saved; the empty text when
+// there is no failure.
 [[nodiscard]] std::string saveFailureMessage(const std::vector<WriteFailure>& failures);
 
 // "The log files have been saved." (information), or the failure message (critical).

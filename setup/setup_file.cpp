@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "core/file_reader.h"
 #include "core/file_system.h"
 #include "core/refusal.h"
 #include "core/text.h"
@@ -29,10 +30,17 @@ class SetupReader {
     return *value;
   }
 
+  // A rate is kept as a decimal, but within the range of the whole numbers.
+  double decimal(const char* what) {
+    const double value = number(what);
+    if (value < -32768.0 || value > 32767.0) refuse(what, trimBlanks(currentLine()) + " is outside -32768..32767");
+    return value;
+  }
+
   int16_t whole(const char* what) {
     const double value = number(what);
     const auto whole = toInt16(value);
-    if (!whole) refuse(what, trimBlanks(lines_[static_cast<size_t>(current_ - 1)]) + " is outside -32768..32767");
+    if (!whole) refuse(what, trimBlanks(currentLine()) + " is outside -32768..32767");
     return *whole;
   }
 
@@ -54,6 +62,8 @@ class SetupReader {
   }
 
  private:
+  [[nodiscard]] const std::string& currentLine() const { return lines_[static_cast<size_t>(current_ - 1)]; }
+
   const std::string& take(const char* what) {
     ++current_;
     if (current_ > static_cast<int>(lines_.size()))
@@ -92,7 +102,7 @@ void readSetup(WorkingState& state, const std::string& bytes, const std::string&
   next.mapIndex = in.whole("map", 0, kMaps - 1);
   next.maxPilotsAllowed = in.whole("max pilots permitted");
   next.multiDeathSeconds = in.whole("multiple death time");
-  next.penaltyPerExcessMinute = in.number("max pilots penalty per minute");
+  next.penaltyPerExcessMinute = in.decimal("max pilots penalty per minute");
   next.graceMinutes = in.whole("grace period");
   next.penaltyScout = in.whole("scout target penalty");
   next.penaltyFriendly = in.whole("friendly target penalty");

@@ -233,9 +233,9 @@ void FormMain::loadWindow(const std::string& programFolder) {
 }
 
 void FormMain::reportStartUpProblems() {
-  if (state_.landmarkProblems.empty()) return;
+  if (state_.startUpProblems.empty()) return;
   std::string message;
-  for (const std::string& problem : state_.landmarkProblems) {
+  for (const std::string& problem : state_.startUpProblems) {
     if (!message.empty()) message += "\r\n";
     message += problem;
   }

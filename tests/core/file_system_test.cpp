@@ -1,12 +1,19 @@
-// Path queries, and the safe writer under failure: the target is replaced
-// whole or left as it was, and no piece of a temporary file stays behind.
+// Path queries; the file reader on what is not a readable regular file; and the
+// safe writer under failure and links: the target is replaced whole or left as
+// it was, no piece of a temporary file stays behind, no link is followed to a
+// file that was not named.
 #include "core/file_system.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <csignal>
+#include <filesystem>
+
+#include "core/file_reader.h"
 #include "core/safe_writer.h"
 #include "tests/support/test_files.h"
 
@@ -18,6 +25,12 @@ namespace {
 using testing::TempFolder;
 
 long entries(const TempFolder& folder) { return std::distance(fs::directory_iterator(folder.path()), {}); }
+
+mode_t currentUmask() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return mask;
+}
 
 TEST(FileSystem, SplitsAndJoinsPaths) {
   const struct { const char* path; const char* name; const char* parent; const char* folder; } paths[] = {
@@ -61,21 +74,82 @@ TEST(SafeWriter, AVanishedFolderOrAFolderInTheWayIsReportedWithPathAndReason) {
   EXPECT_EQ(entries(folder), 1);
 }
 
-// The opener leaves a piece of the temporary file behind, then hands out a
-// stream to a full disk.
+// A file-size limit makes the write past the first kilobyte fail, as a full
+// disk does, through the real system calls.
+class FullDisk {
+ public:
+  FullDisk() {
+    ::getrlimit(RLIMIT_FSIZE, &saved_);
+    previous_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved_;
+    small.rlim_cur = 1024;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+  }
+  ~FullDisk() {
+    ::setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previous_);
+  }
+
+ private:
+  rlimit saved_{};
+  void (*previous_)(int) = nullptr;
+};
+
 TEST(SafeWriter, AFullDiskLeavesTheOldFileIntactAndNoPieceBehind) {
   TempFolder folder;
   const std::string path = folder.write("prefs.vxp", "old contents");
-  std::string tempPath;
-  const auto failure = writeFileSafely(path, std::string(100000, 'x'), [&](const std::string& temp) {
-    std::ofstream(tempPath = temp) << "a piece";
-    return std::make_unique<std::ofstream>("/dev/full");
-  });
+  std::optional<WriteFailure> failure;
+  {
+    FullDisk full;
+    failure = writeFileSafely(path, std::string(100000, 'x'));
+  }
   ASSERT_TRUE(failure);
-  EXPECT_EQ(failure->message(), "Error: Could not write " + path + ": No space left on device");
-  EXPECT_EQ(GetParentFolderName(tempPath), folder.path());  // beside the target: the rename stays on one disk
+  EXPECT_EQ(failure->message(), "Error: Could not write " + path + ": File too large");
   EXPECT_EQ(testing::readFile(path), "old contents");
   EXPECT_EQ(entries(folder), 1);
+}
+
+TEST(SafeWriter, ALinkIsKeptAndNoLinkIsFollowedToAFileNotNamed) {
+  TempFolder folder;
+  const std::string real = folder.write("real.vxs", "old");
+  fs::create_symlink("real.vxs", folder.file("league.vxs"));
+  ASSERT_FALSE(writeFileSafely(folder.file("league.vxs"), "new"));
+  EXPECT_TRUE(fs::is_symlink(folder.file("league.vxs")));
+  EXPECT_EQ(testing::readFile(real), "new");
+
+  // A link planted where a temporary file could be expected to go.
+  const std::string victim = folder.write("victim.txt", "keep me");
+  const std::string target = folder.file("out.txt");
+  for (const std::string& planted : {target + ".part" + std::to_string(::getpid()), folder.file(".out.txt.tmp")})
+    fs::create_symlink(victim, planted);
+  ASSERT_FALSE(writeFileSafely(target, "written"));
+  EXPECT_EQ(testing::readFile(victim), "keep me");
+  EXPECT_EQ(testing::readFile(target), "written");
+  EXPECT_EQ(fs::status(target).permissions(), fs::perms(0666 & ~currentUmask()));
+  EXPECT_EQ(entries(folder), 6);
+}
+
+TEST(FileReader, OnlyARegularFileIsReadAndEveryReadErrorIsReported) {
+  TempFolder folder;
+  const std::string pipe = folder.file("pipe");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  const struct { std::string path, reason; } refused[] = {
+      {folder.path(), "it is a folder"},
+      {pipe, "it is not a regular file"},  // read, it would wait for a writer forever
+      {"/dev/zero", "it is not a regular file"},  // read, it would never end
+      {"/proc/self/mem", "Input/output error"},  // a regular file whose first read fails
+      {folder.file("missing"), "No such file or directory"},
+  };
+  for (const auto& file : refused) {
+    std::string bytes = "untouched", reason;
+    EXPECT_FALSE(readFileBytes(file.path, bytes, reason)) << file.path;
+    EXPECT_EQ(reason, file.reason) << file.path;
+    EXPECT_EQ(bytes, "untouched") << file.path;
+  }
+  const std::string big(200000, 'x');  // several pieces
+  std::string bytes, reason;
+  ASSERT_TRUE(readFileBytes(folder.write("big", big), bytes, reason));
+  EXPECT_EQ(bytes, big);
 }
 
 }  // namespace

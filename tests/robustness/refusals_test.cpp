@@ -212,7 +212,7 @@ std::string landmarksTaken(const WorkingState& s) {
   const auto n = [](int v) { return std::to_string(v); };
   std::string out = "counts=";
   for (int map = 1; map < kMaps; ++map) out += n(s.landmarkCounts[map]) + (map + 1 < kMaps ? "," : "\n");
-  for (const auto& problem : s.landmarkProblems) out += problem + "\n";
+  for (const auto& problem : s.startUpProblems) out += problem + "\n";
   for (int map = 1; map < kMaps; ++map)
     for (int e = 1; e <= s.landmarkCounts[map]; ++e) {
       const Landmark& l = s.landmarks[map][e];
@@ -250,7 +250,7 @@ const std::map<std::string, Reader> kReaders = {
     {"preferences", {[](auto& s, auto& bytes, auto&) { readPreferences(s, bytes); }, formatPreferences}},
     {"adjustments", {[](auto& s, auto& bytes, auto&) { readAdjustments(s, bytes); }, formatAdjustments}},
     {"setup", {[](auto& s, auto& bytes, auto&) { readSetup(s, bytes, "input"); }, formatSetup}},
-    {"landmarks", {[](auto& s, auto& bytes, auto& path) { s.landmarkProblems = loadLandmarksFrom(s, bytes, path); },
+    {"landmarks", {[](auto& s, auto& bytes, auto& path) { s.startUpProblems = loadLandmarksFrom(s, bytes, path); },
                    landmarksTaken}},
     {"log", {[](auto& s, auto&, auto& path) { loadLogFiles(s, path); }, linesTaken}},
     {"log-and-score", {[](auto& s, auto&, auto& path) {

@@ -59,7 +59,9 @@ TEST(SaveLogs, EachFlagOfOneWritesItsFileAndLeavesTheOthersAlone) {
   }
 }
 
-TEST(SaveLogsFailures, EveryFileThatCannotBeWrittenIsNamedWithTheSystemsReason) {
+constexpr const char* kNothingSaved = "No log file was saved; the files already there are unchanged.";
+
+TEST(SaveLogsFailures, EveryFileThatCannotBeWrittenIsNamedAndNoFileIsReplaced) {
   testing::TempFolder folder;
   const std::string notAFolder = folder.write("logs", "a file, not a folder");
   fs::create_directory(folder.file("vxLog2_Chat.txt"));  // a folder where the file belongs
@@ -73,20 +75,26 @@ TEST(SaveLogsFailures, EveryFileThatCannotBeWrittenIsNamedWithTheSystemsReason) 
   ASSERT_EQ(platform.messages.size(), 2u);
   EXPECT_EQ(platform.messages[0].text, "Error: Could not write 2 log files:\r\n" + folder.path() +
                                            "/vanished/vxLog2_Chron.txt: No such file or directory\r\n" +
-                                           folder.path() + "/vanished/vxLog2_Pilot.txt: No such file or directory");
-  EXPECT_EQ(platform.messages[1].text, "Error: Could not write " + notAFolder + "/vxLog2_Chron.txt: Not a directory");
+                                           folder.path() + "/vanished/vxLog2_Pilot.txt: No such file or directory\r\n" + kNothingSaved);
+  EXPECT_EQ(platform.messages[1].text,
+            "Error: Could not write " + notAFolder + "/vxLog2_Chron.txt: Not a directory\r\n" + kNothingSaved);
   for (const auto& message : platform.messages) EXPECT_EQ(message.icon, MessageIcon::Critical);
   EXPECT_EQ(readFile(notAFolder), "a file, not a folder");
   EXPECT_FALSE(fs::exists(folder.path() + "/vanished"));
 
-  state.logFolder = folder.path() + "/";  // one unwritable file does not stop the others
+  // One file that cannot be written: every older log stays as it was.
+  state.logFolder = folder.path() + "/";
   state.logsToSave.fill(1);
+  for (const SavedLog& log : savedLogs())
+    if (log.flagIndex != 1) folder.write(log.fileName, "older");
   const auto failures = saveLogs(state);
   ASSERT_EQ(failures.size(), 1u);
-  EXPECT_EQ(failures[0].path, folder.file("vxLog2_Chat.txt"));
-  EXPECT_FALSE(failures[0].reason.empty());
-  EXPECT_EQ(filesIn(folder.path()).size(), 11u);  // the nine written, and no temporary file left behind
-  EXPECT_EQ(readFile(folder.file("vxLog2_Score.txt")), "vxLog2_Score.txt\r\n\r\n");
+  EXPECT_EQ(failures[0].message(), "Error: Could not write " + folder.file("vxLog2_Chat.txt") + ": it is a folder");
+  EXPECT_EQ(filesIn(folder.path()).size(), 11u);  // no temporary file left behind
+  for (const SavedLog& log : savedLogs()) {
+    if (log.flagIndex == 1) continue;
+    EXPECT_EQ(readFile(folder.file(log.fileName)), "older") << log.fileName;
+  }
 }
 
 TEST(RunScoring, ScoringAgainGivesTheSameStateAndKeepsTheLoad) {
