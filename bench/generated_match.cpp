@@ -8,6 +8,7 @@
 #include "core/landmarks.h"
 #include "core/report_text.h"
 #include "core/startup.h"
+#include "ingest/log_loading.h"
 #include "setup/default_scoring.h"
 
 namespace skyvex {
@@ -103,17 +104,7 @@ WorkingState generatedMatch(int lineCount, int pilots) {
     }
   }
 
-  state.logLines.assign(1, LogLine{});
-  for (const auto& text : lines) {
-    LogLine line;
-    line.enabled = 1;
-    line.text = text;
-    line.date = text.substr(0, 8);
-    line.time = text.substr(9, 8);
-    state.logLines.push_back(std::move(line));
-  }
-  state.lineCount = static_cast<int16_t>(lines.size());
-  state.rawLines = lines;
+  installLoadedLines(state, std::move(lines), SortedLines(), "");
   return state;
 }
 

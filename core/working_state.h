@@ -26,13 +26,41 @@ inline constexpr int kAdjustmentEntries = 6;  // entry 0 the side's total, 1..5 
 inline constexpr int kMaxLines = 32767;
 inline constexpr int kExcessLevels = 11;   // levels 0..10; the table grows when a side goes further
 
+// A log line's kind (LogLine::eventType), the number the PROCESSED LOG prints.
+// The processing pass types every line.
+enum EventType : int16_t {
+  kNoEvent = 0,
+  kEnteredEvent = 1,  // "... (UDP:...) has entered the game flying a ..."
+  kLeftEvent = 2,     // "... has left the game"
+  kChatEvent = 3,     // "[pilot]: ..."
+  kKillEvent = 4,     // "Kill of ... awarded to ..."
+  kTargetEvent = 5,   // "Target #n destroyed by ..."
+};
+
+// Why a kill or target line does not count (LogLine::errorCode), the number
+// the PROCESSED LOG prints; kCounts when it counts. Every mark is set through
+// markLine, by these steps:
+// - the processing pass (ingest/process_log.cpp) clears every mark, then sets
+//   kMultipleDeathMark on kill lines, and kFriendlyMark, kInvalidMark and
+//   kMultipleCreditMark on target lines;
+// - the score tally (scoring/score_tally.cpp) sets kScoutMark on a target
+//   line whose aeroplane is not allowed to bomb.
+enum LineMark : int16_t {
+  kCounts = 0,
+  kScoutMark = 2,           // a target destroyed by an aeroplane not allowed to bomb
+  kFriendlyMark = 3,        // a target of the destroyer's own side
+  kInvalidMark = 4,         // a target no "Selected target" line announced
+  kMultipleDeathMark = 5,   // a death too soon after the victim's last one
+  kMultipleCreditMark = 6,  // a second credit for the same target line
+};
+
 struct LogLine {
   // The numbers, the time and the two names come first: the pilot's and
   // chronology logs read only these of a line, and kept together they cost
   // fewer reads from memory.
   int16_t enabled = 0;
-  int16_t eventType = 0;  // 0 none, 1 entered, 2 left, 3 chat, 4 kill, 5 target destroyed
-  int16_t errorCode = 0;  // 0 counts; 2 scout, 3 friendly, 4 invalid, 5 multiple death, 6 multiple bombing credit
+  int16_t eventType = kNoEvent;  // an EventType
+  int16_t errorCode = kCounts;   // a LineMark, set only through markLine
   int16_t side1 = 0;
   int16_t side2 = 0;
   int16_t targetId = 0;
@@ -48,6 +76,9 @@ struct LogLine {
   auto tie() const { return std::tie(enabled, eventType, text, date, time, targetId, chat, pilot1, plane1, side1, ip, pilot2, plane2, side2, errorCode); }
   bool operator==(const LogLine& o) const { return tie() == o.tie(); }
 };
+
+// Sets a line's mark; the one place a mark is written (see LineMark).
+inline void markLine(LogLine& line, LineMark mark) { line.errorCode = mark; }
 
 struct PlaneType {
   std::string displayName;
@@ -121,6 +152,8 @@ struct WorkingState {
   std::array<int16_t, kSides> maxPilotsIn{};
   std::array<std::vector<double>, kSides> excessSeconds{std::vector<double>(kExcessLevels),
                                                         std::vector<double>(kExcessLevels)};
+  // Per side: [1] the excess pilot-seconds, [kScoutMark] the scout targets,
+  // [kFriendlyMark] the friendly target points, [kInvalidMark] the invalid targets.
   std::array<std::array<int16_t, 11>, kSides> penaltyTally{};
   std::array<std::array<int16_t, 10>, kSides> targetKindTally{};
   std::array<std::array<ScoreAdjustment, kAdjustmentEntries>, kSides> scoreAdjustments{};

@@ -45,29 +45,9 @@ void loadChosenFiles(WorkingState& state, const std::string& folder, std::vector
   }
   if (rawLines.empty()) throw Refusal("Error: The chosen log files hold no stamped log lines.");
 
-  std::vector<LogLine> logLines(rawLines.size() + 1);
-  for (size_t i = 1; i < logLines.size(); ++i) {
-    LogLine& line = logLines[i];
-    line.text = rawLines[i - 1];
-    line.date = Mid(line.text, 1, 8);
-    line.time = Mid(line.text, 10, 8);
-    line.enabled = 1;
-  }
   SortedLines chosen;
   for (const ChosenFile& file : files) chosen.add(file.name);
-
-  std::string rawLog = buildReportHeader(state, "RAW LOG", logLines[1].date);
-  for (const std::string& line : rawLines) rawLog.append(line).append(CRLF);
-
-  // Nothing below can refuse.
-  state.chosenFiles = std::move(chosen);
-  state.rawLines = std::move(rawLines);
-  state.logFolder = folder;
-  state.logLines = std::move(logLines);
-  state.lineCount = static_cast<int16_t>(state.logLines.size() - 1);
-  for (auto& side : state.scoreAdjustments)
-    for (size_t entry = 1; entry < side.size(); ++entry) side[entry] = ScoreAdjustment{};
-  state.rawLogText = std::move(rawLog);
+  installLoadedLines(state, std::move(rawLines), std::move(chosen), folder);
 }
 
 std::string folderOf(const std::string& path) {
@@ -76,6 +56,32 @@ std::string folderOf(const std::string& path) {
 }
 
 }  // namespace
+
+void installLoadedLines(WorkingState& state, std::vector<std::string> rawLines, SortedLines chosenFiles,
+                        const std::string& folder) {
+  std::vector<LogLine> logLines(rawLines.size() + 1);
+  for (size_t i = 1; i < logLines.size(); ++i) {
+    LogLine& line = logLines[i];
+    line.text = rawLines[i - 1];
+    line.date = Mid(line.text, 1, 8);
+    line.time = Mid(line.text, 10, 8);
+    line.enabled = 1;
+  }
+  // Every report's header shows the date of the first line.
+  std::string matchDate = logLines.size() > 1 ? logLines[1].date : std::string();
+  std::string rawLog = buildReportHeader(state, "RAW LOG", matchDate);
+  for (const std::string& line : rawLines) rawLog.append(line).append(CRLF);
+
+  state.chosenFiles = std::move(chosenFiles);
+  state.rawLines = std::move(rawLines);
+  state.logFolder = folder;
+  state.logLines = std::move(logLines);
+  state.lineCount = static_cast<int16_t>(state.logLines.size() - 1);
+  state.matchDate = std::move(matchDate);
+  for (auto& side : state.scoreAdjustments)
+    for (size_t entry = 1; entry < side.size(); ++entry) side[entry] = ScoreAdjustment{};
+  state.rawLogText = std::move(rawLog);
+}
 
 FileDialogRequest logFilesDialog(const WorkingState& state) {
   FileDialogRequest request;

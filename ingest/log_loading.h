@@ -26,6 +26,13 @@ void loadLogFiles(WorkingState& state, const std::string& dialogResult);
 // Refuses like loadLogFiles.
 void loadLogFilePaths(WorkingState& state, const std::vector<std::string>& paths);
 
+// Puts loaded lines into the state, as every load ends: the line table (every
+// line enabled), the line count, the raw lines and the RAW LOG, the match
+// date, the chosen files and the log folder; the score adjustments are
+// cleared. At most kMaxLines lines.
+void installLoadedLines(WorkingState& state, std::vector<std::string> rawLines, SortedLines chosenFiles,
+                        const std::string& folder);
+
 // "Open Log File(s)...": the dialog, then loadLogFiles. Cancel changes nothing;
 // a refusal is shown as one "Error: " message. True when lines were loaded.
 bool openLogFilesCommand(WorkingState& state, Platform& platform);

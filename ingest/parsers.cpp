@@ -23,7 +23,7 @@ long length(const std::string& s) { return static_cast<long>(s.size()); }
 
 void EnteredLineIndex::noteFinished(const WorkingState& state, int j) {
   const LogLine& line = state.logLines[static_cast<size_t>(j)];
-  if (line.eventType != 1) return;
+  if (line.eventType != kEnteredEvent) return;
   byName_[line.pilot1] = j;
   byLowerName_[toLower(line.pilot1)] = j;
 }
@@ -43,7 +43,7 @@ int findEnteredLineBefore(const WorkingState& state, int i, const std::string& p
   const int last = std::min<int>(i - 1, static_cast<int>(state.logLines.size()) - 1);
   for (int j = last; j >= 1; --j) {
     const LogLine& line = state.logLines[static_cast<size_t>(j)];
-    if (line.eventType != 1) continue;
+    if (line.eventType != kEnteredEvent) continue;
     if (ignoreCase ? toLower(line.pilot1) == wanted : line.pilot1 == wanted) return j;
   }
   return 0;

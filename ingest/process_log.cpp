@@ -45,7 +45,7 @@ class FinishedLines {
     else
       lastVictim_[line.pilot2] = j;
     // Only a target line can repeat a target line's text.
-    if (line.eventType == 5) texts_.insert(line.text);
+    if (line.eventType == kTargetEvent) texts_.insert(line.text);
     // Keeps the seconds rising from bottom to top: a line with a later or
     // equal time below a newer one can never be where a search back stops.
     while (!rising_.empty() && rising_.back().seconds >= seconds) rising_.pop_back();
@@ -134,14 +134,14 @@ void runPass(WorkingState& state) {
   for (int i = 1; i <= lines; ++i) {
     LogLine& line = state.logLines[static_cast<size_t>(i)];
     const std::string& text = line.text;
-    line.eventType = 0;
-    line.errorCode = 0;
+    line.eventType = kNoEvent;
+    markLine(line, kCounts);
     const double seconds = secondsOfDay(state, line.date, line.time);
 
     // Both pilot-count markers begin "has ": one search rules both out on most lines.
     const bool has = InStr(text, "has ") != 0;
     if (has && InStr(text, "has entered")) {
-      line.eventType = 1;
+      line.eventType = kEnteredEvent;
       parseEntered(state, i);
       // Sides are 0 or 1; anything else is counted with Central.
       const int s = line.side1 == 1 ? 1 : 0;
@@ -159,7 +159,7 @@ void runPass(WorkingState& state) {
     }
 
     if (has && InStr(text, "has left")) {
-      line.eventType = 2;
+      line.eventType = kLeftEvent;
       parseLeft(state, i, index);
       const int s = line.side1 == 1 ? 1 : 0;
       state.rosterLines.add(text);
@@ -174,32 +174,32 @@ void runPass(WorkingState& state) {
     }
 
     if (InStr(text, "]: ")) {
-      line.eventType = 3;
+      line.eventType = kChatEvent;
       state.chatLines.add(text);
       parseChat(state, i);
     }
 
     if (InStr(text, "Kill of")) {
-      line.eventType = 4;
+      line.eventType = kKillEvent;
       state.killLines.add(text);
       parseKill(state, i, &planeNames);
-      if (finished.multipleDeath(line.pilot2, seconds, window)) line.errorCode = 5;
+      if (finished.multipleDeath(line.pilot2, seconds, window)) markLine(line, kMultipleDeathMark);
     }
 
     if (InStr(text, "Target #")) {
-      line.eventType = 5;
+      line.eventType = kTargetEvent;
       parseTarget(state, i, index);
-      if (line.side1 == line.side2) line.errorCode = 3;
-      if (line.errorCode == 0 && state.useBoxedTargets == 1) {
+      if (line.side1 == line.side2) markLine(line, kFriendlyMark);
+      if (line.errorCode == kCounts && state.useBoxedTargets == 1) {
         const LogLine* before = i > 1 ? &state.logLines[static_cast<size_t>(i - 1)] : nullptr;
         if (before && InStr(before->text, "Selected target")) {
           if (before->enabled == 1) state.bombLines.add(before->text);
-          if (finished.textSeen(text)) line.errorCode = 6;
-          if (line.errorCode == 0) state.bombLines.add(text);
+          if (finished.textSeen(text)) markLine(line, kMultipleCreditMark);
+          if (line.errorCode == kCounts) state.bombLines.add(text);
         } else {
-          line.errorCode = 4;
+          markLine(line, kInvalidMark);
         }
-      } else if (line.errorCode == 0) {
+      } else if (line.errorCode == kCounts) {
         state.bombLines.add(text);
       }
     }
@@ -209,7 +209,6 @@ void runPass(WorkingState& state) {
     finished.noteFinished(i, seconds);
   }
 
-  state.matchDate = Mid(state.logLines[1].text, 1, 8);
   state.rosterCounts[0] = static_cast<int16_t>(state.centralPilots.size());
   state.rosterCounts[1] = static_cast<int16_t>(state.alliedPilots.size());
   const size_t rows = static_cast<size_t>(std::max(state.rosterCounts[0], state.rosterCounts[1])) + 1;

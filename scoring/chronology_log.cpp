@@ -27,18 +27,18 @@ PilotBlocks chronologyLogBlocks(WorkingState& state, const PilotEvents& events) 
       const bool acting = event.acting;
       const bool victim = event.victim;
       // The six tests in their order; one line can give two entries.
-      if (acting && event.eventType == 1)
+      if (acting && event.eventType == kEnteredEvent)
         append(text, indent3, line.time, pad2, "Pilot entered flying a ", events.short1(i), ".", CRLF);
-      if (acting && event.eventType == 2) append(text, indent3, line.time, pad2, "Pilot left. ", CRLF);
-      if (acting && event.eventType == 4)
+      if (acting && event.eventType == kLeftEvent) append(text, indent3, line.time, pad2, "Pilot left. ", CRLF);
+      if (acting && event.eventType == kKillEvent)
         append(text, indent3, line.time, pad2, "Pilot's ", events.short1(i), " shot down ", line.pilot2, " in a ",
                events.short2(i), ".", CRLF);
-      if (victim && event.eventType == 4 && !acting)
+      if (victim && event.eventType == kKillEvent && !acting)
         append(text, indent3, line.time, pad2, "Pilot's ", events.short2(i), " was shot down by ", line.pilot1,
                " in a ", events.short1(i), ".", CRLF);
-      if (victim && event.eventType == 4 && acting)
+      if (victim && event.eventType == kKillEvent && acting)
         append(text, indent3, line.time, pad2, "Pilot's ", events.short2(i), " was lost.", CRLF);
-      if (acting && event.eventType == 5) {
+      if (acting && event.eventType == kTargetEvent) {
         identifyTarget(state, line.targetId, state.mapIndex, identity);
         append(text, indent3, line.time, pad2, "Pilot's ", events.short1(i), " destroyed target ", identity.idText,
                " (", identity.description, ")", CRLF);

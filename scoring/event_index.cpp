@@ -21,17 +21,17 @@ PilotEvents::PilotEvents(const WorkingState& state) : shortNames_(state) {
   for (int i = 1; i <= count; ++i) {
     const LogLine& line = state.logLines[static_cast<size_t>(i)];
     switch (line.eventType) {
-      case 1:
-      case 2:
-      case 5:
+      case kEnteredEvent:
+      case kLeftEvent:
+      case kTargetEvent:
         lines_[line.pilot1].push_back({i, line.eventType, true, line.pilot2 == line.pilot1});
         break;
-      case 4:
+      case kKillEvent:
         if (line.pilot2 == line.pilot1) {
-          lines_[line.pilot1].push_back({i, 4, true, true});
+          lines_[line.pilot1].push_back({i, kKillEvent, true, true});
         } else {
-          lines_[line.pilot1].push_back({i, 4, true, false});
-          lines_[line.pilot2].push_back({i, 4, false, true});
+          lines_[line.pilot1].push_back({i, kKillEvent, true, false});
+          lines_[line.pilot2].push_back({i, kKillEvent, false, true});
         }
         short2_[static_cast<size_t>(i)] = &shortNames_.of(line.plane2);
         break;
@@ -56,10 +56,6 @@ const std::string& ShortNames::of(const std::string& plane) {
   return known_.emplace(plane, lookup.currentShortName).first->second;
 }
 
-std::string matchDateOf(const WorkingState& state) {
-  return eventLineCount(state) >= 1 ? Mid(state.logLines[1].text, 1, 8) : std::string();
-}
-
 void appendSideHeading(std::string& text, const WorkingState& state, int side) {
   const char* dashes = "------------------";
   append(text, dashes, CRLF);
@@ -70,8 +66,7 @@ void appendSideHeading(std::string& text, const WorkingState& state, int side) {
   append(text, dashes, CRLF);
 }
 
-PilotBlocks startPilotBlocks(WorkingState& state, const char* title) {
-  state.matchDate = matchDateOf(state);
+PilotBlocks startPilotBlocks(const WorkingState& state, const char* title) {
   PilotBlocks log;
   log.text = buildReportHeader(state, title, state.matchDate);
   log.text.reserve(static_cast<size_t>(eventLineCount(state)) * 64 + 4096);

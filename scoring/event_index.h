@@ -61,8 +61,6 @@ class PilotEvents {
 // The lines the two logs visit: 1..lineCount, never past the table.
 [[nodiscard]] int eventLineCount(const WorkingState& state);
 
-// Date of the first line, as every report header shows it.
-[[nodiscard]] std::string matchDateOf(const WorkingState& state);
 
 // The three heading lines of a side's block in the pilot's and chronology logs.
 void appendSideHeading(std::string& text, const WorkingState& state, int side);
@@ -76,7 +74,7 @@ struct PilotBlocks {
 
 // A log to be built pilot by pilot, with its header (and the match date it
 // shows) written; its block writer is still to be given.
-[[nodiscard]] PilotBlocks startPilotBlocks(WorkingState& state, const char* title);
+[[nodiscard]] PilotBlocks startPilotBlocks(const WorkingState& state, const char* title);
 
 // The frame both logs share, for each log given: every side's heading; for
 // every pilot on the side's roster, in roster order, his name, a rule as long

@@ -26,7 +26,7 @@ PilotBlocks pilotsLogBlocks(WorkingState& state, const PilotEvents& events) {
     const std::vector<PilotEvent>& mine = events.of(name);
     append(text, indent2, "Kills", CRLF);
     for (const PilotEvent& event : mine) {
-      if (event.eventType != 4 || !event.acting) continue;
+      if (event.eventType != kKillEvent || !event.acting) continue;
       const int i = event.line;
       const LogLine& line = state.logLines[static_cast<size_t>(i)];
       append(text, indent3, line.time, pad2, "Pilot's ", events.short1(i), " shot down ", line.pilot2, " in a ",
@@ -36,7 +36,7 @@ PilotBlocks pilotsLogBlocks(WorkingState& state, const PilotEvents& events) {
 
     append(text, indent2, "Deaths", CRLF);
     for (const PilotEvent& event : mine) {
-      if (event.eventType != 4 || !event.victim || event.acting) continue;
+      if (event.eventType != kKillEvent || !event.victim || event.acting) continue;
       const int i = event.line;
       const LogLine& line = state.logLines[static_cast<size_t>(i)];
       append(text, indent3, line.time, pad2, "Pilot's ", events.short2(i), " was shot down by ", line.pilot1, " in a ",
@@ -46,7 +46,7 @@ PilotBlocks pilotsLogBlocks(WorkingState& state, const PilotEvents& events) {
 
     append(text, indent2, "AA or Mechanical Failures", CRLF);
     for (const PilotEvent& event : mine) {
-      if (event.eventType != 4 || !event.victim || !event.acting) continue;
+      if (event.eventType != kKillEvent || !event.victim || !event.acting) continue;
       const int i = event.line;
       const LogLine& line = state.logLines[static_cast<size_t>(i)];
       append(text, indent3, line.time, pad2, "Pilot's ", events.short2(i), " was lost.", CRLF);
@@ -55,7 +55,7 @@ PilotBlocks pilotsLogBlocks(WorkingState& state, const PilotEvents& events) {
 
     append(text, indent2, "Bombing Missions", CRLF);
     for (const PilotEvent& event : mine) {
-      if (event.eventType != 5 || !event.acting) continue;
+      if (event.eventType != kTargetEvent || !event.acting) continue;
       const int i = event.line;
       const LogLine& line = state.logLines[static_cast<size_t>(i)];
       identifyTarget(state, line.targetId, state.mapIndex, identity);

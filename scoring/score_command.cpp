@@ -21,7 +21,8 @@ namespace {
 // The parts of the state that no scoring step reads: the collections and texts
 // the steps rebuild from nothing, and the load's own raw lines and files.
 // They are moved aside instead of copied (after a Score command they are most
-// of the state), and put back when a step refuses.
+// of the state), and put back when a step refuses. A part left out of this
+// list is copied with the rest: slower, never wrong.
 struct SetAside {
   std::array<std::vector<RosterEntry>, kSides> roster;
   SortedLines centralPilots, alliedPilots, ipLines, rosterLines, chatLines, killLines, bombLines, processedLines;
@@ -58,46 +59,21 @@ struct SetAside {
   }
 };
 
-// What the steps may change in a loaded line: everything but its text, date,
-// time and enabled flag. Kept aside to put back when a step refuses.
-struct LineFields {
-  int16_t eventType, errorCode, side1, side2, targetId;
-  std::string chat, pilot1, plane1, ip, pilot2, plane2;
-
-  explicit LineFields(const LogLine& l)
-      : eventType(l.eventType), errorCode(l.errorCode), side1(l.side1), side2(l.side2), targetId(l.targetId),
-        chat(l.chat), pilot1(l.pilot1), plane1(l.plane1), ip(l.ip), pilot2(l.pilot2), plane2(l.plane2) {}
-
-  void putBack(LogLine& l) {
-    l.eventType = eventType;
-    l.errorCode = errorCode;
-    l.side1 = side1;
-    l.side2 = side2;
-    l.targetId = targetId;
-    l.chat = std::move(chat);
-    l.pilot1 = std::move(pilot1);
-    l.plane1 = std::move(plane1);
-    l.ip = std::move(ip);
-    l.pilot2 = std::move(pilot2);
-    l.plane2 = std::move(plane2);
-  }
-};
-
 }  // namespace
 
 void runScoring(WorkingState& state) {
   if (state.lineCount < 1 || state.logLines.size() < 2) throw Refusal("Error: No log lines are loaded.");
 
-  // The steps work on the state itself. What they may change is kept first:
-  // the parts they rebuild from nothing are moved aside, the lines' changeable
-  // fields are copied, and the rest of the state (a few small tables once the
-  // lines are out of it) is copied whole.
+  // The steps work on the state itself, and a refusal half-way puts it back
+  // whole. The parts they rebuild from nothing are moved aside, and the texts
+  // of the lines, which no step changes, are left out of the copy; everything
+  // else is copied whole, so no field can be missed.
   SetAside aside;
   aside.swapWith(state);
-  std::vector<LogLine> lines = std::move(state.logLines);
+  std::vector<std::string> texts(state.logLines.size());
+  for (size_t i = 0; i < texts.size(); ++i) texts[i] = std::move(state.logLines[i].text);
   WorkingState before = state;
-  state.logLines = std::move(lines);
-  std::vector<LineFields> fields(state.logLines.begin(), state.logLines.end());
+  for (size_t i = 0; i < texts.size(); ++i) state.logLines[i].text = std::move(texts[i]);
   try {
     processLog(state);
     tallyScores(state);
@@ -109,11 +85,8 @@ void runScoring(WorkingState& state) {
     state.pilotsLogText = std::move(pilots.text);
     state.chronologyLogText = std::move(chronology.text);
   } catch (...) {
-    // A refusal half-way puts everything back as it was.
-    for (size_t i = 0; i < fields.size(); ++i) fields[i].putBack(state.logLines[i]);
-    lines = std::move(state.logLines);
+    for (size_t i = 0; i < before.logLines.size(); ++i) before.logLines[i].text = std::move(state.logLines[i].text);
     state = std::move(before);
-    state.logLines = std::move(lines);
     aside.swapWith(state);
     throw;
   }

@@ -28,7 +28,7 @@ void eachLine(const WorkingState& state, Visit&& visit) {
 std::vector<const LogLine*> markedLines(const WorkingState& state) {
   std::vector<const LogLine*> marked;
   eachLine(state, [&](const LogLine& l) {
-    if (l.errorCode != 0) marked.push_back(&l);
+    if (l.errorCode != kCounts) marked.push_back(&l);
   });
   return marked;
 }
@@ -44,11 +44,11 @@ std::string penaltyDetailSection(const WorkingState& state, const std::vector<co
     line(out, ind[1] + (s == 0 ? "-----------------" : "----------------"));
     line(out, ind[2] + "Scout Attacked Targets");
     for (const LogLine* l : marked)
-      if (l->errorCode == 2 && l->side1 == s) append(out, ind[3], l->text, CRLF);
+      if (l->errorCode == kScoutMark && l->side1 == s) append(out, ind[3], l->text, CRLF);
     line(out, "");
     line(out, ind[2] + "Friendly Targets Bombed");
     for (const LogLine* l : marked) {
-      if (l->errorCode != 3 || l->side1 != s) continue;
+      if (l->errorCode != kFriendlyMark || l->side1 != s) continue;
       identifyTarget(state, l->targetId, state.mapIndex, identity);
       append(out, ind[3], l->text, "(", identity.idText, ", ", identity.description, ", ", fmtN(identity.value),
              " pts)", CRLF);
@@ -56,7 +56,7 @@ std::string penaltyDetailSection(const WorkingState& state, const std::vector<co
     line(out, "");
     line(out, ind[2] + "Invalid Targets Bombed");
     for (const LogLine* l : marked)
-      if (l->errorCode == 4 && l->side1 == s) append(out, ind[3], l->text, CRLF);
+      if (l->errorCode == kInvalidMark && l->side1 == s) append(out, ind[3], l->text, CRLF);
     line(out, "");
     line(out, "");
   }
@@ -70,7 +70,7 @@ std::string multipleDeathSection(const WorkingState& state, const std::vector<co
     line(out, ind[1] + (s == 0 ? "Central" : "Allied") + " Multiple Deaths Not Counted");
     line(out, ind[1] + rule(state, 35));
     for (const LogLine* l : marked)
-      if (l->errorCode == 5 && l->side2 == s) append(out, ind[2], l->text, CRLF);
+      if (l->errorCode == kMultipleDeathMark && l->side2 == s) append(out, ind[2], l->text, CRLF);
     line(out, "");
     line(out, "");
   }
@@ -84,7 +84,7 @@ std::string multipleBombingSection(const WorkingState& state, const std::vector<
     line(out, ind[1] + (s == 0 ? "Central" : "Allied") + " Multiple Bombing Credits Not Counted");
     line(out, ind[1] + rule(state, 44));
     for (const LogLine* l : marked)
-      if (l->errorCode == 6 && l->side2 == s) append(out, ind[2], l->text, CRLF);
+      if (l->errorCode == kMultipleCreditMark && l->side2 == s) append(out, ind[2], l->text, CRLF);
     line(out, "");
     line(out, "");
   }

@@ -58,9 +58,9 @@ Figures computeSideFigures(WorkingState& state) {
     const double minutes = Int(f.E / 60.0);
     f.X = checkedWhole16(RoundEven(minutes * state.penaltyPerExcessMinute), named("excess-pilot penalty"));
     const auto& tally = state.penaltyTally[static_cast<size_t>(s)];
-    f.S = checked16(static_cast<long long>(tally[2]) * state.penaltyScout, named("scout penalty"));
-    f.F = tally[3];
-    f.I = checked16(static_cast<long long>(tally[4]) * state.penaltyInvalid, named("invalid-target penalty"));
+    f.S = checked16(static_cast<long long>(tally[kScoutMark]) * state.penaltyScout, named("scout penalty"));
+    f.F = tally[kFriendlyMark];
+    f.I = checked16(static_cast<long long>(tally[kInvalidMark]) * state.penaltyInvalid, named("invalid-target penalty"));
 
     f.A = checked16(adjustmentTotal(state, s), named("score adjustment total"));
     state.scoreAdjustments[static_cast<size_t>(s)][0].points = f.A;
@@ -163,8 +163,6 @@ std::string rosterSection(const WorkingState& state, const Figures& figures) {
 
 void buildScoreLog(WorkingState& state) {
   rebuildIndents(state);
-  const int lines = std::min<int>(state.lineCount, static_cast<int>(state.logLines.size()) - 1);
-  state.matchDate = lines >= 1 ? Mid(state.logLines[1].text, 1, 8) : std::string();
   for (auto& rows : state.roster)
     if (rows.empty()) rows.resize(1);
   state.roster[0][0].name = "Central Pilot Totals";

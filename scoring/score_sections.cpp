@@ -103,14 +103,14 @@ std::string penaltySummarySection(const WorkingState& state, const Figures& figu
     line(out, ind2 + p(4) + "Total time over" + N(state.maxPilotsAllowed, 3) + " pilots:" +
                   rj(state, fmtWhole(m), 4) + " min" + rj(state, fmtWhole(c), 3) + " sec" + p(4) + "penalty:" +
                   rj(state, fmtM(f.X), 4));
-    line(out, p(7) + "Targets attacked by scouts:" + N(tally[2], 4) + p(15) + "penalty:" + rj(state, fmtM(f.S), 4));
+    line(out, p(7) + "Targets attacked by scouts:" + N(tally[kScoutMark], 4) + p(15) + "penalty:" + rj(state, fmtM(f.S), 4));
     long friendly = 0;
     for (int r = 1; r <= lines; ++r) {
       const LogLine& l = state.logLines[static_cast<size_t>(r)];
-      if (l.errorCode == 3 && l.side1 == s) ++friendly;
+      if (l.errorCode == kFriendlyMark && l.side1 == s) ++friendly;
     }
     line(out, p(8) + "Friendly targets attacked:" + N(friendly, 4) + p(15) + "penalty:" + rj(state, fmtM(f.F), 4));
-    line(out, p(9) + "Invalid targets attacked:" + N(tally[4], 4) + p(15) + "penalty:" + rj(state, fmtM(f.I), 4));
+    line(out, p(9) + "Invalid targets attacked:" + N(tally[kInvalidMark], 4) + p(15) + "penalty:" + rj(state, fmtM(f.I), 4));
     line(out, p(61) + "----");
     line(out, p(36) + (s == 0 ? "Central Penalty Subtotal:" : " Allied Penalty Subtotal:") +
                   rj(state, fmtM(f.subtotal), 4));

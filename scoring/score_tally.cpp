@@ -86,12 +86,12 @@ void tallyTarget(WorkingState& state, const RosterIndex& pilots, LogLine& line, 
   for (size_t k = 1; k <= 22; ++k) {
     const PlaneType& type = state.planeTypes[k];
     if (type.logName == line.plane1 && type.planeAllowed == 0) {
-      line.errorCode = 2;
+      markLine(line, kScoutMark);
       break;
     }
   }
 
-  if (line.errorCode == 0) {
+  if (line.errorCode == kCounts) {
     for (size_t a = 1; a < state.activeAerodromes.size(); ++a) {
       if (state.activeAerodromes[a].aerodromeNumber == line.targetId) {
         identity.idText += "*";
@@ -127,12 +127,12 @@ void tallyTarget(WorkingState& state, const RosterIndex& pilots, LogLine& line, 
     return [=] { return std::string("The ") + what + " of the " + sideName(attacker) + " side"; };
   };
   switch (line.errorCode) {
-    case 2: addChecked(penalties[2], 1, describe("scout attacks")); break;
-    case 3:
-      addChecked(penalties[3], identity.value, describe("friendly target points"));
-      addChecked(penalties[3], state.penaltyFriendly, describe("friendly target points"));
+    case kScoutMark: addChecked(penalties[kScoutMark], 1, describe("scout attacks")); break;
+    case kFriendlyMark:
+      addChecked(penalties[kFriendlyMark], identity.value, describe("friendly target points"));
+      addChecked(penalties[kFriendlyMark], state.penaltyFriendly, describe("friendly target points"));
       break;
-    case 4: addChecked(penalties[4], 1, describe("invalid targets")); break;
+    case kInvalidMark: addChecked(penalties[kInvalidMark], 1, describe("invalid targets")); break;
     default: break;
   }
 }
@@ -186,8 +186,8 @@ void tallyScores(WorkingState& state) {
   for (int r = 1; r <= lines; ++r) {
     LogLine& line = state.logLines[static_cast<size_t>(r)];
     if (line.enabled != 1) continue;
-    if (line.eventType == 4 && line.errorCode == 0) tallyKill(state, pilots, line);
-    else if (line.eventType == 5) tallyTarget(state, pilots, line, identity);
+    if (line.eventType == kKillEvent && line.errorCode == kCounts) tallyKill(state, pilots, line);
+    else if (line.eventType == kTargetEvent) tallyTarget(state, pilots, line, identity);
   }
   totals(state);
 }

@@ -9,6 +9,7 @@
 #include "core/landmarks.h"
 #include "core/startup.h"
 #include "core/text.h"
+#include "ingest/log_loading.h"
 #include "ingest/parsers.h"
 #include "ingest/plane_lookup.h"
 #include "ingest/process_log.h"
@@ -196,15 +197,9 @@ WorkingState randomMatch(std::mt19937& random, int count) {
       default: lines.push_back(at + "Server: mission time 1:00 remaining"); break;
     }
   }
-  state.lineCount = static_cast<int16_t>(count);
-  state.logLines.resize(static_cast<size_t>(count) + 1);
-  for (int i = 1; i <= count; ++i) {
-    LogLine& line = state.logLines[i];
-    line.text = lines[i - 1];
-    line.date = Mid(line.text, 1, 8);
-    line.time = Mid(line.text, 10, 8);
-    line.enabled = random() % 10 ? 1 : 0;
-  }
+  lines.resize(static_cast<size_t>(count));
+  installLoadedLines(state, std::move(lines), SortedLines(), "");
+  for (int i = 1; i <= count; ++i) state.logLines[i].enabled = random() % 10 ? 1 : 0;
   return state;
 }
 

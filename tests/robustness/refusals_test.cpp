@@ -159,11 +159,14 @@ TEST(Refusals, LeaveTheWorkingStateExactlyAsItWas) {
       {"a pass without lines", passing, noLineError + " Open the log files first.", noLines},
       {"a pass with an empty line table", passing, noLineError + " Open the log files first.", noLineTable},
       // Red Falke's second SE5a kill, at 20:41:03. By then the pass has written
-      // the Fokker DRI's new name into his lines; the old one must come back.
+      // the Fokker DRI's new name into his lines, and the other map and rule
+      // have changed the targets' sides and marks; the old ones must come back.
       {"kill points", scoring, overflow("kill points of Central pilot Red Falke"),
        [](WorkingState& s) {
          s.planeTypes[7].planeValue = 20000;
          s.planeTypes[17].displayName = "Triplane of another name";
+         s.mapIndex = 5;
+         s.useBoxedTargets = s.useBoxedTargets == 1 ? 0 : 1;
        }},
       // Rene Vautour's Allied supply dump at 20:52:18, the match's one friendly target.
       {"friendly target points", scoring, overflow("friendly target points of the Allied side"),
