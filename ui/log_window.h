@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/working_state.h"
-#include "ui/menu_state.h"
+#include "core/menu_state.h"
 
 namespace skyvex::ui {
 
@@ -37,7 +37,7 @@ class LogWindowForm : public QMdiSubWindow {
   void showReport(const std::string& bytes);
 
  signals:
-  void closed(skyvex::ui::LogWindow window);
+  void closed(skyvex::LogWindow window);
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -15,7 +15,7 @@
 #include "ui/exit_window.h"
 #include "ui/help_window.h"
 #include "ui/log_window.h"
-#include "ui/menu_state.h"
+#include "core/menu_state.h"
 
 namespace skyvex::ui {
 

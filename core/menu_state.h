@@ -1,4 +1,4 @@
-// The enabled and checked flags of the main window's menus, and how each
+// The enabled and checked flags of the window program's menus, and how each
 // command changes them. Plain data so that the rules can be tested without
 // windows; the main window copies the flags onto its menu items.
 #pragma once
@@ -6,7 +6,7 @@
 #include <array>
 #include <cstddef>
 
-namespace skyvex::ui {
+namespace skyvex {
 
 // The ten log windows, in the order of their Window-menu items.
 enum class LogWindow : int { Score, Bomb, Chat, Chron, Kill, Pilot, IP, Raw, Roster, Pro };
@@ -42,4 +42,4 @@ class MenuState {
   bool operator!=(const MenuState& o) const { return !(*this == o); }
 };
 
-}  // namespace skyvex::ui
+}  // namespace skyvex

@@ -1,6 +1,6 @@
-#include "ui/menu_state.h"
+#include "core/menu_state.h"
 
-namespace skyvex::ui {
+namespace skyvex {
 
 void MenuState::logsLoaded() {
   for (std::size_t i = 0; i < kLogWindowCount; ++i) checked[i] = false;
@@ -36,4 +36,4 @@ bool MenuState::operator==(const MenuState& o) const {
          windowMenuEnabled == o.windowMenuEnabled && checked == o.checked;
 }
 
-}  // namespace skyvex::ui
+}  // namespace skyvex
