@@ -71,21 +71,26 @@ void startUpWithoutUserFiles(WorkingState& state, const std::string& programFold
   state.graceMinutes = 0;
 }
 
-void startUp(WorkingState& state, const std::string& programFolder) {
-  startUpWithoutUserFiles(state, programFolder);
+void startUp(WorkingState& state, const ProgramFolders& folders) {
+  startUpWithoutUserFiles(state, folders.programFolder);
+  state.configFolder = folders.configFolder;
 
   std::string bytes, reason;
-  const std::string preferencePath = joinPath(programFolder, kPreferenceFileName);
+  const std::string preferencePath = joinPath(folders.configFolder, kPreferenceFileName);
   if (FileExists(preferencePath) && readFileBytes(preferencePath, bytes, reason)) readPreferences(state, bytes);
   state.padString = buildPadString(state.delimiterChoice);
 
   if (!FolderExists(state.logFolder)) state.logFolder.clear();
   if (!FileExists(state.setupFilePath)) state.setupFilePath.clear();
 
-  const std::string adjustmentPath = joinPath(programFolder, kAdjustmentFileName);
+  const std::string adjustmentPath = joinPath(folders.configFolder, kAdjustmentFileName);
   if (FileExists(adjustmentPath) && readFileBytes(adjustmentPath, bytes, reason)) readAdjustments(state, bytes);
 }
 
-void startUp(WorkingState& state) { startUp(state, executableFolder()); }
+void startUp(WorkingState& state, const std::string& programFolder) {
+  startUp(state, ProgramFolders{programFolder, programFolder});
+}
+
+void startUp(WorkingState& state) { startUp(state, programFoldersOfThisProgram()); }
 
 }  // namespace skyvex
