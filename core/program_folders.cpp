@@ -13,7 +13,8 @@ namespace skyvex {
 
 namespace {
 
-inline constexpr const char* kInstalledName = "skyvex-scoring";
+// The folder of an installed copy under share/ and in the configuration folder.
+constexpr const char* kInstalledName = "skyvex-scoring";
 
 std::string environment(const char* name) {
   const char* value = std::getenv(name);
