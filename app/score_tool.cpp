@@ -6,6 +6,7 @@
 #include "core/file_reader.h"
 #include "core/file_system.h"
 #include "core/landmarks.h"
+#include "core/program_folders.h"
 #include "core/refusal.h"
 #include "core/report_text.h"
 #include "core/startup.h"
@@ -359,7 +360,7 @@ int runScoreTool(const std::vector<std::string>& args, std::ostream& out, std::o
 }
 
 int runScoreTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  return runScoreTool(args, out, err, executableFolder());
+  return runScoreTool(args, out, err, programFoldersOfThisProgram().programFolder);
 }
 
 }  // namespace skyvex

@@ -13,8 +13,8 @@ namespace skyvex {
 // status: 0 success, 1 an input error, 2 a usage error.
 int runScoreTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
-// The same with programFolder in place of the executable's folder (where the
-// landmark file is looked for).
+// The same with programFolder in place of the running copy's program folder
+// (where the landmark file is looked for).
 int runScoreTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                  const std::string& programFolder);
 

@@ -1,12 +1,20 @@
-// skyvex-scoring: the window program.
+// skyvex-scoring: the window program. A setup file given on the command line
+// (a .vxs file opened from the file manager) is put in force once the window is up.
 #include <QApplication>
+#include <QIcon>
+#include <filesystem>
 
+#include "core/platform.h"
 #include "core/working_state.h"
+#include "setup/setup_file.h"
 #include "ui/main_window.h"
 #include "ui/qt_platform.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // The desktop entry and icon of an installed copy, so the desktop shows them for its windows.
+  QGuiApplication::setDesktopFileName(QStringLiteral("com.marrowby.SkyvexScoring"));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("skyvex-scoring")));
   skyvex::WorkingState state;
   skyvex::ui::QtPlatform platform;
   skyvex::ui::FormMain formMain(state, platform);
@@ -14,5 +22,9 @@ int main(int argc, char** argv) {
   formMain.loadWindow();
   formMain.show();
   formMain.reportStartUpProblems();
+  if (argc > 1) {
+    const std::string setupFile = std::filesystem::absolute(argv[1]).string();  // remembered for later runs
+    skyvex::runShowingRefusal(platform, [&] { skyvex::readSetupFile(state, setupFile); });
+  }
   return app.exec();
 }

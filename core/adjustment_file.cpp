@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "core/file_system.h"
+#include "core/program_folders.h"
 #include "core/text.h"
 
 namespace skyvex {
@@ -42,7 +42,7 @@ std::optional<WriteFailure> writeAdjustments(const WorkingState& state, const st
 }
 
 std::optional<WriteFailure> writeAdjustments(const WorkingState& state) {
-  return writeAdjustments(state, joinPath(state.programFolder, kAdjustmentFileName));
+  return writeUserFile(state, kAdjustmentFileName, formatAdjustments(state));
 }
 
 long adjustmentTotal(const WorkingState& state, int side) {

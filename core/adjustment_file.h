@@ -1,4 +1,4 @@
-// The score adjustments file vxScore.vxa in the program folder: for Central
+// The score adjustments file vxScore.vxa in the configuration folder: for Central
 // then Allied, entries 1 to 5, a points line and a description line each.
 #pragma once
 
@@ -21,7 +21,7 @@ void readAdjustments(WorkingState& state, const std::string& bytes);
 [[nodiscard]] std::string formatAdjustments(const WorkingState& state);
 // Writes the file at path; the failure, if any.
 [[nodiscard]] std::optional<WriteFailure> writeAdjustments(const WorkingState& state, const std::string& path);
-// Writes programFolder's adjustments file.
+// Writes configFolder's adjustments file.
 [[nodiscard]] std::optional<WriteFailure> writeAdjustments(const WorkingState& state);
 // Sum of the points of entries 1..5 of a side (as a wide number: the caller
 // decides what a sum outside the 16-bit range means).

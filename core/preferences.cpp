@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "core/file_system.h"
+#include "core/program_folders.h"
 #include "core/report_text.h"
 #include "core/text.h"
 
@@ -31,7 +31,7 @@ void readPreferences(WorkingState& state, const std::string& bytes) {
 }
 
 std::optional<WriteFailure> writePreferences(const WorkingState& state) {
-  return writeFileSafely(joinPath(state.programFolder, kPreferenceFileName), formatPreferences(state));
+  return writeUserFile(state, kPreferenceFileName, formatPreferences(state));
 }
 
 void setDefaultPreferences(WorkingState& state) {

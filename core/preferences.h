@@ -1,4 +1,4 @@
-// The preference file vxScore.vxp in the program folder: log folder, setup
+// The preference file vxScore.vxp in the configuration folder: log folder, setup
 // file path, delimiter choice, save option and the ten logs-to-save flags.
 #pragma once
 
@@ -18,7 +18,7 @@ inline constexpr const char* kPreferenceFileName = "vxScore.vxp";
 // a missing line or text where a number belongs leaves that value (and only
 // that value) as it was.
 void readPreferences(WorkingState& state, const std::string& bytes);
-// Writes programFolder's preference file; the failure, if any.
+// Writes configFolder's preference file; the failure, if any.
 [[nodiscard]] std::optional<WriteFailure> writePreferences(const WorkingState& state);
 
 // The defaults of delimiter, save option and logs to save (also the Options

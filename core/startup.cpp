@@ -90,21 +90,26 @@ bool readUserFile(WorkingState& state, const std::string& path, const char* what
 
 }  // namespace
 
-void startUp(WorkingState& state, const std::string& programFolder) {
-  startUpWithoutUserFiles(state, programFolder);
+void startUp(WorkingState& state, const ProgramFolders& folders) {
+  startUpWithoutUserFiles(state, folders.programFolder);
+  state.configFolder = folders.configFolder;
 
   std::string bytes;
-  if (readUserFile(state, joinPath(programFolder, kPreferenceFileName), "preference file", bytes))
+  if (readUserFile(state, joinPath(folders.configFolder, kPreferenceFileName), "preference file", bytes))
     readPreferences(state, bytes);
   state.padString = buildPadString(state.delimiterChoice);
 
   if (!FolderExists(state.logFolder)) state.logFolder.clear();
   if (!FileExists(state.setupFilePath)) state.setupFilePath.clear();
 
-  if (readUserFile(state, joinPath(programFolder, kAdjustmentFileName), "adjustment file", bytes))
+  if (readUserFile(state, joinPath(folders.configFolder, kAdjustmentFileName), "adjustment file", bytes))
     readAdjustments(state, bytes);
 }
 
-void startUp(WorkingState& state) { startUp(state, executableFolder()); }
+void startUp(WorkingState& state, const std::string& programFolder) {
+  startUp(state, ProgramFolders{programFolder, programFolder});
+}
+
+void startUp(WorkingState& state) { startUp(state, programFoldersOfThisProgram()); }
 
 }  // namespace skyvex

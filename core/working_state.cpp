@@ -16,7 +16,7 @@ bool WorkingState::operator==(const WorkingState& o) const {
                     w.penaltyInvalid, w.useBoxedTargets, w.pointsPerDeath, w.aamPointsPerDeath);
   };
   const auto program = [](const WorkingState& w) {
-    return std::tie(w.programVersion, w.programFolder, w.logFolder, w.setupFilePath, w.setupFileName,
+    return std::tie(w.programVersion, w.programFolder, w.configFolder, w.logFolder, w.setupFilePath, w.setupFileName,
                     w.serverFolder, w.delimiterChoice, w.saveOption, w.padString, w.ruleLine,
                     w.planeTypeCount, w.lineCount, w.matchDate);
   };

@@ -178,7 +178,8 @@ struct WorkingState {
 
   // --- Preferences and program values ---
   std::string programVersion;
-  std::string programFolder;
+  std::string programFolder;  // the landmark file and the help pages
+  std::string configFolder;   // the preference and adjustment files
   std::string logFolder;      // ends in the folder separator when set
   std::string setupFilePath;
   std::string setupFileName;

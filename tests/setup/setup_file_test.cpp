@@ -77,7 +77,7 @@ TEST(AdjustmentFile, TwentyLinesWrittenIntoTheProgramFolderAndReadBack) {
   const std::string expected = " 10 \r\nRecon photos delivered\r\n" + none + none + none +
                                "-5 \r\nLate,  \"very\" late\r\n" + none + none + none + " 7 \r\n\r\n" + none;
   testing::TempFolder folder;
-  state.programFolder = folder.path();
+  state.configFolder = folder.path();
   EXPECT_FALSE(writeAdjustments(state).has_value());
   EXPECT_EQ(readFile(folder.file("vxScore.vxa")), expected);
 

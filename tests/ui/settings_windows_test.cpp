@@ -179,7 +179,7 @@ TEST_F(SettingsWindows, OptionsWindowShowsThePreferencesAndWritesThemOnClosing) 
   // A value no button stands for (from a damaged file) is left as it is; a failed write is one error.
   state.delimiterChoice = state.saveOption = 3;
   state.padString = "as it was";
-  state.programFolder = program.file("gone");
+  state.configFolder = program.file("org_vxLandmarkData.txt/gone");  // no folder can be made there
   FormOpt(state, platform).reject();
   EXPECT_EQ(state.padString + std::to_string(state.delimiterChoice + state.saveOption), "as it was6");
   ASSERT_EQ(platform.messages.size(), 1u);

@@ -1,0 +1,34 @@
+// Where the program's files live. A portable copy (the build folder, or a copy
+// unpacked anywhere) keeps everything beside its executable. An installed copy
+// reads its landmark file and help pages from ../share/skyvex-scoring and keeps
+// each user's preference and adjustment files in that user's configuration
+// folder, since the executable's folder is not the user's to write.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "core/safe_writer.h"
+#include "core/working_state.h"
+
+namespace skyvex {
+
+struct ProgramFolders {
+  std::string programFolder;  // the landmark file and the help pages
+  std::string configFolder;   // the preference and adjustment files
+};
+
+// The folders for an executable in executableFolder. The copy is portable when
+// that folder holds the landmark file. configHome and home are the values of
+// XDG_CONFIG_HOME and HOME (empty when unset); a relative configHome is ignored.
+[[nodiscard]] ProgramFolders chooseProgramFolders(const std::string& executableFolder, const std::string& configHome,
+                                                  const std::string& home);
+// The same for the running executable and the environment it runs in.
+[[nodiscard]] ProgramFolders programFoldersOfThisProgram();
+
+// Writes one of the user's files (the preference or adjustment file) into
+// configFolder, creating the folder first; the failure, if any, names the file.
+[[nodiscard]] std::optional<WriteFailure> writeUserFile(const WorkingState& state, const std::string& name,
+                                                        const std::string& bytes);
+
+}  // namespace skyvex
