@@ -189,18 +189,6 @@ void FormMain::logWindowClosed(LogWindow window) {
   applyMenuState();
 }
 
-bool FormMain::guarded(const std::function<bool()>& command) {
-  const WorkingState before = state_;
-  return showingRefusal([&] {
-    try {
-      return command();
-    } catch (...) {
-      state_ = before;
-      throw;
-    }
-  });
-}
-
 bool FormMain::showingRefusal(const std::function<bool()>& command) {
   try {
     return command();
@@ -214,7 +202,7 @@ bool FormMain::showingRefusal(const std::function<bool()>& command) {
 
 void FormMain::runHook(const std::function<void()>& hook) {
   if (!hook) return;
-  guarded([&] {
+  showingRefusal([&] {
     hook();
     return true;
   });
@@ -244,7 +232,7 @@ void FormMain::reportStartUpProblems() {
 
 void FormMain::openServerCommand() {
   const std::string nameBefore = state_.serverName;
-  if (!guarded([this] { return openServerFileCommand(state_, platform_); })) return;
+  if (!showingRefusal([this] { return openServerFileCommand(state_, platform_); })) return;
   // A file without a server description leaves the caption; an empty name that
   // did not change can only come from such a file.
   if (state_.serverName != nameBefore || !state_.serverName.empty())
@@ -254,11 +242,11 @@ void FormMain::openServerCommand() {
 }
 
 void FormMain::openSetupCommand() {
-  guarded([this] { return openSetupFromMain(state_, platform_); });
+  showingRefusal([this] { return openSetupFromMain(state_, platform_); });
 }
 
 void FormMain::openLogsCommand() {
-  if (!guarded([this] { return openLogFilesCommand(state_, platform_); })) return;
+  if (!showingRefusal([this] { return openLogFilesCommand(state_, platform_); })) return;
   menu_.logsLoaded();
   for (std::size_t i = 0; i < kLogWindowCount; ++i) {
     const auto window = static_cast<LogWindow>(i);
@@ -295,7 +283,7 @@ void FormMain::scoreCommand() {
 
 void FormMain::saveLogsMenuCommand() {
   if (!menu_.toolsSaveEnabled) return;
-  guarded([this] {
+  showingRefusal([this] {
     saveLogsCommand(state_, platform_);
     return true;
   });

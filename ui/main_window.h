@@ -84,11 +84,9 @@ class FormMain : public QMainWindow {
   void logWindowClosed(LogWindow window);
   void runHook(const std::function<void()>& hook);
   void shutDown(bool mainAlreadyClosing);
-  // Runs a command; an error it throws becomes one "Error: " message and the
-  // working state goes back to what it was before the command.
-  bool guarded(const std::function<bool()>& command);
-  // The same for a command that itself leaves the state as it was when it
-  // refuses (the Score command): no copy of the state is taken.
+  // Runs a command; an error it throws becomes one "Error: " message. Every
+  // command that can refuse leaves the state as it was itself, so no copy of
+  // the state is taken first.
   bool showingRefusal(const std::function<bool()>& command);
 
   WorkingState& state_;
