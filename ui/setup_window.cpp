@@ -14,6 +14,7 @@
 #include "setup/setup_file.h"
 #include "ui/active_window.h"
 #include "ui/form_text.h"
+#include "ui/help_window.h"
 
 namespace skyvex::ui {
 
@@ -70,6 +71,7 @@ FormSetup::FormSetup(WorkingState& state, Platform& platform, QWidget* parent)
   setObjectName(QStringLiteral("formSetup"));
   setWindowTitle(QStringLiteral("Server Settings"));
   setModal(true);
+  addHelpKey(this, "settings", state.programFolder, platform);
 
   auto* layout = new QVBoxLayout(this);
   menuBar = new QMenuBar(this);
