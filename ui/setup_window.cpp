@@ -286,7 +286,11 @@ QWidget* FormSetup::buildPlaneMapTab() {
     auto* box = new QGroupBox(QLatin1String(heading), page);
     box->setObjectName(indexed("frmPlanes", f));
     auto* grid = new QGridLayout(box);
+    // Headings over the fixed names and the two names the reports use.
     int r = 0;
+    for (const char* heading : {"Aeroplane", "Name in the Reports", "Short Name"})
+      grid->addWidget(new QLabel(QStringLiteral("<b>%1</b>").arg(QLatin1String(heading)), box), 0, r++);
+    r = 1;
     for (int type = firstType; type <= lastType; ++type, ++r) {
       const auto i = static_cast<std::size_t>(type - 1);
       lblPlane[i] = new QLabel(box);
