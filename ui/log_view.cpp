@@ -79,8 +79,10 @@ void LogView::rewrap() {
   charWidth_ = std::max<qreal>(1, metrics.horizontalAdvance(QLatin1Char('M')));
   lineHeight_ = std::max(1, static_cast<int>(std::ceil(metrics.lineSpacing())));
   ascent_ = static_cast<int>(std::ceil(metrics.ascent()));
+  // A box too narrow for one character keeps its rows until it is wider.
   const int width = viewport()->width() - 2 * kMargin;
-  const auto columns = static_cast<std::size_t>(std::max(1.0, std::floor(width / charWidth_)));
+  if (width < charWidth_) return;
+  const auto columns = static_cast<std::size_t>(std::floor(width / charWidth_));
   const int top = verticalScrollBar()->value();
   const std::size_t topOffset = top < static_cast<int>(rows_.size()) ? rows_[static_cast<std::size_t>(top)].start : 0;
   if (columns != columns_ || rows_.empty()) {
@@ -189,8 +191,8 @@ void LogView::mouseReleaseEvent(QMouseEvent* event) {
 
 void LogView::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
-  menu.addAction(tr("&Copy"), QKeySequence::Copy, this, &LogView::copy)->setEnabled(anchor_ != cursor_);
-  menu.addAction(tr("Select All"), QKeySequence::SelectAll, this, &LogView::selectAll);
+  menu.addAction(QStringLiteral("&Copy"), QKeySequence::Copy, this, &LogView::copy)->setEnabled(anchor_ != cursor_);
+  menu.addAction(QStringLiteral("Select &All"), QKeySequence::SelectAll, this, &LogView::selectAll);
   menu.exec(event->globalPos());
 }
 
