@@ -46,7 +46,9 @@ class AnsweringPlatform : public skyvex::Platform {
   std::deque<std::string> answers;
   std::optional<std::string> openFileDialog(const skyvex::FileDialogRequest&) override { return next(); }
   std::optional<std::string> saveFileDialog(const skyvex::FileDialogRequest&) override { return next(); }
-  void showMessage(const std::string& text, skyvex::MessageIcon) override { std::fprintf(stderr, "%s\n", text.c_str()); }
+  void showMessage(const std::string& text, skyvex::MessageIcon) override {
+    std::fprintf(stderr, "%s\n", text.c_str());
+  }
   bool askYesNo(const std::string&) override { return false; }
   void beep() override {}
 

@@ -66,8 +66,10 @@ QVariant LogLinesModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole: {
       // A cell shows less than a screen's width: a line of megabytes is cut
       // long before that, so that drawing it stays quick.
-      const std::string& text = line(r) ? line(r)->text : std::string();
-      return QString::fromLatin1(text.data(), static_cast<qsizetype>(std::min<std::size_t>(text.size(), 2000)));
+      const LogLine* shown = line(r);
+      if (!shown) return {};
+      const std::size_t length = std::min<std::size_t>(shown->text.size(), 2000);
+      return QString::fromLatin1(shown->text.data(), static_cast<qsizetype>(length));
     }
     case Qt::BackgroundRole:
       return lineEnabled(r) ? kEnabledBack : kDisabledBack;

@@ -27,7 +27,8 @@ const LogWindowInfo& logWindowInfo(LogWindow w) { return kLogWindows[indexOf(w)]
 
 QFont logFont() {
   QFont font;
-  font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+  font.setFamilies(
+      {QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
   font.setStyleHint(QFont::TypeWriter);
   font.setFixedPitch(true);
   font.setPointSizeF(8.5);

@@ -183,7 +183,7 @@ void FormMain::setLogWindowShown(LogWindow window, bool shown) {
   LogWindowForm* form = logWindow(window);
   if (!shown) return form->hide();
   form->showReport(state_.*logWindowInfo(window).text);
-  if (!placed_[indexOf(window)]) {
+  if (!placed_[indexOf(window)] && !mdi_->viewport()->rect().isEmpty()) {
     // First shown: as large as a cascaded window, one step below the windows already shown.
     int before = 0;
     for (const LogWindowForm* other : logWindows_) before += other->isVisible() ? 1 : 0;

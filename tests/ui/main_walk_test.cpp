@@ -96,7 +96,8 @@ class MainWindowWalk : public ::testing::Test {
   // A child window wholly inside the area, at least half its width and height.
   bool readable(const QMdiSubWindow* child) const {
     const QRect area = form.mdiArea()->viewport()->rect();
-    return area.contains(child->geometry()) && child->width() >= area.width() / 2 && child->height() >= area.height() / 2;
+    return area.contains(child->geometry()) && child->width() >= area.width() / 2 &&
+           child->height() >= area.height() / 2;
   }
   QMdiSubWindow* window(const char* caption) const {
     for (QMdiSubWindow* child : form.mdiArea()->subWindowList())
@@ -117,7 +118,9 @@ class MainWindowWalk : public ::testing::Test {
     EXPECT_TRUE(QTest::qWaitForWindowActive(widget->window()));
     QTest::keyClick(widget, key, modifiers);
   }
-  std::string saved() const { return "information: The log files have been saved.\r\n\r\nFolder: " + logs.path() + "/"; }
+  std::string saved() const {
+    return "information: The log files have been saved.\r\n\r\nFolder: " + logs.path() + "/";
+  }
   // The messages shown since the last call, as "critical: ..." or "information: ...".
   Texts takeMessages() {
     Texts out;
