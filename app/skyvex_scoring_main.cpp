@@ -7,14 +7,15 @@
 #include "core/platform.h"
 #include "core/working_state.h"
 #include "setup/setup_file.h"
+#include "ui/artwork.h"
 #include "ui/main_window.h"
 #include "ui/qt_platform.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  // The desktop entry and icon of an installed copy, so the desktop shows them for its windows.
+  // The desktop entry of an installed copy, so the desktop shows its name for the windows.
   QGuiApplication::setDesktopFileName(QStringLiteral("com.marrowby.SkyvexScoring"));
-  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("skyvex-scoring")));
+  QApplication::setWindowIcon(skyvex::ui::programIcon());
   skyvex::WorkingState state;
   skyvex::ui::QtPlatform platform;
   skyvex::ui::FormMain formMain(state, platform);

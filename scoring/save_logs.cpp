@@ -1,5 +1,7 @@
 #include "scoring/save_logs.h"
 
+#include <filesystem>
+
 #include "core/file_system.h"
 #include "core/text.h"
 
@@ -63,13 +65,19 @@ std::string saveFailureMessage(const std::vector<WriteFailure>& failures) {
   return message + CRLF + "No log file was saved; the files already there are unchanged.";
 }
 
-void showSaveResult(const std::vector<WriteFailure>& failures, Platform& platform) {
+void showSaveResult(const WorkingState& state, const std::vector<WriteFailure>& failures, Platform& platform) {
+  // An empty log folder is the folder the program was started in.
+  const std::string folder = state.logFolder.empty() ? withSeparator(std::filesystem::current_path().string())
+                                                     : state.logFolder;
   if (failures.empty())
-    platform.showMessage("The log files have been saved.", MessageIcon::Information);
+    platform.showMessage(std::string("The log files have been saved.") + CRLF + CRLF + "Folder: " + folder,
+                         MessageIcon::Information);
   else
     platform.showMessage(saveFailureMessage(failures), MessageIcon::Critical);
 }
 
-void saveLogsCommand(const WorkingState& state, Platform& platform) { showSaveResult(saveLogs(state), platform); }
+void saveLogsCommand(const WorkingState& state, Platform& platform) {
+  showSaveResult(state, saveLogs(state), platform);
+}
 
 }  // namespace skyvex

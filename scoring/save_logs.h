@@ -33,11 +33,13 @@ struct SavedLog {
 // there is no failure.
 [[nodiscard]] std::string saveFailureMessage(const std::vector<WriteFailure>& failures);
 
-// "The log files have been saved." (information), or the failure message (critical).
-void showSaveResult(const std::vector<WriteFailure>& failures, Platform& platform);
+// "The log files have been saved." and the log folder they are in
+// (information), or the failure message (critical).
+void showSaveResult(const WorkingState& state, const std::vector<WriteFailure>& failures, Platform& platform);
 
-// "Save Logs to Files": saveLogs, then "The log files have been saved." or one
-// "Error: " message listing every file that could not be written.
+// "Save Logs to Files": saveLogs, then "The log files have been saved." with
+// the folder, or one "Error: " message listing every file that could not be
+// written.
 void saveLogsCommand(const WorkingState& state, Platform& platform);
 
 }  // namespace skyvex

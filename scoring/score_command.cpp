@@ -100,11 +100,11 @@ void runScoring(WorkingState& state) {
 void finishScoring(const WorkingState& state, Platform& platform) {
   switch (state.saveOption) {
     case 0:
-      showSaveResult(saveLogs(state), platform);
+      showSaveResult(state, saveLogs(state), platform);
       break;
     case 1:
       if (platform.askYesNo("The scoring process is complete.\r\n\r\nDo you want to save the log files?"))
-        showSaveResult(saveLogs(state), platform);
+        showSaveResult(state, saveLogs(state), platform);
       break;
     case 2:
       platform.showMessage("The scoring process is complete.", MessageIcon::Information);

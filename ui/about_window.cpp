@@ -6,6 +6,7 @@
 
 #include "core/text.h"
 #include "ui/artwork.h"
+#include "ui/help_window.h"
 #include "ui/qt_text.h"
 
 namespace skyvex::ui {
@@ -25,6 +26,7 @@ FormAbout::FormAbout(const WorkingState& state, Platform& platform, QWidget* par
   setObjectName(QStringLiteral("formAbout"));
   setWindowTitle(QString::fromLatin1(kMessageTitle));
   setModal(true);
+  addHelpKey(this, "about", state.programFolder, platform);
 
   auto* Image1 = new QLabel(this);
   Image1->setObjectName(QStringLiteral("Image1"));

@@ -5,6 +5,7 @@
 
 #include "setup/active_aerodromes.h"
 #include "ui/form_text.h"
+#include "ui/help_window.h"
 
 namespace skyvex::ui {
 
@@ -13,6 +14,7 @@ FormActive::FormActive(WorkingState& state, Platform& platform, QWidget* parent)
   setObjectName(QStringLiteral("formActive"));
   setWindowTitle(QStringLiteral("Active Dromes"));
   setModal(true);
+  addHelpKey(this, "active", state.programFolder, platform);
 
   auto* layout = new QVBoxLayout(this);
   genLbl = new QLabel(QStringLiteral("Enter Active Dromes separated by commas"), this);

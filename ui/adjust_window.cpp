@@ -9,6 +9,7 @@
 
 #include "core/adjustment_file.h"
 #include "ui/form_text.h"
+#include "ui/help_window.h"
 
 namespace skyvex::ui {
 
@@ -65,6 +66,7 @@ FormAdjust::FormAdjust(WorkingState& state, Platform& platform, QWidget* parent)
   setObjectName(QStringLiteral("formAdjust"));
   setWindowTitle(QStringLiteral("Adjust Scores"));
   setModal(true);
+  addHelpKey(this, "adjust", state.programFolder, platform);
 
   auto* layout = new QHBoxLayout(this);
   const char* sideNames[kSides] = {"Central", "Allied"};

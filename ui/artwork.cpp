@@ -85,4 +85,23 @@ QPixmap skyvexArtwork(int width, int height) {
   return pixmap;
 }
 
+QIcon programIcon() {
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48, 64, 128}) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient sky(0, 0, 0, size);
+    sky.setColorAt(0.0, QColor(38, 52, 96));
+    sky.setColorAt(1.0, QColor(214, 138, 84));
+    p.setPen(Qt::NoPen);
+    p.setBrush(sky);
+    p.drawRoundedRect(QRectF(0, 0, size, size), size / 6.0, size / 6.0);
+    drawBiplane(p, QPointF(size / 2.0, size * 0.52), size / 100.0);
+    icon.addPixmap(pixmap);
+  }
+  return icon;
+}
+
 }  // namespace skyvex::ui

@@ -1,16 +1,18 @@
 #include "ui/log_edit_window.h"
 
 #include <QColor>
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QMdiSubWindow>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "core/text.h"
-#include "ui/form_text.h"
+#include "ui/help_window.h"
+#include "ui/log_window.h"
+#include "ui/placement.h"
 
 namespace skyvex::ui {
 
@@ -28,20 +30,21 @@ constexpr int pixels(int twips) { return twips / 15; }
 }  // namespace
 
 LogLinesModel::LogLinesModel(WorkingState& state, QObject* parent) : QAbstractTableModel(parent), state_(state) {
-  const int count = std::clamp<int>(state_.lineCount, 0, static_cast<int>(state_.logLines.size()) - 1);
-  texts_.reserve(static_cast<std::size_t>(count));
-  for (int r = 1; r <= count; ++r) texts_.push_back(state_.logLines[static_cast<std::size_t>(r)].text);
+  reload();
 }
 
-int LogLinesModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(texts_.size());
+void LogLinesModel::reload() {
+  beginResetModel();
+  rows_ = std::max(0, std::min<int>(state_.lineCount, static_cast<int>(state_.logLines.size()) - 1));
+  endResetModel();
 }
+
+int LogLinesModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
 
 int LogLinesModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 2; }
 
 LogLine* LogLinesModel::line(int r) const {
-  // A load made while the window is open may leave fewer lines than it shows.
-  if (r < 1 || r > static_cast<int>(texts_.size()) || r >= static_cast<int>(state_.logLines.size())) return nullptr;
+  if (r < 1 || r > rows_ || r >= static_cast<int>(state_.logLines.size())) return nullptr;
   return &state_.logLines[static_cast<std::size_t>(r)];
 }
 
@@ -60,8 +63,14 @@ QVariant LogLinesModel::data(const QModelIndex& index, int role) const {
     return {};
   }
   switch (role) {
-    case Qt::DisplayRole:
-      return formText(texts_[static_cast<std::size_t>(index.row())]);
+    case Qt::DisplayRole: {
+      // A cell shows less than a screen's width: a line of megabytes is cut
+      // long before that, so that drawing it stays quick.
+      const LogLine* shown = line(r);
+      if (!shown) return {};
+      const std::size_t length = std::min<std::size_t>(shown->text.size(), 2000);
+      return QString::fromLatin1(shown->text.data(), static_cast<qsizetype>(length));
+    }
     case Qt::BackgroundRole:
       return lineEnabled(r) ? kEnabledBack : kDisabledBack;
     case Qt::ForegroundRole:
@@ -100,6 +109,7 @@ void LogLinesModel::enableAll() {
 FormLog::FormLog(WorkingState& state, Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform) {
   setObjectName(QStringLiteral("formLog"));
   setWindowTitle(QStringLiteral("Log Edit"));
+  setProperty(kHelpTopic, QStringLiteral("edit"));
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -116,7 +126,7 @@ FormLog::FormLog(WorkingState& state, Platform& platform, QWidget* parent) : QWi
   grdLog->setSelectionMode(QAbstractItemView::NoSelection);
   grdLog->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grdLog->setWordWrap(false);
-  grdLog->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  grdLog->setFont(logFont());
   grdLog->verticalHeader()->hide();
   // One height for every row: nothing is measured per line, so 32767 lines open at once.
   grdLog->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -127,7 +137,16 @@ FormLog::FormLog(WorkingState& state, Platform& platform, QWidget* parent) : QWi
   connect(grdLog, &QTableView::clicked, this, &FormLog::clickLine);
   // The columns follow the grid's own size, which its layout sets after this window's.
   grdLog->viewport()->installEventFilter(this);
+  // The editor's own keys reach it before the main window's.
+  grdLog->installEventFilter(this);
+  setFocusProxy(grdLog);
+  reload();
+}
+
+void FormLog::reload() {
+  model->reload();
   fitColumns();
+  if (model->rowCount() > 0) grdLog->setCurrentIndex(model->index(0, 1));
 }
 
 QSize FormLog::sizeFor(const QSize& mainWindowSize) {
@@ -148,7 +167,26 @@ void FormLog::enableAllLines() {
 
 bool FormLog::eventFilter(QObject* watched, QEvent* event) {
   if (watched == grdLog->viewport() && event->type() == QEvent::Resize && !isMinimized()) fitColumns();
-  return QWidget::eventFilter(watched, event);
+  if (watched != grdLog || (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress))
+    return QWidget::eventFilter(watched, event);
+  // The access keys of the editor's menu win over the main window's (Alt+E is
+  // "S&ettings" there); Space and Enter toggle the current line.
+  const auto* key = static_cast<QKeyEvent*>(event);
+  const QKeySequence pressed(key->keyCombination());
+  QAction* own = nullptr;
+  for (QAction* item : menuBar->actions())
+    if (QKeySequence::mnemonic(item->text()) == pressed) own = item;
+  const bool toggle = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+                      (key->key() == Qt::Key_Space || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter);
+  if (!own && !toggle) return QWidget::eventFilter(watched, event);
+  event->accept();
+  if (event->type() == QEvent::KeyPress) {
+    if (own)
+      own->trigger();
+    else
+      clickLine(grdLog->currentIndex());
+  }
+  return true;
 }
 
 void FormLog::fitColumns() {
@@ -161,19 +199,26 @@ void FormLog::fitColumns() {
   grdLog->setColumnWidth(1, std::max(pixels(400), grdLog->viewport()->width() - first - pixels(100)));
 }
 
+FormLog* logEditWindowIn(QMdiArea* area) {
+  for (QMdiSubWindow* child : area->subWindowList())
+    if (auto* open = qobject_cast<FormLog*>(child->widget())) return open;
+  return nullptr;
+}
+
 FormLog* showLogEditWindow(QMdiArea* area, const QSize& mainWindowSize, WorkingState& state, Platform& platform) {
-  for (QMdiSubWindow* child : area->subWindowList()) {
-    if (auto* open = qobject_cast<FormLog*>(child->widget())) {
-      child->show();
-      area->setActiveSubWindow(child);
-      return open;
-    }
+  if (FormLog* open = logEditWindowIn(area)) {
+    open->parentWidget()->show();
+    area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(open->parentWidget()));
+    return open;
   }
   auto* form = new FormLog(state, platform);
   QMdiSubWindow* child = area->addSubWindow(form);
   // Closing the window discards the grid; the flags stay in the working state.
   child->setAttribute(Qt::WA_DeleteOnClose);
-  child->resize(FormLog::sizeFor(mainWindowSize));
+  // Centred in the area, and no larger than it, whatever the windows around it.
+  const QRect shown = area->viewport()->rect();
+  const QSize wanted = FormLog::sizeFor(mainWindowSize);
+  child->setGeometry(placeInside(shown, wanted, shown.center() - QPoint(wanted.width() / 2, wanted.height() / 2)));
   child->show();
   area->setActiveSubWindow(child);
   return form;

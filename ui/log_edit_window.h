@@ -9,8 +9,6 @@
 #include <QMenuBar>
 #include <QTableView>
 #include <QWidget>
-#include <string>
-#include <vector>
 
 #include "core/platform.h"
 #include "core/working_state.h"
@@ -18,13 +16,15 @@
 namespace skyvex::ui {
 
 // The grid's rows over logLines: row r - 1 of the model is log line r. Column
-// 0 the line number, column 1 the text in the colours of its flag. The texts
-// are taken when the window opens, so a later load does not change what an
-// open window shows; the flags are read and written in the working state.
+// 0 the line number, column 1 the text in the colours of its flag, both read
+// from the working state; a load of log lines is shown after reload().
 class LogLinesModel : public QAbstractTableModel {
   Q_OBJECT
  public:
   explicit LogLinesModel(WorkingState& state, QObject* parent = nullptr);
+
+  // Shows the lines now loaded, all of them anew.
+  void reload();
 
   [[nodiscard]] int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   [[nodiscard]] int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -43,7 +43,7 @@ class LogLinesModel : public QAbstractTableModel {
   void lineChanged(int line);
 
   WorkingState& state_;
-  std::vector<std::string> texts_;  // texts_[r - 1] is line r
+  int rows_ = 0;
 };
 
 class FormLog : public QWidget {
@@ -58,6 +58,8 @@ class FormLog : public QWidget {
   void clickLine(const QModelIndex& index);
   // "&Enable All": enables every disabled line and confirms.
   void enableAllLines();
+  // Fills the grid again with the lines now loaded.
+  void reload();
 
   QMenuBar* menuBar;
   QAction* Enable;
@@ -76,5 +78,7 @@ class FormLog : public QWidget {
 // Shows the log editor as a child window of area, sized from the main
 // window's outer size; an editor already open there is brought to the front.
 FormLog* showLogEditWindow(QMdiArea* area, const QSize& mainWindowSize, WorkingState& state, Platform& platform);
+// The log editor open in area, if any.
+[[nodiscard]] FormLog* logEditWindowIn(QMdiArea* area);
 
 }  // namespace skyvex::ui

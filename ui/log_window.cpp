@@ -1,9 +1,6 @@
 #include "ui/log_window.h"
 
 #include <QCloseEvent>
-#include <QFontDatabase>
-
-#include "ui/qt_text.h"
 
 namespace skyvex::ui {
 
@@ -29,35 +26,24 @@ const LogWindowInfo kLogWindows[kLogWindowCount] = {
 const LogWindowInfo& logWindowInfo(LogWindow w) { return kLogWindows[indexOf(w)]; }
 
 QFont logFont() {
-  if (QFontDatabase::families().contains(QStringLiteral("Courier New"))) {
-    QFont font(QStringLiteral("Courier New"));
-    font.setPointSizeF(8.5);
-    font.setStyleHint(QFont::Monospace);
-    font.setFixedPitch(true);
-    return font;
-  }
-  return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  QFont font;
+  font.setFamilies(
+      {QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+  font.setStyleHint(QFont::TypeWriter);
+  font.setFixedPitch(true);
+  font.setPointSizeF(8.5);
+  return font;
 }
 
 LogWindowForm::LogWindowForm(LogWindow window, QWidget* parent)
-    : QMdiSubWindow(parent), window_(window), txtLog_(new QPlainTextEdit(this)) {
+    : QMdiSubWindow(parent), window_(window), txtLog_(new LogView(this)) {
   const LogWindowInfo& info = logWindowInfo(window);
   setObjectName(QString::fromLatin1(info.formName));
   setWindowTitle(QString::fromLatin1(info.caption));
   txtLog_->setObjectName(QStringLiteral("txtLog"));
-  txtLog_->setReadOnly(true);
   txtLog_->setFont(logFont());
-  // Lines wrap at the width of the box; the layout keeps the box filling the window.
-  txtLog_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  txtLog_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-  txtLog_->setUndoRedoEnabled(false);
+  // The box fills the window and wraps its lines at its own width.
   setWidget(txtLog_);
-}
-
-void LogWindowForm::showReport(const std::string& bytes) {
-  if (bytes == shown_) return;
-  shown_ = bytes;
-  txtLog_->setPlainText(reportText(bytes));
 }
 
 void LogWindowForm::showEvent(QShowEvent* event) {

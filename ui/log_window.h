@@ -3,11 +3,11 @@
 #pragma once
 
 #include <QMdiSubWindow>
-#include <QPlainTextEdit>
 #include <string>
 
 #include "core/working_state.h"
 #include "core/menu_state.h"
+#include "ui/log_view.h"
 
 namespace skyvex::ui {
 
@@ -23,7 +23,8 @@ struct LogWindowInfo {
 // The ten windows in the order of their Window-menu items.
 [[nodiscard]] const LogWindowInfo& logWindowInfo(LogWindow w);
 
-// Courier New at 8.5 points where it is installed, the system's fixed font otherwise.
+// Courier New at 8.5 points, or where it is missing the first of its
+// metric-compatible twins that is installed: Liberation Mono, DejaVu Sans Mono.
 [[nodiscard]] QFont logFont();
 
 class LogWindowForm : public QMdiSubWindow {
@@ -32,9 +33,9 @@ class LogWindowForm : public QMdiSubWindow {
   explicit LogWindowForm(LogWindow window, QWidget* parent = nullptr);
 
   [[nodiscard]] LogWindow window() const { return window_; }
-  [[nodiscard]] QPlainTextEdit* txtLog() const { return txtLog_; }
+  [[nodiscard]] LogView* txtLog() const { return txtLog_; }
   // Replaces the shown copy when the report text changed.
-  void showReport(const std::string& bytes);
+  void showReport(const std::string& bytes) { txtLog_->setReport(bytes); }
 
  signals:
   void closed(skyvex::LogWindow window);
@@ -45,8 +46,7 @@ class LogWindowForm : public QMdiSubWindow {
 
  private:
   LogWindow window_;
-  QPlainTextEdit* txtLog_;
-  std::string shown_;
+  LogView* txtLog_;
 };
 
 }  // namespace skyvex::ui

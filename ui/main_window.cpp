@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <exception>
 
-#include "core/file_system.h"
 #include "core/refusal.h"
 #include "core/startup.h"
 #include "ingest/log_loading.h"
@@ -22,6 +21,7 @@
 #include "ui/adjust_window.h"
 #include "ui/log_edit_window.h"
 #include "ui/options_window.h"
+#include "ui/placement.h"
 #include "ui/qt_text.h"
 #include "ui/setup_window.h"
 
@@ -51,6 +51,11 @@ FormMain::FormMain(WorkingState& state, Platform& platform, QWidget* parent)
   mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setCentralWidget(mdi_);
+  // The keys go to the active child window: its text, or the editor's grid, and
+  // its own Ctrl+F4 closes it.
+  connect(mdi_, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* child) {
+    if (child && child->widget()) child->widget()->setFocus();
+  });
 
   for (std::size_t i = 0; i < kLogWindowCount; ++i) {
     const auto window = static_cast<LogWindow>(i);
@@ -176,29 +181,22 @@ void FormMain::refreshLogTexts() {
 
 void FormMain::setLogWindowShown(LogWindow window, bool shown) {
   LogWindowForm* form = logWindow(window);
-  if (shown) {
-    form->showReport(state_.*logWindowInfo(window).text);
-    form->show();
-  } else {
-    form->hide();
+  if (!shown) return form->hide();
+  form->showReport(state_.*logWindowInfo(window).text);
+  if (!placed_[indexOf(window)] && !mdi_->viewport()->rect().isEmpty()) {
+    // First shown: as large as a cascaded window, one step below the windows already shown.
+    int before = 0;
+    for (const LogWindowForm* other : logWindows_) before += other->isVisible() ? 1 : 0;
+    const QPoint at(before * cascadeStep(), before * cascadeStep());
+    form->setGeometry(placeInside(mdi_->viewport()->rect(), cascadeSize(before + 1), at));
+    placed_[indexOf(window)] = true;
   }
+  form->show();
 }
 
 void FormMain::logWindowClosed(LogWindow window) {
   menu_.windowClosed(window);
   applyMenuState();
-}
-
-bool FormMain::guarded(const std::function<bool()>& command) {
-  const WorkingState before = state_;
-  return showingRefusal([&] {
-    try {
-      return command();
-    } catch (...) {
-      state_ = before;
-      throw;
-    }
-  });
 }
 
 bool FormMain::showingRefusal(const std::function<bool()>& command) {
@@ -214,7 +212,7 @@ bool FormMain::showingRefusal(const std::function<bool()>& command) {
 
 void FormMain::runHook(const std::function<void()>& hook) {
   if (!hook) return;
-  guarded([&] {
+  showingRefusal([&] {
     hook();
     return true;
   });
@@ -244,7 +242,7 @@ void FormMain::reportStartUpProblems() {
 
 void FormMain::openServerCommand() {
   const std::string nameBefore = state_.serverName;
-  if (!guarded([this] { return openServerFileCommand(state_, platform_); })) return;
+  if (!showingRefusal([this] { return openServerFileCommand(state_, platform_); })) return;
   // A file without a server description leaves the caption; an empty name that
   // did not change can only come from such a file.
   if (state_.serverName != nameBefore || !state_.serverName.empty())
@@ -254,11 +252,13 @@ void FormMain::openServerCommand() {
 }
 
 void FormMain::openSetupCommand() {
-  guarded([this] { return openSetupFromMain(state_, platform_); });
+  showingRefusal([this] { return openSetupFromMain(state_, platform_); });
 }
 
 void FormMain::openLogsCommand() {
-  if (!guarded([this] { return openLogFilesCommand(state_, platform_); })) return;
+  if (!showingRefusal([this] { return openLogFilesCommand(state_, platform_); })) return;
+  // An open log editor shows the lines now loaded, never the ones they replaced.
+  if (FormLog* editor = logEditWindowIn(mdi_)) editor->reload();
   menu_.logsLoaded();
   for (std::size_t i = 0; i < kLogWindowCount; ++i) {
     const auto window = static_cast<LogWindow>(i);
@@ -295,7 +295,7 @@ void FormMain::scoreCommand() {
 
 void FormMain::saveLogsMenuCommand() {
   if (!menu_.toolsSaveEnabled) return;
-  guarded([this] {
+  showingRefusal([this] {
     saveLogsCommand(state_, platform_);
     return true;
   });
@@ -308,6 +308,17 @@ void FormMain::toggleLogWindow(LogWindow window) {
   applyMenuState();
 }
 
+int FormMain::cascadeStep() const { return style()->pixelMetric(QStyle::PM_TitleBarHeight) + 4; }
+
+QSize FormMain::cascadeSize(int n) const {
+  // Each window is stepped by a title bar; all get the same size, as large as
+  // the steps leave room for, and never below half the area, so that the
+  // reports stay readable.
+  const QSize area = mdi_->viewport()->size();
+  const int steps = (n - 1) * cascadeStep();
+  return {std::max(area.width() - steps, area.width() / 2), std::max(area.height() - steps, area.height() / 2)};
+}
+
 void FormMain::arrange(Arrange mode) {
   QList<QMdiSubWindow*> shown;
   for (QMdiSubWindow* form : mdi_->subWindowList(QMdiArea::StackingOrder))
@@ -315,17 +326,14 @@ void FormMain::arrange(Arrange mode) {
   if (shown.isEmpty()) return;
   const QRect area = mdi_->viewport()->rect();
   const int n = static_cast<int>(shown.size());
-  // Cascading steps each window by a title bar and gives all the same size,
-  // as large as the steps leave room for, so that the reports stay readable.
-  const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight) + 4;
-  const int cascadeWidth = std::max(area.width() - (n - 1) * step, area.width() / 2);
-  const int cascadeHeight = std::max(area.height() - (n - 1) * step, area.height() / 2);
+  const int step = cascadeStep();
   for (int i = 0; i < n; ++i) {
     QMdiSubWindow* form = shown[i];
     if (form->isMaximized()) form->showNormal();
+    if (auto* log = qobject_cast<LogWindowForm*>(form)) placed_[indexOf(log->window())] = true;
     QRect place;
     if (mode == Arrange::Cascade)
-      place = QRect(i * step, i * step, cascadeWidth, cascadeHeight);
+      place = placeInside(area, cascadeSize(n), QPoint(i * step, i * step));
     else if (mode == Arrange::TileVertically)
       place = QRect(area.width() * i / n, 0, area.width() * (i + 1) / n - area.width() * i / n, area.height());
     else
@@ -335,15 +343,9 @@ void FormMain::arrange(Arrange mode) {
 }
 
 void FormMain::helpCommand() {
-  const std::string index = joinPath(joinPath(state_.programFolder, kHelpFolderName), kHelpIndexName);
-  if (!FileExists(index)) {
-    platform_.showMessage("Error: Could not find the help file " + index + ".", MessageIcon::Critical);
-    return;
-  }
-  if (!helpWindow_) helpWindow_ = new FormHelp(index, this);
-  helpWindow_->show();
-  helpWindow_->raise();
-  helpWindow_->activateWindow();
+  QMdiSubWindow* active = mdi_->currentSubWindow();
+  const QVariant topic = active && active->widget() ? active->widget()->property(kHelpTopic) : QVariant();
+  showHelp(this, state_.programFolder, topic.toString(), platform_);
 }
 
 void FormMain::aboutCommand() {
@@ -355,6 +357,8 @@ void FormMain::exitCommand() {
   if (!exitWindow_) {
     exitWindow_ = new FormExit(platform_, this);
     connect(exitWindow_, &FormExit::finished, this, [this] { shutDown(false); });
+    exitWindow_->adjustSize();
+    centreOn(exitWindow_, this);
   }
   exitWindow_->show();
   hide();
@@ -385,7 +389,7 @@ void FormMain::shutDown(bool mainAlreadyClosing) {
     if (!form) form = findWindow(formName);
     if (form && !form->isHidden()) form->close();
   }
-  if (helpWindow_) helpWindow_->close();
+  if (FormHelp* help = helpWindow()) help->close();
   if (!mainAlreadyClosing) close();
   emit shutDownFinished();
   QCoreApplication::quit();

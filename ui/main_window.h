@@ -48,7 +48,8 @@ class FormMain : public QMainWindow {
   void saveLogsMenuCommand(); // m_Tools_Save
   void toggleLogWindow(LogWindow window);  // m_Win_Score .. m_Win_Pro
   void arrange(Arrange mode);              // m_Win_Cascade, m_Win_H, m_Win_V
-  void helpCommand();         // m_Help_Help, F1
+  // m_Help_Help, F1: the help pages, at the page of the active child window when it has one.
+  void helpCommand();
   void aboutCommand();        // m_Help_About
 
   // The settings windows, one call per menu item; each shows its window.
@@ -65,7 +66,7 @@ class FormMain : public QMainWindow {
   // The menu item of that name (m_File_Server ...; m_File, m_Win ... are the menus).
   [[nodiscard]] QAction* menuItem(const char* name) const;
   [[nodiscard]] FormExit* exitWindow() const { return exitWindow_; }
-  [[nodiscard]] FormHelp* helpWindow() const { return helpWindow_; }
+  [[nodiscard]] FormHelp* helpWindow() const { return findChild<FormHelp*>(QString(), Qt::FindDirectChildrenOnly); }
   [[nodiscard]] bool isShutDown() const { return shutDown_; }
 
  signals:
@@ -81,14 +82,15 @@ class FormMain : public QMainWindow {
   void applyMenuState();
   void refreshLogTexts();
   void setLogWindowShown(LogWindow window, bool shown);
+  // The size of each of n cascaded windows.
+  [[nodiscard]] QSize cascadeSize(int n) const;
+  [[nodiscard]] int cascadeStep() const;
   void logWindowClosed(LogWindow window);
   void runHook(const std::function<void()>& hook);
   void shutDown(bool mainAlreadyClosing);
-  // Runs a command; an error it throws becomes one "Error: " message and the
-  // working state goes back to what it was before the command.
-  bool guarded(const std::function<bool()>& command);
-  // The same for a command that itself leaves the state as it was when it
-  // refuses (the Score command): no copy of the state is taken.
+  // Runs a command; an error it throws becomes one "Error: " message. Every
+  // command that can refuse leaves the state as it was itself, so no copy of
+  // the state is taken first.
   bool showingRefusal(const std::function<bool()>& command);
 
   WorkingState& state_;
@@ -97,9 +99,10 @@ class FormMain : public QMainWindow {
   QMdiArea* mdi_;
   std::array<LogWindowForm*, kLogWindowCount> logWindows_{};
   std::array<QAction*, kLogWindowCount> logItems_{};
+  // A log window is given a place the first time it is shown.
+  std::array<bool, kLogWindowCount> placed_{};
   QMenu* winMenu_ = nullptr;
   QPointer<FormExit> exitWindow_;
-  QPointer<FormHelp> helpWindow_;
   bool shutDown_ = false;
 };
 

@@ -6,6 +6,7 @@
 
 #include "core/preferences.h"
 #include "core/report_text.h"
+#include "ui/help_window.h"
 
 namespace skyvex::ui {
 
@@ -26,6 +27,7 @@ FormOpt::FormOpt(WorkingState& state, Platform& platform, QWidget* parent)
   setObjectName(QStringLiteral("formOpt"));
   setWindowTitle(QStringLiteral("Scoring Utility Options"));
   setModal(true);
+  addHelpKey(this, "options", state.programFolder, platform);
 
   auto* layout = new QGridLayout(this);
 

@@ -4,9 +4,12 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStringList>
 
+#include "ui/placement.h"
 #include "ui/qt_text.h"
 
 namespace skyvex::ui {
@@ -18,12 +21,23 @@ QString qtFilter(const std::string& filter) {
     const QString description = parts[i].trimmed();
     QString patterns = parts[i + 1].trimmed();
     patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-    if (description.endsWith(QLatin1String("(") + patterns + QLatin1String(")")))
-      filters << description;
-    else
-      filters << description + QLatin1String(" (") + patterns + QLatin1String(")");
+    const qsizetype bracket = description.endsWith(QLatin1Char(')')) ? description.lastIndexOf(QLatin1Char('(')) : -1;
+    const QString name = bracket < 0 ? description : description.left(bracket).trimmed();
+    filters << name + QLatin1String(" (") + patterns + QLatin1String(")");
   }
   return filters.join(QLatin1String(";;"));
+}
+
+std::string withDefaultExtension(const std::string& path, const std::string& filter) {
+  const std::size_t bar = filter.find('|');
+  const std::size_t end = bar == std::string::npos ? bar : filter.find_first_of(";|", bar + 1);
+  const std::string pattern = bar == std::string::npos ? std::string() : filter.substr(bar + 1, end - bar - 1);
+  const std::size_t slash = path.find_last_of('/');
+  const std::string name = path.substr(slash == std::string::npos ? 0 : slash + 1);
+  if (pattern.rfind("*.", 0) != 0 || pattern.find_first_of("*?", 2) != std::string::npos || name.empty() ||
+      name.find('.') != std::string::npos)
+    return path;
+  return path + pattern.substr(1);
 }
 
 std::string dialogResult(const QStringList& chosenPaths) {
@@ -38,17 +52,31 @@ std::string dialogResult(const QStringList& chosenPaths) {
 
 namespace {
 
-void prepare(QFileDialog& dialog, const FileDialogRequest& request) {
+void prepare(QFileDialog& dialog, const FileDialogRequest& request, QWidget* owner) {
   dialog.setWindowTitle(QString::fromLatin1(request.title.c_str()));
   dialog.setNameFilter(qtFilter(request.filter));
   if (!request.startFolder.empty()) dialog.setDirectory(pathText(request.startFolder));
+  // Large enough for the name, size, type and date columns side by side.
+  dialog.setViewMode(QFileDialog::Detail);
+  const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+  const QSize room = screen ? screen->availableGeometry().size() * 9 / 10 : QSize(900, 560);
+  dialog.resize(QSize(900, 560).boundedTo(room));
+  centreOn(&dialog, owner);
+}
+
+// A message box centred over the window it belongs to.
+int showCentred(QMessageBox& box, QWidget* owner) {
+  box.setTextFormat(Qt::PlainText);
+  box.adjustSize();
+  centreOn(&box, owner);
+  return box.exec();
 }
 
 }  // namespace
 
 std::optional<std::string> QtPlatform::openFileDialog(const FileDialogRequest& request) {
   QFileDialog dialog(parent_);
-  prepare(dialog, request);
+  prepare(dialog, request, parent_);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(request.multipleSelection ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
@@ -59,7 +87,7 @@ std::optional<std::string> QtPlatform::openFileDialog(const FileDialogRequest& r
 
 std::optional<std::string> QtPlatform::saveFileDialog(const FileDialogRequest& request) {
   QFileDialog dialog(parent_);
-  prepare(dialog, request);
+  prepare(dialog, request, parent_);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   // The setup is saved under the chosen name without a second question.
@@ -67,7 +95,7 @@ std::optional<std::string> QtPlatform::saveFileDialog(const FileDialogRequest& r
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = dialog.selectedFiles();
   if (chosen.isEmpty()) return std::string();
-  return pathBytes(QDir::toNativeSeparators(chosen.front()));
+  return withDefaultExtension(pathBytes(QDir::toNativeSeparators(chosen.front())), request.filter);
 }
 
 void QtPlatform::showMessage(const std::string& text, MessageIcon icon) {
@@ -75,16 +103,14 @@ void QtPlatform::showMessage(const std::string& text, MessageIcon icon) {
   if (icon == MessageIcon::Critical) boxIcon = QMessageBox::Critical;
   if (icon == MessageIcon::Question) boxIcon = QMessageBox::Question;
   QMessageBox box(boxIcon, QString::fromLatin1(kMessageTitle), messageText(text), QMessageBox::Ok, parent_);
-  box.setTextFormat(Qt::PlainText);
-  box.exec();
+  showCentred(box, parent_);
 }
 
 bool QtPlatform::askYesNo(const std::string& text) {
   QMessageBox box(QMessageBox::Question, QString::fromLatin1(kMessageTitle), messageText(text),
                   QMessageBox::Yes | QMessageBox::No, parent_);
-  box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(QMessageBox::Yes);
-  return box.exec() == QMessageBox::Yes;
+  return showCentred(box, parent_) == QMessageBox::Yes;
 }
 
 void QtPlatform::beep() { QApplication::beep(); }

@@ -10,10 +10,14 @@
 namespace skyvex::ui {
 
 // "Log Files (*.log)|*.log|" -> "Log Files (*.log)"; a description whose own
-// brackets do not hold the pattern keeps its text and gets the pattern added,
-// "Server Files (*.ini)|vx2Server.ini|" -> "Server Files (*.ini) (vx2Server.ini)".
+// brackets hold other patterns shows the ones that apply,
+// "Server Files (*.ini)|vx2Server.ini|" -> "Server Files (vx2Server.ini)".
 // Several pairs become lines of one Qt filter.
 [[nodiscard]] QString qtFilter(const std::string& filter);
+
+// A name typed without an extension gets the one of the filter's first
+// pattern ("*.vxs"): "/setups/friday" -> "/setups/friday.vxs".
+[[nodiscard]] std::string withDefaultExtension(const std::string& path, const std::string& filter);
 
 // The result text of an open dialog: one file gives its full path, several the
 // folder and then every name, separated by NUL characters.

@@ -14,6 +14,7 @@
 #include "setup/setup_file.h"
 #include "ui/active_window.h"
 #include "ui/form_text.h"
+#include "ui/help_window.h"
 
 namespace skyvex::ui {
 
@@ -70,6 +71,7 @@ FormSetup::FormSetup(WorkingState& state, Platform& platform, QWidget* parent)
   setObjectName(QStringLiteral("formSetup"));
   setWindowTitle(QStringLiteral("Server Settings"));
   setModal(true);
+  addHelpKey(this, "settings", state.programFolder, platform);
 
   auto* layout = new QVBoxLayout(this);
   menuBar = new QMenuBar(this);
@@ -284,7 +286,11 @@ QWidget* FormSetup::buildPlaneMapTab() {
     auto* box = new QGroupBox(QLatin1String(heading), page);
     box->setObjectName(indexed("frmPlanes", f));
     auto* grid = new QGridLayout(box);
+    // Headings over the fixed names and the two names the reports use.
     int r = 0;
+    for (const char* heading : {"Aeroplane", "Name in the Reports", "Short Name"})
+      grid->addWidget(new QLabel(QStringLiteral("<b>%1</b>").arg(QLatin1String(heading)), box), 0, r++);
+    r = 1;
     for (int type = firstType; type <= lastType; ++type, ++r) {
       const auto i = static_cast<std::size_t>(type - 1);
       lblPlane[i] = new QLabel(box);

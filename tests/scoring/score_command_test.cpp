@@ -51,7 +51,7 @@ TEST(SaveLogs, EachFlagOfOneWritesItsFileAndLeavesTheOthersAlone) {
     testing::ScriptedPlatform platform;
     saveLogsCommand(state, platform);
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, "The log files have been saved.");
+    EXPECT_EQ(platform.messages[0].text, "The log files have been saved.\r\n\r\nFolder: " + folder.path() + "/");
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
     EXPECT_EQ(filesIn(folder.path()), (std::set<std::string>{kFiles[i], older})) << i;
     EXPECT_EQ(readFile(folder.file(kFiles[i])), kFiles[i] + std::string("\r\n\r\n"));
@@ -124,7 +124,8 @@ TEST(FinishScoring, TheSaveOptionDecidesBetweenSavingAskingAndTelling) {
     int16_t saveOption;
     bool yes, asked, saved;
     std::string message;  // the one message shown, "" for none
-  } rows[] = {{0, false, false, true, "The log files have been saved."}, {1, true, true, true, "The log files have been saved."},
+  } rows[] = {{0, false, false, true, "The log files have been saved.\r\n\r\nFolder: "},
+              {1, true, true, true, "The log files have been saved.\r\n\r\nFolder: "},
               {1, false, true, false, ""}, {2, true, false, false, "The scoring process is complete."},
               {7, true, false, false, ""}};
   for (const auto& row : rows) {
@@ -140,7 +141,7 @@ TEST(FinishScoring, TheSaveOptionDecidesBetweenSavingAskingAndTelling) {
     EXPECT_EQ(filesIn(folder.path()).size(), row.saved ? 2u : 0u);
     ASSERT_EQ(platform.messages.size(), row.message.empty() ? 0u : 1u);
     if (row.message.empty()) continue;
-    EXPECT_EQ(platform.messages[0].text, row.message);
+    EXPECT_EQ(platform.messages[0].text, row.message + (row.saved ? folder.path() + "/" : ""));
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
   }
 }

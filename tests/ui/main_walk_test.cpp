@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFontInfo>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTest>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <filesystem>
 #include <utility>
@@ -13,6 +16,7 @@
 #include "tests/support/scripted_platform.h"
 #include "tests/support/test_files.h"
 #include "tests/ui/qt_app.h"
+#include "ui/help_window.h"
 #include "ui/log_edit_window.h"
 #include "ui/main_window.h"
 #include "ui/setup_window.h"
@@ -47,9 +51,9 @@ const std::string kSavedByDefault =
     "vxLog2_Bomb.txt vxLog2_Chron.txt vxLog2_Kill.txt vxLog2_Pilot.txt vxLog2_Pro.txt vxLog2_Raw.txt vxLog2_Score.txt";
 
 // A report as its window shows it: one character per byte, CR LF as one line break.
-QString asShown(std::string bytes) {
+std::string asShown(std::string bytes) {
   for (std::size_t at = bytes.find("\r\n"); at != std::string::npos; at = bytes.find("\r\n", at)) bytes.erase(at, 1);
-  return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  return bytes;
 }
 
 class MainWindowWalk : public ::testing::Test {
@@ -57,8 +61,12 @@ class MainWindowWalk : public ::testing::Test {
   void SetUp() override {
     std::filesystem::copy_file(testing::sourcePath("data/org_vxLandmarkData.txt"),
                                program.file("org_vxLandmarkData.txt"));
+    std::filesystem::create_directory(program.file("help"));
+    std::filesystem::copy_file(testing::sourcePath("data/help/index.html"), program.file("help/index.html"));
     form.loadWindow(program.path());
     form.show();
+    form.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
     state.fixedScoreTime = testing::goldenScoreTime();
   }
 
@@ -85,19 +93,33 @@ class MainWindowWalk : public ::testing::Test {
     shown.sort();
     return (enabled.join(", ") + " | " + checked.join(", ") + " | " + shown.join(", ")).toStdString();
   }
+  // A child window wholly inside the area, at least half its width and height.
+  bool readable(const QMdiSubWindow* child) const {
+    const QRect area = form.mdiArea()->viewport()->rect();
+    return area.contains(child->geometry()) && child->width() >= area.width() / 2 &&
+           child->height() >= area.height() / 2;
+  }
   QMdiSubWindow* window(const char* caption) const {
     for (QMdiSubWindow* child : form.mdiArea()->subWindowList())
       if (child->windowTitle() == QLatin1String(caption)) return child;
     return nullptr;
   }
-  QString textOf(const char* caption) const {
-    return qobject_cast<QPlainTextEdit*>(window(caption)->widget())->toPlainText();
-  }
+  LogView& view(const char* caption) const { return *qobject_cast<LogView*>(window(caption)->widget()); }
+  std::string textOf(const char* caption) const { return view(caption).shownText(); }
   // The logs saved into the log folder since the last call, sorted; their files are removed.
   std::string takeSavedFiles() const {
     QStringList names = QDir(QString::fromStdString(logs.path())).entryList({QStringLiteral("vxLog2_*")}, QDir::Files);
     for (const QString& name : names) std::filesystem::remove(logs.file(name.toStdString()));
     return names.join(' ').toStdString();
+  }
+  // A key typed into widget, its window active as under a user's hands.
+  void type(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    widget->window()->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(widget->window()));
+    QTest::keyClick(widget, key, modifiers);
+  }
+  std::string saved() const {
+    return "information: The log files have been saved.\r\n\r\nFolder: " + logs.path() + "/";
   }
   // The messages shown since the last call, as "critical: ..." or "information: ...".
   Texts takeMessages() {
@@ -147,7 +169,7 @@ TEST_F(MainWindowWalk, FromStartUpToExit) {
   choose("&File/Open &Log File(s)...");
   EXPECT_TRUE(platform.dialogs.back().multipleSelection);
   EXPECT_EQ(screen(), "&Score | &Raw Data Log | Raw Log");
-  EXPECT_TRUE(textOf("Raw Log").contains(QString::fromLatin1("[Mad Major]: S! J\xe9r\xf4me\n")));
+  EXPECT_NE(textOf("Raw Log").find("[Mad Major]: S! J\xe9r\xf4me\n"), std::string::npos);
   const WorkingState loaded = state;
   choose("&File/Open &Log File(s)...");
   EXPECT_EQ(takeMessages(), Texts{"critical: Error: Could not read the log file " + logs.file("vanished.log") +
@@ -170,9 +192,18 @@ TEST_F(MainWindowWalk, FromStartUpToExit) {
     const bool wasShown = !window(caption)->isHidden();
     choose(logItem);
     EXPECT_TRUE(window(caption)->isHidden() == wasShown && item(QLatin1String(logItem))->isChecked() == !wasShown &&
-                (wasShown || form.mdiArea()->activeSubWindow() == window(caption)));
+                (wasShown || (form.mdiArea()->activeSubWindow() == window(caption) && readable(window(caption)))));
     choose(logItem);
   }
+  // The logs' font, and the keys to their last and first lines.
+  LogView& scoreView = view("Score Log");
+  const QFontInfo font(scoreView.font());
+  EXPECT_TRUE(font.fixedPitch() && scoreView.font().pointSizeF() == 8.5 &&
+              QStringList({"Courier New", "Liberation Mono", "DejaVu Sans Mono"}).contains(font.family()));
+  type(&scoreView, Qt::Key_End, Qt::ControlModifier);
+  const int last = scoreView.verticalScrollBar()->value();
+  type(&scoreView, Qt::Key_Home, Qt::ControlModifier);
+  EXPECT_TRUE(last > 0 && last == scoreView.verticalScrollBar()->maximum() && !scoreView.verticalScrollBar()->value());
   // Tiling and cascading keep the shown windows inside the area.
   for (const char* arrange : {"&Window/Tile &Vertically", "&Window/Tile &Horizontally", "&Window/&Cascade"}) {
     choose(arrange);
@@ -191,12 +222,12 @@ TEST_F(MainWindowWalk, FromStartUpToExit) {
 
   // --- Saving: Tools > Save Logs, and the save option chosen in the Options window.
   choose("&Tools/&Save Logs to Files");
-  EXPECT_EQ(takeMessages(), Texts{"information: The log files have been saved."});
+  EXPECT_EQ(takeMessages(), Texts{saved()});
   EXPECT_EQ(takeSavedFiles(), kSavedByDefault);
   testing::withModalWindow([&] { choose("&Tools/&Options..."); },
                            [](QWidget* options) { testing::clickButton(*options, "Save automatically"); });
   choose("&Score");
-  EXPECT_EQ(takeMessages(), Texts{"information: The log files have been saved."});
+  EXPECT_EQ(takeMessages(), Texts{saved()});
   EXPECT_EQ(testing::readFile(logs.file("vxLog2_Score.txt")), state.scoreLogText + "\r\n");
   EXPECT_EQ(takeSavedFiles(), kSavedByDefault);
   EXPECT_EQ(platform.questions.size(), 2u);  // the two Scores before only
@@ -204,10 +235,11 @@ TEST_F(MainWindowWalk, FromStartUpToExit) {
   // --- The log-line editor: a child window; a click disables a line, the next Score lists it.
   choose("&Tools/&Edit Log Lines...");
   EXPECT_EQ(screen().substr(screen().rfind('|')), "| Chronology Log, Log Edit, Pilot Log, Score Log");
+  EXPECT_TRUE(readable(window("Log Edit")));
   auto* editor = qobject_cast<FormLog*>(window("Log Edit")->widget());
   LogLinesModel& grid = *editor->model;
   EXPECT_EQ(QString::number(grid.rowCount()) + grid.index(2, 1).data().toString(),
-            "5" + asShown(state.logLines[3].text));
+            "5" + QString::fromLatin1(state.logLines[3].text.c_str()));
   emit editor->grdLog->clicked(grid.index(2, 1));
   choose("&Score");
   const std::string& score = state.scoreLogText;
@@ -216,10 +248,27 @@ TEST_F(MainWindowWalk, FromStartUpToExit) {
   emit editor->grdLog->clicked(grid.index(2, 1));  // a second click takes the line back
   for (int row : {0, 4}) emit editor->grdLog->clicked(grid.index(row, 0));  // the number column too
   EXPECT_EQ(state.logLines[1].enabled + state.logLines[3].enabled + state.logLines[5].enabled, 1);
-  editor->Enable->trigger();
-  EXPECT_EQ(state.logLines[1].enabled + state.logLines[5].enabled, 2);
-  EXPECT_EQ(takeMessages(),
-            (Texts{"information: The log files have been saved.", "information: All log lines have been enabled."}));
+  // The keys of the active editor: Space toggles the current line, the first at opening; Enter the
+  // one below. Alt+E is the editor's Enable All, not the main window's Settings (any window that
+  // opened is counted).
+  form.mdiArea()->setActiveSubWindow(window("Log Edit"));
+  type(editor->grdLog, Qt::Key_Space);
+  EXPECT_EQ(QApplication::focusWidget(), editor->grdLog);
+  type(editor->grdLog, Qt::Key_Down);
+  type(editor->grdLog, Qt::Key_Return);
+  EXPECT_EQ(std::to_string(state.logLines[1].enabled) + std::to_string(state.logLines[2].enabled), "10");
+  int opened = 0;
+  testing::withModalWindow([&] { type(editor->grdLog, Qt::Key_E, Qt::AltModifier); },
+                           [&](QWidget*) { ++opened; });
+  EXPECT_EQ(opened + state.logLines[2].enabled + state.logLines[5].enabled, 2);
+  EXPECT_EQ(takeMessages(), (Texts{saved(), "information: All log lines have been enabled."}));
+  // F1 opens the help at the editor's part; Escape closes it.
+  type(editor->grdLog, Qt::Key_F1);
+  FormHelp* help = form.helpWindow();
+  ASSERT_TRUE(help && help->isVisible());
+  EXPECT_EQ(help->browser()->source().fragment(), QStringLiteral("edit"));
+  type(help->browser(), Qt::Key_Escape);
+  EXPECT_FALSE(help->isVisible());
 
   // --- A server file with a description names the server; editing and adjusting wait for a Score.
   platform.dialogAnswers = {logs.write("vx2Server.ini", "serverdesc=\"Friday Night Match\"\r\n")};
@@ -232,32 +281,44 @@ TEST_F(MainWindowWalk, FromStartUpToExit) {
     testing::typeIn(qobject_cast<FormSetup*>(setup)->txtPlane[17], QStringLiteral("20000"));
   });
   EXPECT_EQ(takeSavedFiles(), kSavedByDefault);  // by the Score of the editor's part
-  const auto windows = [&](QString all = {}) {  // what the menus and log windows show
+  const auto windows = [&](std::string all = {}) {  // what the menus and log windows show
     for (const auto& row : kLogWindows) all += textOf(std::get<1>(row));
-    return all + QString::fromStdString(screen());
+    return all + screen();
   };
   const WorkingState beforeRefusal = state;
   const MenuState menusBefore = form.menuState();
-  const QString windowsBefore = windows();
+  const std::string windowsBefore = windows();
   choose("&Score");
   EXPECT_EQ(takeMessages(), Texts{"critical: Error: The kill points of Allied pilot Mad Major overflowed the "
                                   "16-bit range (-32768 to 32767)."});
   EXPECT_TRUE(state == beforeRefusal && form.menuState() == menusBefore && windows() == windowsBefore);
   EXPECT_EQ(takeSavedFiles(), "");
 
-  // --- A second load hides the old results until the next Score; the open editor keeps its lines.
-  platform.dialogAnswers = {logs.write("other.log", "12/06/03 21:00:00 Kettenhund has left the game\r\n")};
+  // --- A second load hides the old results until the next Score; the open editor shows the new
+  // lines. The raw log wraps a line of three megabytes at its box's width.
+  const std::string left = "12/06/03 21:00:00 Kettenhund has left the game";
+  const std::string longChat = "12/06/03 21:00:01 [Kettenhund]: " + std::string(3'000'000, 'x');
+  platform.dialogAnswers = {logs.write("other.log", left + "\r\n" + longChat + "\r\n")};
   choose("&File/Open &Log File(s)...");
   EXPECT_EQ(screen(), "&Score, &Window | &Raw Data Log | Log Edit, Raw Log");
-  EXPECT_TRUE(textOf("Raw Log").contains(QStringLiteral("Kettenhund")));
-  emit editor->grdLog->clicked(grid.index(4, 1));  // beyond the one line now loaded
-  editor->Enable->trigger();
-  EXPECT_EQ(grid.rowCount() * 10 + static_cast<int>(state.logLines.size()), 52);
+  const LogView& raw = view("Raw Log");
+  EXPECT_NE(raw.shownText().find(left + "\n" + longChat + "\n"), std::string::npos);
+  EXPECT_GT(raw.rows().size(), longChat.size() / raw.columns());
+  EXPECT_EQ(std::to_string(grid.rowCount()) + grid.index(0, 1).data().toString().toStdString(), "2" + left);
+  emit editor->grdLog->clicked(grid.index(1, 1));
+  form.mdiArea()->setActiveSubWindow(window("Log Edit"));
+  type(editor->grdLog, Qt::Key_F4, Qt::ControlModifier);  // closes the active window
+  EXPECT_EQ(screen(), "&Score, &Window | &Raw Data Log | Raw Log");
   choose("&Score");
-  testing::withModalWindow([&] { choose("&Tools/&Adjust Score..."); });
+  EXPECT_EQ(state.logLines[1].enabled * 10 + state.logLines[2].enabled, 10);
+  // F1 in a settings window opens the help at its part, over it.
+  testing::withModalWindow([&] { choose("&Tools/&Adjust Score..."); }, [this](QWidget* adjust) {
+    type(adjust, Qt::Key_F1);
+    const auto* adjustHelp = adjust->findChild<FormHelp*>();
+    EXPECT_TRUE(adjustHelp && adjustHelp->isVisible() && adjustHelp->browser()->source().fragment() == "adjust");
+  });
   EXPECT_TRUE(std::filesystem::exists(program.file("vxScore.vxa")));
-  EXPECT_EQ(takeMessages(),
-            (Texts{"information: All log lines have been enabled.", "information: The log files have been saved."}));
+  EXPECT_EQ(takeMessages(), Texts{saved()});
   EXPECT_EQ(takeSavedFiles(), kSavedByDefault);
 
   // --- Exit: the farewell window; its OK closes every window and ends the program, writing nothing.
@@ -266,6 +327,7 @@ TEST_F(MainWindowWalk, FromStartUpToExit) {
   choose("&File/E&xit");
   FormExit* farewell = form.exitWindow();
   ASSERT_NE(farewell, nullptr);
+  EXPECT_LE((farewell->frameGeometry().center() - form.screen()->availableGeometry().center()).manhattanLength(), 4);
   EXPECT_TRUE(farewell->isVisible() && !form.isVisible() && platform.beeps == 1 && ended == 0);
   farewell->cmdOK->click();
   EXPECT_TRUE(ended == 1 && form.isShutDown() && !farewell->isVisible());

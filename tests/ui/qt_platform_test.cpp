@@ -8,11 +8,16 @@ namespace {
 
 TEST(QtPlatform, FiltersAndSeveralChosenFilesInTheFormsTheCommandsUse) {
   EXPECT_EQ(qtFilter("Log Files (*.log)|*.log|"), QStringLiteral("Log Files (*.log)"));
-  EXPECT_EQ(qtFilter("Server Files (*.ini)|vx2Server.ini|"), QStringLiteral("Server Files (*.ini) (vx2Server.ini)"));
+  EXPECT_EQ(qtFilter("Server Files (*.ini)|vx2Server.ini|"), QStringLiteral("Server Files (vx2Server.ini)"));
   EXPECT_EQ(qtFilter("Text|*.txt;*.log|All|*.*|"), QStringLiteral("Text (*.txt *.log);;All (*.*)"));
   EXPECT_EQ(dialogResult({QStringLiteral("/logs/a/match1.log")}), "/logs/a/match1.log");
   EXPECT_EQ(dialogResult({QStringLiteral("/logs/a/b.log"), QStringLiteral("/logs/a/A.log")}),
             std::string("/logs/a\0b.log\0A.log", 19));
+  // A typed name without an extension gets the filter's; any other name is kept.
+  for (const auto& [typed, saved] : {std::pair{"/s/friday", "/s/friday.vxs"}, {"/s.d/friday", "/s.d/friday.vxs"},
+                                      {"/s/friday.txt", "/s/friday.txt"}})
+    EXPECT_EQ(withDefaultExtension(typed, "Setup Files (*.vxs)|*.vxs|"), saved);
+  EXPECT_EQ(withDefaultExtension("/s/friday", "All|*.*|"), "/s/friday");
 }
 
 }  // namespace
