@@ -25,7 +25,10 @@ int main(int argc, char** argv) {
   formMain.reportStartUpProblems();
   if (argc > 1) {
     const std::string setupFile = std::filesystem::absolute(argv[1]).string();  // remembered for later runs
-    skyvex::runShowingRefusal(platform, [&] { skyvex::readSetupFile(state, setupFile); });
+    skyvex::runShowingRefusal(platform, [&] {
+      skyvex::readSetupFile(state, setupFile);
+      return true;
+    });
   }
   return app.exec();
 }

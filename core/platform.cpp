@@ -4,14 +4,15 @@
 
 namespace skyvex {
 
-bool runShowingRefusal(Platform& platform, const std::function<void()>& command) {
+bool runShowingRefusal(Platform& platform, const std::function<bool()>& command) {
   try {
-    command();
+    return command();
   } catch (const Refusal& refusal) {
     platform.showMessage(refusal.what(), MessageIcon::Critical);
-    return false;
+  } catch (const std::exception& failure) {
+    platform.showMessage(std::string("Error: ") + failure.what(), MessageIcon::Critical);
   }
-  return true;
+  return false;
 }
 
 }  // namespace skyvex

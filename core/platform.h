@@ -33,8 +33,11 @@ class Platform {
   virtual void beep() = 0;
 };
 
-// Runs a command; a Refusal it throws is shown as one critical message.
-// True when the command ran through.
-bool runShowingRefusal(Platform& platform, const std::function<void()>& command);
+// The one way every window shows a refusal. Runs a command: a Refusal it
+// throws is shown as one critical message, any other failure (memory, say) as
+// "Error: " and its reason. A command that refuses has changed nothing (it
+// builds its result apart and swaps it in), so nothing is put back here.
+// What the command returned; false when it refused or failed.
+bool runShowingRefusal(Platform& platform, const std::function<bool()>& command);
 
 }  // namespace skyvex

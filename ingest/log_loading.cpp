@@ -135,7 +135,10 @@ void loadLogFilePaths(WorkingState& state, const std::vector<std::string>& paths
 bool openLogFilesCommand(WorkingState& state, Platform& platform) {
   const std::optional<std::string> chosen = platform.openFileDialog(logFilesDialog(state));
   if (!chosen) return false;
-  return runShowingRefusal(platform, [&] { loadLogFiles(state, *chosen); });
+  return runShowingRefusal(platform, [&] {
+    loadLogFiles(state, *chosen);
+    return true;
+  });
 }
 
 }  // namespace skyvex

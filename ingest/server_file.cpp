@@ -52,7 +52,10 @@ void openServerFile(WorkingState& state, const std::string& chosenPath) {
 bool openServerFileCommand(WorkingState& state, Platform& platform) {
   const std::optional<std::string> chosen = platform.openFileDialog(serverFileDialog(state));
   if (!chosen) return false;
-  return runShowingRefusal(platform, [&] { openServerFile(state, *chosen); });
+  return runShowingRefusal(platform, [&] {
+    openServerFile(state, *chosen);
+    return true;
+  });
 }
 
 }  // namespace skyvex

@@ -32,20 +32,25 @@ void applyActiveAerodromes(WorkingState& state, const std::string& typed) {
     // Every other character is dropped by the cleaning.
   }
 
-  state.activeAerodromes.assign(1, ActiveAerodrome{});
+  // Built apart and put in force at the end: a failure changes nothing.
+  std::vector<ActiveAerodrome> active(1);
   const int map = state.mapIndex;
-  if (map < 0 || map >= kMaps) return;
+  if (map < 0 || map >= kMaps) {
+    state.activeAerodromes = std::move(active);
+    return;
+  }
   const auto& landmarks = state.landmarks[static_cast<size_t>(map)];
   const int count = std::min<int>(state.landmarkCounts[static_cast<size_t>(map)], kMaxLandmarks);
   for (const int n : numbers) {
     for (int entry = 1; entry <= count; ++entry) {
       const Landmark& l = landmarks[static_cast<size_t>(entry)];
       if (l.number == n && l.kind == 0) {
-        state.activeAerodromes.push_back(ActiveAerodrome{static_cast<int16_t>(n), l.ownerSide});
+        active.push_back(ActiveAerodrome{static_cast<int16_t>(n), l.ownerSide});
         break;
       }
     }
   }
+  state.activeAerodromes = std::move(active);
 }
 
 }  // namespace skyvex

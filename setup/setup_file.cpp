@@ -187,7 +187,10 @@ bool openSetup(WorkingState& state, Platform& platform) {
     platform.showMessage("Error: Could not find setup file.", MessageIcon::Critical);
     return false;
   }
-  return runShowingRefusal(platform, [&] { readSetupFile(state, *chosen); });
+  return runShowingRefusal(platform, [&] {
+    readSetupFile(state, *chosen);
+    return true;
+  });
 }
 
 bool writeSetupTo(WorkingState& state, Platform& platform, const std::string& path) {

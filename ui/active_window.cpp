@@ -34,15 +34,12 @@ FormActive::FormActive(WorkingState& state, Platform& platform, QWidget* parent)
 }
 
 void FormActive::applyAndClose() {
-  const auto before = state_.activeAerodromes;
-  try {
-    applyActiveAerodromes(state_, formBytes(txtActive->text()));
-  } catch (const std::exception& failure) {
-    state_.activeAerodromes = before;
-    platform_.showMessage(std::string("Error: ") + failure.what(), MessageIcon::Critical);
-    return;
-  }
-  accept();
+  const std::string typed = formBytes(txtActive->text());
+  if (runShowingRefusal(platform_, [&] {
+        applyActiveAerodromes(state_, typed);
+        return true;
+      }))
+    accept();
 }
 
 }  // namespace skyvex::ui

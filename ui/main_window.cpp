@@ -199,20 +199,10 @@ void FormMain::logWindowClosed(LogWindow window) {
   applyMenuState();
 }
 
-bool FormMain::showingRefusal(const std::function<bool()>& command) {
-  try {
-    return command();
-  } catch (const Refusal& refusal) {
-    platform_.showMessage(refusal.what(), MessageIcon::Critical);
-  } catch (const std::exception& failure) {
-    platform_.showMessage(std::string("Error: ") + failure.what(), MessageIcon::Critical);
-  }
-  return false;
-}
 
 void FormMain::runHook(const std::function<void()>& hook) {
   if (!hook) return;
-  showingRefusal([&] {
+  runShowingRefusal(platform_, [&] {
     hook();
     return true;
   });
@@ -242,7 +232,7 @@ void FormMain::reportStartUpProblems() {
 
 void FormMain::openServerCommand() {
   const std::string nameBefore = state_.serverName;
-  if (!showingRefusal([this] { return openServerFileCommand(state_, platform_); })) return;
+  if (!runShowingRefusal(platform_, [this] { return openServerFileCommand(state_, platform_); })) return;
   // A file without a server description leaves the caption; an empty name that
   // did not change can only come from such a file.
   if (state_.serverName != nameBefore || !state_.serverName.empty())
@@ -252,11 +242,11 @@ void FormMain::openServerCommand() {
 }
 
 void FormMain::openSetupCommand() {
-  showingRefusal([this] { return openSetupFromMain(state_, platform_); });
+  runShowingRefusal(platform_, [this] { return openSetupFromMain(state_, platform_); });
 }
 
 void FormMain::openLogsCommand() {
-  if (!showingRefusal([this] { return openLogFilesCommand(state_, platform_); })) return;
+  if (!runShowingRefusal(platform_, [this] { return openLogFilesCommand(state_, platform_); })) return;
   // An open log editor shows the lines now loaded, never the ones they replaced.
   if (FormLog* editor = logEditWindowIn(mdi_)) editor->reload();
   menu_.logsLoaded();
@@ -274,7 +264,7 @@ void FormMain::scoreCommand() {
   if (!menu_.scoreEnabled) return;
   // runScoring puts everything back itself when a step refuses, and saving
   // only reads the state.
-  if (!showingRefusal([this] {
+  if (!runShowingRefusal(platform_, [this] {
         runScoring(state_);
         return true;
       }))
@@ -287,7 +277,7 @@ void FormMain::scoreCommand() {
   setLogWindowShown(LogWindow::Score, true);
   mdi_->setActiveSubWindow(logWindow(LogWindow::Score));
   arrange(Arrange::Cascade);
-  showingRefusal([this] {
+  runShowingRefusal(platform_, [this] {
     finishScoring(state_, platform_);
     return true;
   });
@@ -295,7 +285,7 @@ void FormMain::scoreCommand() {
 
 void FormMain::saveLogsMenuCommand() {
   if (!menu_.toolsSaveEnabled) return;
-  showingRefusal([this] {
+  runShowingRefusal(platform_, [this] {
     saveLogsCommand(state_, platform_);
     return true;
   });

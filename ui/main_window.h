@@ -88,10 +88,6 @@ class FormMain : public QMainWindow {
   void logWindowClosed(LogWindow window);
   void runHook(const std::function<void()>& hook);
   void shutDown(bool mainAlreadyClosing);
-  // Runs a command; an error it throws becomes one "Error: " message. Every
-  // command that can refuse leaves the state as it was itself, so no copy of
-  // the state is taken first.
-  bool showingRefusal(const std::function<bool()>& command);
 
   WorkingState& state_;
   Platform& platform_;

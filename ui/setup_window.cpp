@@ -482,36 +482,18 @@ class RefreshBeforeConfirming : public Platform {
 }  // namespace
 
 void FormSetup::openSettings() {
-  try {
-    RefreshBeforeConfirming platform(platform_, *this);
-    if (openSetupFromEditor(state_, platform)) refresh();
-  } catch (const Refusal& refusal) {
-    platform_.showMessage(refusal.what(), MessageIcon::Critical);
-  } catch (const std::exception& failure) {
-    platform_.showMessage(std::string("Error: ") + failure.what(), MessageIcon::Critical);
-  }
+  RefreshBeforeConfirming platform(platform_, *this);
+  if (runShowingRefusal(platform_, [&] { return openSetupFromEditor(state_, platform); })) refresh();
 }
 
 void FormSetup::saveSettings() {
   collect();
-  try {
-    (void)saveSetup(state_, platform_);
-  } catch (const Refusal& refusal) {
-    platform_.showMessage(refusal.what(), MessageIcon::Critical);
-  } catch (const std::exception& failure) {
-    platform_.showMessage(std::string("Error: ") + failure.what(), MessageIcon::Critical);
-  }
+  runShowingRefusal(platform_, [&] { return saveSetup(state_, platform_); });
 }
 
 void FormSetup::saveSettingsAs() {
   collect();
-  try {
-    (void)saveSetupAs(state_, platform_);
-  } catch (const Refusal& refusal) {
-    platform_.showMessage(refusal.what(), MessageIcon::Critical);
-  } catch (const std::exception& failure) {
-    platform_.showMessage(std::string("Error: ") + failure.what(), MessageIcon::Critical);
-  }
+  runShowingRefusal(platform_, [&] { return saveSetupAs(state_, platform_); });
 }
 
 void FormSetup::done(int result) {
