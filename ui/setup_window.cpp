@@ -8,6 +8,7 @@
 #include <exception>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "core/refusal.h"
@@ -64,7 +65,37 @@ QPushButton* plainButton(const QString& caption, QWidget* parent) {
 
 constexpr int kBoxWidth = 56;
 
+// A numeric box of the Main Setup tab: its caption, its widget and its text in the form.
+struct MainBox {
+  const char* caption;
+  const char* name;
+  QLineEdit* FormSetup::*widget;
+  std::string SetupForm::*text;
+};
+
+const MainBox kLimitBoxes[] = {
+    {"Max Pilots Permitted", "txtMaxPilots", &FormSetup::txtMaxPilots, &SetupForm::txtMaxPilots},
+    {"Multiple Death Time Check", "txtMultiDeath", &FormSetup::txtMultiDeath, &SetupForm::txtMultiDeath},
+};
+
+const MainBox kPenaltyBoxes[] = {
+    {"Max Pilots (pts/min)", "txtPenMaxPilots", &FormSetup::txtPenMaxPilots, &SetupForm::txtPenMaxPilots},
+    {"Max Pilots Grace (min)", "txtGrace", &FormSetup::txtGrace, &SetupForm::txtGrace},
+    {"Target Destroyed by Scout (pts)", "txtPenScout", &FormSetup::txtPenScout, &SetupForm::txtPenScout},
+    {"Target Destroyed by Friendly (pts)", "txtPenFriendly", &FormSetup::txtPenFriendly, &SetupForm::txtPenFriendly},
+    {"Invalid Target Destroyed  (pts)", "txtPenInvalid", &FormSetup::txtPenInvalid, &SetupForm::txtPenInvalid},
+};
+
 }  // namespace
+
+template <class Control>
+Control* FormSetup::bound(Control* control, FormText text) {
+  if constexpr (std::is_same_v<Control, QLabel>)
+    labels_.emplace_back(control, std::move(text));
+  else
+    boxes_.emplace_back(control, std::move(text));
+  return control;
+}
 
 FormSetup::FormSetup(WorkingState& state, Platform& platform, QWidget* parent)
     : QDialog(parent), state_(state), platform_(platform) {
@@ -138,7 +169,7 @@ QWidget* FormSetup::buildMainTab() {
     ++r;
   };
 
-  txtServer = new QLineEdit(page);
+  txtServer = bound(new QLineEdit(page), [](SetupForm& f) -> std::string& { return f.txtServer; });
   txtServer->setObjectName(QStringLiteral("txtServer"));
   txtServer->setMinimumWidth(280);
   connect(txtServer, &QLineEdit::editingFinished, this, &FormSetup::leaveServerName);
@@ -150,24 +181,18 @@ QWidget* FormSetup::buildMainTab() {
   connect(lstMap, &QComboBox::activated, this, &FormSetup::chooseMap);
   addRow(grid, row, "Server Map", lstMap);
 
-  txtMaxPilots = numericBox("txtMaxPilots");
-  addRow(grid, row, "Max Pilots Permitted", txtMaxPilots);
-  txtMultiDeath = numericBox("txtMultiDeath");
-  addRow(grid, row, "Multiple Death Time Check", txtMultiDeath);
-
+  const auto addBoxes = [&](QGridLayout* into, int& r, const auto& boxes) {
+    for (const MainBox& b : boxes) {
+      const auto text = b.text;
+      this->*b.widget = bound(numericBox(b.name), [text](SetupForm& f) -> std::string& { return f.*text; });
+      addRow(into, r, b.caption, this->*b.widget);
+    }
+  };
+  addBoxes(grid, row, kLimitBoxes);
   auto* penalties = new QGroupBox(QStringLiteral("Penalties"), page);
   auto* penaltyGrid = new QGridLayout(penalties);
   int penaltyRow = 0;
-  txtPenMaxPilots = numericBox("txtPenMaxPilots");
-  addRow(penaltyGrid, penaltyRow, "Max Pilots (pts/min)", txtPenMaxPilots);
-  txtGrace = numericBox("txtGrace");
-  addRow(penaltyGrid, penaltyRow, "Max Pilots Grace (min)", txtGrace);
-  txtPenScout = numericBox("txtPenScout");
-  addRow(penaltyGrid, penaltyRow, "Target Destroyed by Scout (pts)", txtPenScout);
-  txtPenFriendly = numericBox("txtPenFriendly");
-  addRow(penaltyGrid, penaltyRow, "Target Destroyed by Friendly (pts)", txtPenFriendly);
-  txtPenInvalid = numericBox("txtPenInvalid");
-  addRow(penaltyGrid, penaltyRow, "Invalid Target Destroyed  (pts)", txtPenInvalid);
+  addBoxes(penaltyGrid, penaltyRow, kPenaltyBoxes);
   penaltyGrid->setColumnStretch(2, 1);
   grid->addWidget(penalties, row++, 0, 1, 3);
 
@@ -196,7 +221,8 @@ QWidget* FormSetup::buildBombingTab() {
       const int index = group.first + static_cast<int>(k);
       if (group.rows[k].marked) rows->addWidget(new QLabel(QStringLiteral(">"), box), r, 0);
       rows->addWidget(new QLabel(QLatin1String(group.rows[k].label), box), r, 1);
-      QLineEdit* target = numericBox("txtPtsTarget");
+      QLineEdit* target = bound(numericBox("txtPtsTarget"),
+                                [index](SetupForm& f) -> std::string& { return f.txtPtsTarget[index]; });
       target->setObjectName(indexed("txtPtsTarget", index));
       txtPtsTarget[static_cast<std::size_t>(index)] = target;
       rows->addWidget(target, r, 2);
@@ -218,11 +244,11 @@ QWidget* FormSetup::buildBombingTab() {
   auto* active = new QGroupBox(QStringLiteral("Active Dromes"), page);
   auto* activeGrid = new QGridLayout(active);
   activeGrid->addWidget(new QLabel(QStringLiteral("Central"), active), 0, 0);
-  lblActiveCentral = new QLabel(active);
+  lblActiveCentral = bound(new QLabel(active), [](SetupForm& f) -> std::string& { return f.lblActiveCentral; });
   lblActiveCentral->setObjectName(QStringLiteral("lblActiveCentral"));
   activeGrid->addWidget(lblActiveCentral, 0, 1);
   activeGrid->addWidget(new QLabel(QStringLiteral("Allied"), active), 1, 0);
-  lblActiveAllied = new QLabel(active);
+  lblActiveAllied = bound(new QLabel(active), [](SetupForm& f) -> std::string& { return f.lblActiveAllied; });
   lblActiveAllied->setObjectName(QStringLiteral("lblActiveAllied"));
   activeGrid->addWidget(lblActiveAllied, 1, 1);
   for (QLabel* label : {lblActiveCentral, lblActiveAllied}) {
@@ -257,7 +283,7 @@ QWidget* FormSetup::buildPlaneTab() {
               [this, type](bool checked) { state_.planeTypes[static_cast<std::size_t>(type)].planeAllowed = checked ? 1 : 0; });
       chkPlane[i] = check;
       grid->addWidget(check, r, 0);
-      QLineEdit* value = numericBox("txtPlane");
+      QLineEdit* value = bound(numericBox("txtPlane"), [i](SetupForm& f) -> std::string& { return f.txtPlane[i]; });
       value->setObjectName(indexed("txtPlane", type - 1));
       txtPlane[i] = value;
       grid->addWidget(value, r, 1);
@@ -272,7 +298,7 @@ QWidget* FormSetup::buildPlaneTab() {
 
   auto* death = new QHBoxLayout;
   death->addWidget(new QLabel(QStringLiteral("Points per death"), page));
-  txtPtsDeath = numericBox("txtPtsDeath");
+  txtPtsDeath = bound(numericBox("txtPtsDeath"), [](SetupForm& f) -> std::string& { return f.txtPtsDeath; });
   death->addWidget(txtPtsDeath);
   death->addStretch(1);
   layout->addLayout(death);
@@ -293,11 +319,11 @@ QWidget* FormSetup::buildPlaneMapTab() {
     r = 1;
     for (int type = firstType; type <= lastType; ++type, ++r) {
       const auto i = static_cast<std::size_t>(type - 1);
-      lblPlane[i] = new QLabel(box);
+      lblPlane[i] = bound(new QLabel(box), [i](SetupForm& f) -> std::string& { return f.lblPlane[i]; });
       lblPlane[i]->setObjectName(indexed("lblPlane", type - 1));
-      txtStyle4[i] = new QLineEdit(box);
+      txtStyle4[i] = bound(new QLineEdit(box), [i](SetupForm& f) -> std::string& { return f.txtStyle4[i]; });
       txtStyle4[i]->setObjectName(indexed("txtStyle4", type - 1));
-      txtStyle5[i] = new QLineEdit(box);
+      txtStyle5[i] = bound(new QLineEdit(box), [i](SetupForm& f) -> std::string& { return f.txtStyle5[i]; });
       txtStyle5[i]->setObjectName(indexed("txtStyle5", type - 1));
       txtStyle5[i]->setMaximumWidth(120);
       grid->addWidget(lblPlane[i], r, 0);
@@ -322,55 +348,29 @@ QWidget* FormSetup::buildPlaneMapTab() {
 
 SetupForm FormSetup::formValues() const {
   SetupForm form;
-  form.txtServer = formBytes(txtServer->text());
+  for (const auto& [box, text] : boxes_) text(form) = formBytes(box->text());
+  for (const auto& [label, text] : labels_) text(form) = formBytes(label->text());
   form.lstMap = lstMap->currentIndex();
-  form.txtMaxPilots = formBytes(txtMaxPilots->text());
-  form.txtMultiDeath = formBytes(txtMultiDeath->text());
-  form.txtPenMaxPilots = formBytes(txtPenMaxPilots->text());
-  form.txtGrace = formBytes(txtGrace->text());
-  form.txtPenScout = formBytes(txtPenScout->text());
-  form.txtPenFriendly = formBytes(txtPenFriendly->text());
-  form.txtPenInvalid = formBytes(txtPenInvalid->text());
   form.chkUseBoxed = chkUseBoxed->isChecked();
-  for (int i = 0; i < kTargetValues; ++i) form.txtPtsTarget[i] = formBytes(txtPtsTarget[i]->text());
   form.cmdActiveEnabled = cmdActive->isEnabled();
-  form.lblActiveCentral = formBytes(lblActiveCentral->text());
-  form.lblActiveAllied = formBytes(lblActiveAllied->text());
   for (int i = 0; i < kEditorPlanes; ++i) {
     form.chkPlaneCaption[i] = formBytes(chkPlane[i]->text());
     form.chkPlane[i] = chkPlane[i]->isChecked();
-    form.txtPlane[i] = formBytes(txtPlane[i]->text());
-    form.lblPlane[i] = formBytes(lblPlane[i]->text());
-    form.txtStyle4[i] = formBytes(txtStyle4[i]->text());
-    form.txtStyle5[i] = formBytes(txtStyle5[i]->text());
   }
-  form.txtPtsDeath = formBytes(txtPtsDeath->text());
   return form;
 }
 
 void FormSetup::showValues(const SetupForm& form) {
-  txtServer->setText(formText(form.txtServer));
+  SetupForm shown = form;  // the bindings reach into a form they may write
+  for (const auto& [box, text] : boxes_) box->setText(formText(text(shown)));
+  for (const auto& [label, text] : labels_) label->setText(formText(text(shown)));
   lstMap->setCurrentIndex(form.lstMap);
-  txtMaxPilots->setText(formText(form.txtMaxPilots));
-  txtMultiDeath->setText(formText(form.txtMultiDeath));
-  txtPenMaxPilots->setText(formText(form.txtPenMaxPilots));
-  txtGrace->setText(formText(form.txtGrace));
-  txtPenScout->setText(formText(form.txtPenScout));
-  txtPenFriendly->setText(formText(form.txtPenFriendly));
-  txtPenInvalid->setText(formText(form.txtPenInvalid));
   chkUseBoxed->setChecked(form.chkUseBoxed);
-  for (int i = 0; i < kTargetValues; ++i) txtPtsTarget[i]->setText(formText(form.txtPtsTarget[i]));
   cmdActive->setEnabled(form.cmdActiveEnabled);
-  showActiveLabels(form);
   for (int i = 0; i < kEditorPlanes; ++i) {
     chkPlane[i]->setText(formText(form.chkPlaneCaption[i]));
     chkPlane[i]->setChecked(form.chkPlane[i]);
-    txtPlane[i]->setText(formText(form.txtPlane[i]));
-    lblPlane[i]->setText(formText(form.lblPlane[i]));
-    txtStyle4[i]->setText(formText(form.txtStyle4[i]));
-    txtStyle5[i]->setText(formText(form.txtStyle5[i]));
   }
-  txtPtsDeath->setText(formText(form.txtPtsDeath));
 }
 
 void FormSetup::showActiveLabels(const SetupForm& form) {

@@ -14,6 +14,9 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <array>
+#include <functional>
+#include <utility>
+#include <vector>
 
 #include "core/platform.h"
 #include "core/working_state.h"
@@ -103,8 +106,16 @@ class FormSetup : public QDialog {
   QLineEdit* numericBox(const char* name);
   void showActiveLabels(const SetupForm& form);
 
+  // Where a text control's text lives in the form. Every text control is
+  // bound once, as it is built; formValues and showValues walk the bindings.
+  using FormText = std::function<std::string&(SetupForm&)>;
+  template <class Control>
+  Control* bound(Control* control, FormText text);
+
   WorkingState& state_;
   Platform& platform_;
+  std::vector<std::pair<QLineEdit*, FormText>> boxes_;
+  std::vector<std::pair<QLabel*, FormText>> labels_;
 };
 
 }  // namespace skyvex::ui
