@@ -6,15 +6,13 @@
 #include "setup/active_aerodromes.h"
 #include "ui/form_text.h"
 #include "ui/help_window.h"
+#include "ui/settings_frame.h"
 
 namespace skyvex::ui {
 
 FormActive::FormActive(WorkingState& state, Platform& platform, QWidget* parent)
     : QDialog(parent), state_(state), platform_(platform) {
-  setObjectName(QStringLiteral("formActive"));
-  setWindowTitle(QStringLiteral("Active Dromes"));
-  setModal(true);
-  addHelpKey(this, "active", state.programFolder, platform);
+  frameSettingsWindow(this, "formActive", "Active Dromes", "active", state, platform);
 
   auto* layout = new QVBoxLayout(this);
   genLbl = new QLabel(QStringLiteral("Enter Active Dromes separated by commas"), this);

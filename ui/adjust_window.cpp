@@ -10,6 +10,7 @@
 #include "core/adjustment_file.h"
 #include "ui/form_text.h"
 #include "ui/help_window.h"
+#include "ui/settings_frame.h"
 
 namespace skyvex::ui {
 
@@ -57,16 +58,11 @@ QPixmap insignia(int side, int size) {
   return pixmap;
 }
 
-QString indexed(const char* name, int i) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i); }
-
 }  // namespace
 
 FormAdjust::FormAdjust(WorkingState& state, Platform& platform, QWidget* parent)
     : QDialog(parent), state_(state), platform_(platform) {
-  setObjectName(QStringLiteral("formAdjust"));
-  setWindowTitle(QStringLiteral("Adjust Scores"));
-  setModal(true);
-  addHelpKey(this, "adjust", state.programFolder, platform);
+  frameSettingsWindow(this, "formAdjust", "Adjust Scores", "adjust", state, platform);
 
   auto* layout = new QHBoxLayout(this);
   const char* sideNames[kSides] = {"Central", "Allied"};

@@ -7,6 +7,7 @@
 #include "core/preferences.h"
 #include "core/report_text.h"
 #include "ui/help_window.h"
+#include "ui/settings_frame.h"
 
 namespace skyvex::ui {
 
@@ -18,16 +19,11 @@ constexpr const char* kLogCaptions[kLogKinds] = {"Bomb Log",      "Chat Log",   
 constexpr const char* kSaveCaptions[3] = {"Save automatically", "Prompt before saving", "Manual save only"};
 constexpr const char* kDelimiterCaptions[3] = {"Space", "Period", "Underscore"};
 
-QString indexed(const char* name, int i) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i); }
-
 }  // namespace
 
 FormOpt::FormOpt(WorkingState& state, Platform& platform, QWidget* parent)
     : QDialog(parent), state_(state), platform_(platform) {
-  setObjectName(QStringLiteral("formOpt"));
-  setWindowTitle(QStringLiteral("Scoring Utility Options"));
-  setModal(true);
-  addHelpKey(this, "options", state.programFolder, platform);
+  frameSettingsWindow(this, "formOpt", "Scoring Utility Options", "options", state, platform);
 
   auto* layout = new QGridLayout(this);
 

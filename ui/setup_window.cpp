@@ -16,6 +16,7 @@
 #include "ui/active_window.h"
 #include "ui/form_text.h"
 #include "ui/help_window.h"
+#include "ui/settings_frame.h"
 
 namespace skyvex::ui {
 
@@ -52,8 +53,6 @@ const std::vector<TargetGroup>& targetGroups() {
   };
   return groups;
 }
-
-QString indexed(const char* name, int i) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i); }
 
 QPushButton* plainButton(const QString& caption, QWidget* parent) {
   auto* button = new QPushButton(caption, parent);
@@ -99,32 +98,31 @@ Control* FormSetup::bound(Control* control, FormText text) {
 
 FormSetup::FormSetup(WorkingState& state, Platform& platform, QWidget* parent)
     : QDialog(parent), state_(state), platform_(platform) {
-  setObjectName(QStringLiteral("formSetup"));
-  setWindowTitle(QStringLiteral("Server Settings"));
-  setModal(true);
-  addHelpKey(this, "settings", state.programFolder, platform);
+  frameSettingsWindow(this, "formSetup", "Server Settings", "settings", state, platform);
 
   auto* layout = new QVBoxLayout(this);
   menuBar = new QMenuBar(this);
   layout->setMenuBar(menuBar);
 
-  QMenu* mFile = menuBar->addMenu(QStringLiteral("&File"));
-  mFile->setObjectName(QStringLiteral("mFile"));
-  mFileOpen = mFile->addAction(QStringLiteral("&Open Settings..."));
-  mFileOpen->setObjectName(QStringLiteral("mFileOpen"));
-  mFileSave = mFile->addAction(QStringLiteral("&Save"));
-  mFileSave->setObjectName(QStringLiteral("mFileSave"));
-  mFileSaveAs = mFile->addAction(QStringLiteral("Save &As..."));
-  mFileSaveAs->setObjectName(QStringLiteral("mFileSaveAs"));
+  const auto menu = [this](const char* name, const char* caption) {
+    QMenu* m = menuBar->addMenu(QLatin1String(caption));
+    m->setObjectName(QLatin1String(name));
+    return m;
+  };
+  const auto item = [](QMenu* m, const char* name, const char* caption) {
+    QAction* action = m->addAction(QLatin1String(caption));
+    action->setObjectName(QLatin1String(name));
+    return action;
+  };
+  QMenu* mFile = menu("mFile", "&File");
+  mFileOpen = item(mFile, "mFileOpen", "&Open Settings...");
+  mFileSave = item(mFile, "mFileSave", "&Save");
+  mFileSaveAs = item(mFile, "mFileSaveAs", "Save &As...");
   mFile->addSeparator();
-  mFileExit = mFile->addAction(QStringLiteral("E&xit Settings"));
-  mFileExit->setObjectName(QStringLiteral("mFileExit"));
-  QMenu* mDefaults = menuBar->addMenu(QStringLiteral("&Defaults"));
-  mDefaults->setObjectName(QStringLiteral("mDefaults"));
-  mDefaultsScoring = mDefaults->addAction(QStringLiteral("Use Default &Scoring Settings"));
-  mDefaultsScoring->setObjectName(QStringLiteral("mDefaultsScoring"));
-  mDefaultPlane = mDefaults->addAction(QStringLiteral("Use Default &Plane Map"));
-  mDefaultPlane->setObjectName(QStringLiteral("mDefaultPlane"));
+  mFileExit = item(mFile, "mFileExit", "E&xit Settings");
+  QMenu* mDefaults = menu("mDefaults", "&Defaults");
+  mDefaultsScoring = item(mDefaults, "mDefaultsScoring", "Use Default &Scoring Settings");
+  mDefaultPlane = item(mDefaults, "mDefaultPlane", "Use Default &Plane Map");
 
   connect(mFileOpen, &QAction::triggered, this, &FormSetup::openSettings);
   connect(mFileSave, &QAction::triggered, this, &FormSetup::saveSettings);
