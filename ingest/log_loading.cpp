@@ -84,12 +84,7 @@ void installLoadedLines(WorkingState& state, std::vector<std::string> rawLines, 
 }
 
 FileDialogRequest logFilesDialog(const WorkingState& state) {
-  FileDialogRequest request;
-  request.title = "Open Skyvex Log Files";
-  request.filter = "Log Files (*.log)|*.log|";
-  request.startFolder = state.logFolder;
-  request.multipleSelection = true;
-  return request;
+  return {"Open Skyvex Log Files", "Log Files (*.log)|*.log|", state.logFolder, true};
 }
 
 void loadLogFiles(WorkingState& state, const std::string& dialogResult) {

@@ -8,12 +8,7 @@
 namespace skyvex {
 
 FileDialogRequest serverFileDialog(const WorkingState& state) {
-  FileDialogRequest request;
-  request.title = "Open Skyvex Server File";
-  request.filter = "Server Files (*.ini)|vx2Server.ini|";
-  request.startFolder = state.serverFolder;
-  request.multipleSelection = false;
-  return request;
+  return {"Open Skyvex Server File", "Server Files (*.ini)|vx2Server.ini|", state.serverFolder, false};
 }
 
 void openServerFile(WorkingState& state, const std::string& chosenPath) {

@@ -87,12 +87,8 @@ std::string oneLine(std::string text) {
 }  // namespace
 
 FileDialogRequest setupFileDialog(const WorkingState& state, bool forSaving) {
-  FileDialogRequest request;
-  request.title = forSaving ? "Save Skyvex Setup File" : "Open Skyvex Setup File";
-  request.filter = "Setup Files (*.vxs)|*.vxs|";
-  if (!state.setupFilePath.empty()) request.startFolder = GetParentFolderName(state.setupFilePath);
-  request.multipleSelection = false;
-  return request;
+  return {forSaving ? "Save Skyvex Setup File" : "Open Skyvex Setup File", "Setup Files (*.vxs)|*.vxs|",
+          state.setupFilePath.empty() ? std::string() : GetParentFolderName(state.setupFilePath), false};
 }
 
 void readSetup(WorkingState& state, const std::string& bytes, const std::string& fileName) {
