@@ -1,0 +1,199 @@
+#include "results/match_report_html.h"
+
+#include "core/text.h"
+#include "results/pilots_chart_svg.h"
+#include "results/text_encoding.h"
+
+namespace skyvex {
+
+namespace {
+
+const char* const kStyle = R"(
+:root { font-family: system-ui, sans-serif; color: #222; }
+body { margin: 0 auto; padding: 0 12px 24px; max-width: 980px; line-height: 1.4; }
+h1 { font-size: 1.5em; margin: 16px 0 4px; }
+h2 { font-size: 1.15em; margin: 24px 0 8px; border-bottom: 1px solid #ccc; }
+.meta { color: #555; margin: 0; }
+.scores { display: flex; flex-wrap: wrap; gap: 12px; margin-top: 16px; }
+.score { flex: 1 1 200px; border: 1px solid #ccc; border-radius: 6px; padding: 8px 12px; }
+.score b { display: block; font-size: 2.2em; }
+.central { border-left: 6px solid #b03a2e; }
+.allied { border-left: 6px solid #1f5fa8; }
+.wide { overflow-x: auto; }
+table { border-collapse: collapse; width: 100%; font-size: .92em; }
+th, td { padding: 3px 6px; border-bottom: 1px solid #e4e4e4; text-align: left; vertical-align: top; }
+td:first-child { white-space: nowrap; }
+td.n, th.n { text-align: right; font-variant-numeric: tabular-nums; white-space: nowrap; }
+tfoot td, tr.sum td { font-weight: bold; border-top: 2px solid #999; }
+.chart { width: 100%; height: auto; font-size: 11px; }
+.chart .grid { stroke: #e4e4e4; }
+.chart .side { fill: none; stroke-width: 1.5; }
+.chart .excess { opacity: .3; }
+.chart .allowance { stroke: #222; stroke-dasharray: 6 4; }
+.key span { margin-right: 16px; }
+.key i { display: inline-block; width: 18px; height: 4px; margin-right: 4px; vertical-align: middle; }
+@media print {
+  body { max-width: none; font-size: 10pt; }
+  section { break-inside: avoid; }
+  .wide { overflow: visible; }
+}
+)";
+
+std::string num(long v) { return fmtN(v); }
+
+// Points taken off: "−7"; none: "0"; a negative penalty adds: "+3".
+std::string minus(long v) { return v == 0 ? "0" : v > 0 ? "&minus;" + num(v) : "+" + num(-v); }
+
+std::string cell(const std::string& text, bool number = false) {
+  return (number ? "<td class=\"n\">" : "<td>") + text + "</td>";
+}
+
+std::string headRow(std::initializer_list<const char*> names, size_t firstNumber, size_t lastNumber) {
+  std::string out = "<tr>";
+  size_t k = 0;
+  for (const char* name : names) {
+    out += k >= firstNumber && k <= lastNumber ? "<th class=\"n\">" : "<th>";
+    out += name;
+    out += "</th>";
+    ++k;
+  }
+  return out + "</tr>";
+}
+
+std::string sideClass(int side) { return side == 0 ? "central" : "allied"; }
+
+std::string header(const MatchResults& r) {
+  const MatchInfo& m = r.match;
+  std::string out = "<header><h1>" + htmlText(m.serverName.empty() ? "Match report" : m.serverName) + "</h1>\n";
+  out += "<p class=\"meta\">" + (m.map.empty() ? std::string() : htmlText(m.map) + " &middot; ") + "match of " +
+         htmlText(m.matchDate) + (m.setupFile.empty() ? "" : " &middot; setup " + htmlText(m.setupFile)) + "</p>\n";
+  std::string scored = m.scored;
+  if (scored.size() > 10) scored[10] = ' ';
+  out += "<p class=\"meta\">Scored " + htmlText(scored) + " by Skyvex Scoring Utility " +
+         htmlText(m.programVersion) + "</p></header>\n";
+  out += "<section class=\"scores\">";
+  for (int s = 0; s < kSides; ++s) {
+    const SideResults& side = r.sides[static_cast<size_t>(s)];
+    out += "\n<div class=\"score " + sideClass(s) + "\">" + side.name + "<b>" + num(side.finalScore) + "</b>" +
+           "pre-penalty " + num(side.prePenaltyScore) + ", penalty points " + minus(side.penaltyPoints) + "</div>";
+  }
+  return out + "\n</section>";
+}
+
+std::string penalties(const MatchResults& r) {
+  const SideResults& c = r.sides[0];
+  const SideResults& a = r.sides[1];
+  std::string out = "<section><h2>Scores and penalties</h2><div class=\"wide\"><table><thead>" +
+                    headRow({"", "Central", "Allied"}, 1, 2) + "</thead><tbody>\n";
+  const auto row = [&](const std::string& label, const std::string& central, const std::string& allied) {
+    out += "<tr>" + cell(label) + cell(central, true) + cell(allied, true) + "</tr>\n";
+  };
+  const auto minutes = [](int seconds) { return num(seconds / 60) + " min " + num(seconds % 60) + " s"; };
+  row("Pilots (most in at once)", num(c.totalPilots) + " (" + num(c.maxPilotsIn) + ")",
+      num(a.totalPilots) + " (" + num(a.maxPilotsIn) + ")");
+  row("Pre-penalty score", num(c.prePenaltyScore), num(a.prePenaltyScore));
+  row("Pilot time over the allowance of " + num(r.pilotsAllowed), minutes(c.excessPilotSeconds),
+      minutes(a.excessPilotSeconds));
+  row("&hellip; after " + num(r.graceMinutes) + " min grace", minutes(c.excessAfterGrace), minutes(a.excessAfterGrace));
+  row("Excess pilots penalty", minus(c.excessPenalty), minus(a.excessPenalty));
+  row("Scout attacks", num(c.scoutTargets) + ": " + minus(c.scoutPenalty),
+      num(a.scoutTargets) + ": " + minus(a.scoutPenalty));
+  row("Friendly targets", num(c.friendlyTargets) + ": " + minus(c.friendlyPenalty),
+      num(a.friendlyTargets) + ": " + minus(a.friendlyPenalty));
+  row("Invalid targets", num(c.invalidTargets) + ": " + minus(c.invalidPenalty),
+      num(a.invalidTargets) + ": " + minus(a.invalidPenalty));
+  row("Penalty subtotal", minus(c.penaltySubtotal), minus(a.penaltySubtotal));
+  for (int s = 0; s < kSides; ++s)
+    for (const Adjustment& adj : r.sides[static_cast<size_t>(s)].adjustments)
+      row("Adjustment: " + htmlText(adj.description), s == 0 ? minus(-adj.points) : "", s == 1 ? minus(-adj.points) : "");
+  out += "<tr class=\"sum\">" + cell("Final score") + cell(num(c.finalScore), true) + cell(num(a.finalScore), true) +
+         "</tr>\n</tbody></table></div></section>";
+  return out;
+}
+
+std::string chart(const MatchResults& r) {
+  return "<section><h2>Pilots in</h2><p class=\"key\"><span><i style=\"background:#b03a2e\"></i>Central</span>"
+         "<span><i style=\"background:#1f5fa8\"></i>Allied</span><span>- - allowance (" +
+         num(r.pilotsAllowed) + "); shaded: time over it</span></p>" + pilotsInChartSvg(r) + "</section>";
+}
+
+// The row's figures; its target list too when withList (the totals row has none).
+std::string pilotCells(const PilotRow& p, bool withList) {
+  std::string list;
+  for (const std::string& id : p.targetList) list += (list.empty() ? "" : ", ") + htmlText(id);
+  if (!withList) list.clear();
+  return cell(num(p.kills), true) + cell(num(p.killPoints), true) + cell(num(p.deathPoints), true) +
+         cell(num(p.aamPoints), true) + cell(num(p.targets), true) + cell(num(p.targetPoints), true) +
+         cell(num(p.totalPoints), true) + cell(list);
+}
+
+std::string roster(const SideResults& side) {
+  std::string out = "<section><h2>" + side.name + " roster</h2><div class=\"wide\"><table><thead>" +
+                    headRow({"Pilot", "Kills", "Kill pts", "Death pts", "AA/M pts", "Targets", "Target pts", "Total",
+                             "Target list"}, 1, 7) +
+                    "</thead><tbody>\n";
+  for (const PilotRow& p : side.pilots) out += "<tr>" + cell(htmlText(p.name)) + pilotCells(p, true) + "</tr>\n";
+  return out + "</tbody><tfoot><tr>" + cell("Totals") + pilotCells(side.totals, false) + "</tr></tfoot></table></div></section>";
+}
+
+std::string what(const MatchEvent& e) {
+  if (!e.isKill) return "Target";
+  return e.selfCredited ? "Loss" : "Kill";
+}
+
+std::string subject(const MatchEvent& e) {
+  if (e.isKill)
+    return e.selfCredited ? "AA fire or failure" : htmlText(e.pilot2) + " (" + htmlText(e.plane2) + ")";
+  return htmlText(e.targetId) + " " + htmlText(e.targetName) + " (" + htmlText(e.targetDescription) + ")";
+}
+
+std::string eventCells(const MatchEvent& e) {
+  return cell(htmlText(e.time)) + cell(what(e)) + "<td class=\"" + sideClass(e.side1) + "\">" + htmlText(e.pilot1) +
+         " (" + htmlText(e.plane1) + ")</td>" + cell(subject(e));
+}
+
+std::string events(const MatchResults& r) {
+  std::string counted, excluded;
+  for (const MatchEvent& e : r.events) {
+    if (e.exclusion == Exclusion::Counted)
+      counted += "<tr>" + eventCells(e) + cell(num(e.value), true) + "</tr>\n";
+    else
+      excluded += "<tr>" + eventCells(e) + cell(exclusionName(e.exclusion)) + "</tr>\n";
+  }
+  return "<section><h2>Kills and bombing</h2><div class=\"wide\"><table><thead>" +
+         headRow({"Time", "Event", "Pilot", "Victim or target", "Points"}, 4, 4) + "</thead><tbody>\n" + counted +
+         "</tbody></table></div></section><section><h2>Not counted</h2><div class=\"wide\"><table><thead>" +
+         headRow({"Time", "Event", "Pilot", "Victim or target", "Reason"}, 9, 9) + "</thead><tbody>\n" + excluded +
+         "</tbody></table></div></section>";
+}
+
+}  // namespace
+
+std::string htmlText(const std::string& text) {
+  const std::string utf8 = windows1252ToUtf8(text);
+  std::string out;
+  out.reserve(utf8.size());
+  for (const char c : utf8) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      case '\'': out += "&#39;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+std::string matchReportHtml(const MatchResults& r) {
+  const std::string title = htmlText(r.match.serverName) + (r.match.map.empty() ? "" : ", " + htmlText(r.match.map)) +
+                            ", " + htmlText(r.match.matchDate);
+  return "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>Match report: " +
+         title + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n" + header(r) + "\n" + penalties(r) +
+         "\n" + chart(r) + "\n" + roster(r.sides[0]) + "\n" + roster(r.sides[1]) + "\n" + events(r) +
+         "\n</body>\n</html>\n";
+}
+
+}  // namespace skyvex
