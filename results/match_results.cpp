@@ -96,6 +96,15 @@ Exclusion exclusionOf(const LogLine& line) {
   }
 }
 
+// The name the reports give an aeroplane the log names by its display or log
+// name; the name as it stands when no type has it.
+std::string planeName(const WorkingState& state, const std::string& plane) {
+  for (size_t k = 1; k < kPlaneRows; ++k)
+    if (state.planeTypes[k].displayName == plane || state.planeTypes[k].logName == plane)
+      return state.planeTypes[k].currentName;
+  return plane;
+}
+
 // The kill and target lines, identified as the score tally identifies them:
 // the landmark entry is carried from one enabled target line to the next.
 std::vector<MatchEvent> matchEvents(const WorkingState& state) {
@@ -109,13 +118,13 @@ std::vector<MatchEvent> matchEvents(const WorkingState& state) {
     e.time = line.time;
     e.isKill = line.eventType == kKillEvent;
     e.pilot1 = line.pilot1;
-    e.plane1 = line.plane1;
+    e.plane1 = planeName(state, line.plane1);
     e.side1 = line.side1;
     e.side2 = line.side2;
     e.exclusion = exclusionOf(line);
     if (e.isKill) {
       e.pilot2 = line.pilot2;
-      e.plane2 = line.plane2;
+      e.plane2 = planeName(state, line.plane2);
       e.selfCredited = line.pilot2 == line.pilot1;
       for (size_t k = 1; !e.selfCredited && k < kPlaneRows; ++k) {
         const PlaneType& type = state.planeTypes[k];

@@ -63,6 +63,7 @@ struct MatchEvent {
   std::string time;     // HH:MM:SS
   bool isKill = false;  // else a destroyed target
   bool selfCredited = false;  // a kill the server credits to the victim himself (AA fire, failure)
+  // Aeroplanes by the names the reports give them.
   std::string pilot1, plane1;  // victor or destroyer
   int side1 = 0;
   std::string pilot2, plane2;  // victim (kills)

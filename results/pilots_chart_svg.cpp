@@ -52,19 +52,20 @@ std::string axes(const Scale& s) {
 // The side's count as a step line, and the time it spent over the allowance
 // as rectangles between the allowance and the line.
 void sideShapes(const MatchResults& r, const Scale& s, int side, std::string& line, std::string& excess) {
-  double t = s.t0;
+  double since = s.t0;  // when the count last changed
   int count = 0;
-  line = "M" + number(s.x(t)) + " " + number(s.y(0));
-  const auto stepTo = [&](double next, int nextCount) {
-    if (count > r.pilotsAllowed && next > t)
-      excess += "M" + number(s.x(t)) + " " + number(s.y(r.pilotsAllowed)) + "V" + number(s.y(count)) + "H" +
-                number(s.x(next)) + "V" + number(s.y(r.pilotsAllowed)) + "Z";
-    line += "H" + number(s.x(next)) + "V" + number(s.y(nextCount));
-    t = next;
-    count = nextCount;
+  line = "M" + number(s.x(since)) + " " + number(s.y(0));
+  const auto changeAt = [&](double t, int next) {
+    if (count > r.pilotsAllowed)
+      excess += "M" + number(s.x(since)) + " " + number(s.y(r.pilotsAllowed)) + "V" + number(s.y(count)) + "H" +
+                number(s.x(t)) + "V" + number(s.y(r.pilotsAllowed)) + "Z";
+    line += "H" + number(s.x(t)) + "V" + number(s.y(next));
+    since = t;
+    count = next;
   };
-  for (const PilotsInPoint& p : r.pilotsIn) stepTo(std::max(p.seconds, t), p.in[static_cast<size_t>(side)]);
-  stepTo(s.t1, count);
+  for (const PilotsInPoint& p : r.pilotsIn)
+    if (p.in[static_cast<size_t>(side)] != count) changeAt(std::max(p.seconds, since), p.in[static_cast<size_t>(side)]);
+  if (since < s.t1) changeAt(s.t1, count);
 }
 
 }  // namespace
@@ -81,7 +82,7 @@ std::string pilotsInChartSvg(const MatchResults& r) {
 
   std::string out = "<svg class=\"chart\" viewBox=\"0 0 " + number(kWidth) + " " + number(kHeight) +
                     "\" role=\"img\" aria-labelledby=\"chart-title\"><title id=\"chart-title\">Pilots in per side over "
-                    "the match, with the allowance of " + std::to_string(r.pilotsAllowed) + " pilots</title>\n";
+                    "the match; allowance " + std::to_string(r.pilotsAllowed) + "</title>\n";
   out += axes(s);
   for (int side = 0; side < kSides; ++side) {
     std::string line, excess;
