@@ -136,64 +136,93 @@ std::string roster(const SideResults& side) {
   return out + "</tbody><tfoot><tr>" + cell("Totals") + pilotCells(side.totals, false) + "</tr></tfoot></table></div></section>";
 }
 
-std::string what(const MatchEvent& e) {
-  if (!e.isKill) return "Target";
-  return e.selfCredited ? "Loss" : "Kill";
-}
-
-std::string subject(const MatchEvent& e) {
-  if (e.isKill)
-    return e.selfCredited ? "AA fire or failure" : htmlText(e.pilot2) + " (" + htmlText(e.plane2) + ")";
-  return htmlText(e.targetId) + " " + htmlText(e.targetName) + " (" + htmlText(e.targetDescription) + ")";
-}
-
-std::string eventCells(const MatchEvent& e) {
-  return cell(htmlText(e.time)) + cell(what(e)) + "<td class=\"" + sideClass(e.side1) + "\">" + htmlText(e.pilot1) +
-         " (" + htmlText(e.plane1) + ")</td>" + cell(subject(e));
-}
-
-std::string events(const MatchResults& r) {
-  std::string counted, excluded;
-  for (const MatchEvent& e : r.events) {
-    if (e.exclusion == Exclusion::Counted)
-      counted += "<tr>" + eventCells(e) + cell(num(e.value), true) + "</tr>\n";
-    else
-      excluded += "<tr>" + eventCells(e) + cell(exclusionName(e.exclusion)) + "</tr>\n";
+// One row of the kills and bombing, or of the events not counted (with the
+// reason in place of the points), appended piece by piece: a long match has
+// thousands of them.
+void appendEventRow(std::string& out, const MatchEvent& e) {
+  out += "<tr><td>";
+  appendHtmlText(out, e.time);
+  out += e.isKill ? (e.selfCredited ? "</td><td>Loss</td>" : "</td><td>Kill</td>") : "</td><td>Target</td>";
+  out += e.side1 == 0 ? "<td class=\"central\">" : "<td class=\"allied\">";
+  appendHtmlText(out, e.pilot1);
+  out += " (";
+  appendHtmlText(out, e.plane1);
+  out += ")</td><td>";
+  if (e.isKill && e.selfCredited) {
+    out += "AA fire or failure";
+  } else if (e.isKill) {
+    appendHtmlText(out, e.pilot2);
+    out += " (";
+    appendHtmlText(out, e.plane2);
+    out += ")";
+  } else {
+    appendHtmlText(out, e.targetId);
+    out += " ";
+    appendHtmlText(out, e.targetName);
+    out += " (";
+    appendHtmlText(out, e.targetDescription);
+    out += ")";
   }
-  return "<section><h2>Kills and bombing</h2><div class=\"wide\"><table><thead>" +
-         headRow({"Time", "Event", "Pilot", "Victim or target", "Points"}, 4, 4) + "</thead><tbody>\n" + counted +
-         "</tbody></table></div></section><section><h2>Not counted</h2><div class=\"wide\"><table><thead>" +
-         headRow({"Time", "Event", "Pilot", "Victim or target", "Reason"}, 9, 9) + "</thead><tbody>\n" + excluded +
-         "</tbody></table></div></section>";
+  if (e.exclusion == Exclusion::Counted) {
+    out += "</td><td class=\"n\">";
+    out += num(e.value);
+  } else {
+    out += "</td><td>";
+    out += exclusionName(e.exclusion);
+  }
+  out += "</td></tr>\n";
+}
+
+void appendEvents(std::string& out, const MatchResults& r) {
+  const auto table = [&](const char* title, const char* last, bool counted) {
+    out += "<section><h2>";
+    out += title;
+    out += "</h2><div class=\"wide\"><table><thead><tr><th>Time</th><th>Event</th><th>Pilot</th>"
+           "<th>Victim or target</th>";
+    out += last;
+    out += "</tr></thead><tbody>\n";
+    for (const MatchEvent& e : r.events)
+      if ((e.exclusion == Exclusion::Counted) == counted) appendEventRow(out, e);
+    out += "</tbody></table></div></section>";
+  };
+  table("Kills and bombing", "<th class=\"n\">Points</th>", true);
+  table("Not counted", "<th>Reason</th>", false);
 }
 
 }  // namespace
 
-std::string htmlText(const std::string& text) {
-  const std::string utf8 = windows1252ToUtf8(text);
-  std::string out;
-  out.reserve(utf8.size());
-  for (const char c : utf8) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      case '\'': out += "&#39;"; break;
-      default: out += c;
-    }
+void appendHtmlText(std::string& out, std::string_view text) {
+  size_t plain = 0;  // the start of the bytes that go out as they are
+  for (size_t k = 0; k < text.size(); ++k) {
+    const char c = text[k];
+    const char* reference = c == '&' ? "&amp;" : c == '<' ? "&lt;" : c == '>' ? "&gt;" : c == '"' ? "&quot;"
+                            : c == '\'' ? "&#39;" : nullptr;
+    if (!reference && c >= 0) continue;  // a byte above 0x7F is negative
+    out.append(text.data() + plain, k - plain);
+    plain = k + 1;
+    if (reference) out += reference;
+    else appendWindows1252AsUtf8(out, text.substr(k, 1));
   }
+  out.append(text.data() + plain, text.size() - plain);
+}
+
+std::string htmlText(const std::string& text) {
+  std::string out;
+  appendHtmlText(out, text);
   return out;
 }
 
 std::string matchReportHtml(const MatchResults& r) {
   const std::string title = htmlText(r.match.serverName) + (r.match.map.empty() ? "" : ", " + htmlText(r.match.map)) +
                             ", " + htmlText(r.match.matchDate);
-  return "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
-         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>Match report: " +
-         title + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n" + header(r) + "\n" + penalties(r) +
-         "\n" + chart(r) + "\n" + roster(r.sides[0]) + "\n" + roster(r.sides[1]) + "\n" + events(r) +
-         "\n</body>\n</html>\n";
+  std::string out = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+                    "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>Match report: " +
+                    title + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n" + header(r) + "\n" +
+                    penalties(r) + "\n" + chart(r) + "\n" + roster(r.sides[0]) + "\n" + roster(r.sides[1]) + "\n";
+  out.reserve(out.size() + r.events.size() * 200);
+  appendEvents(out, r);
+  out += "\n</body>\n</html>\n";
+  return out;
 }
 
 }  // namespace skyvex

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "results/match_results.h"
 
@@ -15,5 +16,7 @@ namespace skyvex {
 
 // text (8-bit, Windows-1252) as UTF-8 with & < > " ' written as references.
 [[nodiscard]] std::string htmlText(const std::string& text);
+// The same, appended to out.
+void appendHtmlText(std::string& out, std::string_view text);
 
 }  // namespace skyvex

@@ -1,6 +1,8 @@
 #include "results/results_json.h"
 
+#include <charconv>
 #include <nlohmann/json.hpp>
+#include <string_view>
 
 #include "results/text_encoding.h"
 
@@ -61,32 +63,118 @@ Json sideJson(const SideResults& side, int graceMinutes) {
   };
 }
 
-Json eventJson(const MatchEvent& e) {
-  Json event = {{"line", e.line}, {"time", utf8(e.time)}, {"type", e.isKill ? "kill" : "target"},
-                {"pilot", utf8(e.pilot1)}, {"plane", utf8(e.plane1)}, {"side", sideText(e.side1)}};
-  if (e.isKill) {
-    event["victim"] = utf8(e.pilot2);
-    event["victimPlane"] = utf8(e.plane2);
-    event["victimSide"] = sideText(e.side2);
-    event["selfCredited"] = e.selfCredited;
-  } else {
-    event["target"] = {{"number", e.targetNumber}, {"id", utf8(e.targetId)},
-                       {"description", utf8(e.targetDescription)}, {"name", utf8(e.targetName)}, {"owner", sideText(e.side2)}};
+// The events and the pilots-in points, thousands of them in a long match, are
+// written one compact object a line by the writer below; building a library
+// value for each would cost more than the whole Score command.
+class Line {
+ public:
+  // Starts the next element of the array text out, on a line indented by indent.
+  Line(std::string& out, const char* indent) : out_(out) {
+    out_ += out_.empty() ? "[\n" : ",\n";
+    out_ += indent;
+    out_ += '{';
   }
-  event["value"] = e.value;
-  event["counted"] = e.exclusion == Exclusion::Counted;
-  if (e.exclusion != Exclusion::Counted) event["excludedBy"] = exclusionName(e.exclusion);
-  return event;
+  ~Line() { out_ += '}'; }
+  Line(const Line&) = delete;
+  Line& operator=(const Line&) = delete;
+
+  // An 8-bit log text, converted to UTF-8 and escaped.
+  Line& text(const char* key, std::string_view value) {
+    name(key);
+    out_ += '"';
+    size_t plain = 0;  // the start of the bytes that go out as they are
+    for (size_t k = 0; k < value.size(); ++k) {
+      const char c = value[k];
+      if (c >= 0x20 && c != '"' && c != '\\') continue;  // a byte above 0x7F is negative
+      out_.append(value.data() + plain, k - plain);
+      plain = k + 1;
+      if (c < 0) {
+        appendWindows1252AsUtf8(out_, value.substr(k, 1));
+      } else if (c == '"' || c == '\\') {
+        out_ += '\\';
+        out_ += c;
+      } else {
+        static const char hex[] = "0123456789abcdef";
+        out_ += "\\u00";
+        out_ += hex[c >> 4];
+        out_ += hex[c & 15];
+      }
+    }
+    out_.append(value.data() + plain, value.size() - plain);
+    out_ += '"';
+    return *this;
+  }
+  Line& number(const char* key, long long v) {
+    name(key);
+    char digits[24];
+    out_.append(digits, static_cast<size_t>(std::to_chars(digits, digits + sizeof digits, v).ptr - digits));
+    return *this;
+  }
+  Line& flag(const char* key, bool v) {
+    name(key);
+    out_ += v ? "true" : "false";
+    return *this;
+  }
+  Line& open(const char* key) {
+    name(key);
+    out_ += '{';
+    first_ = true;
+    return *this;
+  }
+  Line& close() {
+    out_ += '}';
+    return *this;
+  }
+
+ private:
+  void name(const char* key) {
+    if (!first_) out_ += ", ";
+    first_ = false;
+    out_ += '"';
+    out_ += key;
+    out_ += "\": ";
+  }
+  std::string& out_;
+  bool first_ = true;
+};
+
+void addEvent(std::string& array, const MatchEvent& e) {
+  Line line(array, "    ");
+  line.number("line", e.line).text("time", e.time).text("type", e.isKill ? "kill" : "target");
+  line.text("pilot", e.pilot1).text("plane", e.plane1).text("side", sideText(e.side1));
+  if (e.isKill) {
+    line.text("victim", e.pilot2).text("victimPlane", e.plane2).text("victimSide", sideText(e.side2));
+    line.flag("selfCredited", e.selfCredited);
+  } else {
+    line.open("target").number("number", e.targetNumber).text("id", e.targetId);
+    line.text("description", e.targetDescription).text("name", e.targetName);
+    line.text("owner", sideText(e.side2)).close();
+  }
+  line.number("value", e.value).flag("counted", e.exclusion == Exclusion::Counted);
+  if (e.exclusion != Exclusion::Counted) line.text("excludedBy", exclusionName(e.exclusion));
+}
+
+// The array's text put in place of the empty array the library wrote for key:
+// the last such key, as every text from a log stands before it (the events
+// are put in before the points).
+void putArray(std::string& json, const char* key, const std::string& array, const char* indent) {
+  const std::string empty = std::string("\"") + key + "\": []";
+  const size_t at = json.rfind(empty);
+  if (array.empty() || at == std::string::npos) return;
+  json.replace(at + empty.size() - 2, 2, array);
+  json.insert(at + empty.size() - 2 + array.size(), std::string("\n") + indent + "]");
 }
 
 }  // namespace
 
 std::string resultsJson(const MatchResults& r) {
-  Json events = Json::array();
-  for (const MatchEvent& e : r.events) events.push_back(eventJson(e));
-  Json points = Json::array();
+  std::string events, points;
+  events.reserve(r.events.size() * 320);
+  points.reserve(r.pilotsIn.size() * 80);
+  for (const MatchEvent& e : r.events) addEvent(events, e);
   for (const PilotsInPoint& p : r.pilotsIn)
-    points.push_back({{"time", utf8(p.time)}, {"seconds", static_cast<long long>(p.seconds)}, {"central", p.in[0]}, {"allied", p.in[1]}});
+    Line(points, "      ").text("time", p.time).number("seconds", static_cast<long long>(p.seconds))
+        .number("central", p.in[0]).number("allied", p.in[1]);
   const Json json = {
       {"schema", kResultsSchemaVersion},
       {"match",
@@ -101,10 +189,15 @@ std::string resultsJson(const MatchResults& r) {
         {"penaltyPerExcessMinute", r.penaltyPerExcessMinute},
         {"graceMinutes", r.graceMinutes}}},
       {"sides", {{"central", sideJson(r.sides[0], r.graceMinutes)}, {"allied", sideJson(r.sides[1], r.graceMinutes)}}},
-      {"events", std::move(events)},
-      {"pilotsIn", {{"allowed", r.pilotsAllowed}, {"endSeconds", static_cast<long long>(r.lastSeconds)}, {"points", std::move(points)}}},
+      {"events", Json::array()},
+      {"pilotsIn",
+       {{"allowed", r.pilotsAllowed}, {"endSeconds", static_cast<long long>(r.lastSeconds)}, {"points", Json::array()}}},
   };
-  return json.dump(2) + "\n";
+  std::string text = json.dump(2);
+  text.reserve(text.size() + events.size() + points.size() + 16);
+  putArray(text, "events", events, "  ");
+  putArray(text, "points", points, "    ");
+  return text + "\n";
 }
 
 }  // namespace skyvex

@@ -10,5 +10,7 @@ namespace skyvex {
 // bytes the code page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) become
 // U+0081 and so on, so no byte is ever dropped and the text converts back.
 [[nodiscard]] std::string windows1252ToUtf8(std::string_view text);
+// The same, appended to out.
+void appendWindows1252AsUtf8(std::string& out, std::string_view text);
 
 }  // namespace skyvex
