@@ -23,6 +23,7 @@ h2 { font-size: 1.15em; margin: 24px 0 8px; border-bottom: 1px solid #ccc; }
 table { border-collapse: collapse; width: 100%; font-size: .92em; }
 th, td { padding: 3px 6px; border-bottom: 1px solid #e4e4e4; text-align: left; vertical-align: top; }
 td:first-child { white-space: nowrap; }
+.terms td:first-child { white-space: normal; }
 td.n, th.n { text-align: right; font-variant-numeric: tabular-nums; white-space: nowrap; }
 tfoot td, tr.sum td { font-weight: bold; border-top: 2px solid #999; }
 .chart { width: 100%; height: auto; font-size: 11px; }
@@ -83,7 +84,7 @@ std::string header(const MatchResults& r) {
 std::string penalties(const MatchResults& r) {
   const SideResults& c = r.sides[0];
   const SideResults& a = r.sides[1];
-  std::string out = "<section><h2>Scores and penalties</h2><div class=\"wide\"><table><thead>" +
+  std::string out = "<section><h2>Scores and penalties</h2><div class=\"wide\"><table class=\"terms\"><thead>" +
                     headRow({"", "Central", "Allied"}, 1, 2) + "</thead><tbody>\n";
   const auto row = [&](const std::string& label, const std::string& central, const std::string& allied) {
     out += "<tr>" + cell(label) + cell(central, true) + cell(allied, true) + "</tr>\n";
