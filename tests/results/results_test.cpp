@@ -11,10 +11,14 @@
 #include "core/startup.h"
 #include "ingest/log_loading.h"
 #include "ingest/server_file.h"
+#include "results/export_command.h"
+#include "results/match_report_html.h"
 #include "results/match_results.h"
+#include "results/results_json.h"
 #include "results/text_encoding.h"
 #include "scoring/score_command.h"
 #include "setup/setup_file.h"
+#include "tests/support/scripted_platform.h"
 #include "tests/support/test_files.h"
 
 namespace skyvex {
@@ -143,6 +147,25 @@ TEST(MatchResults, LogTextsAreEscapedInThePageAndKeptWholeInTheJson) {
   EXPECT_EQ(page.find("<script"), std::string::npos);
   EXPECT_NE(page.find("&lt;script&gt;alert(1)&lt;/script&gt;"), std::string::npos);
   EXPECT_NE(page.find("\u0081\u00C9mile &amp; \u20AC"), std::string::npos);
+}
+
+TEST(ExportMatchReport, WritesThePageAndTheResultsSideBySideFromOneDialog) {
+  WorkingState state = generatedMatch(300);
+  runScoring(state);
+  testing::TempFolder folder;
+  testing::ScriptedPlatform platform;
+  platform.dialogAnswers = {std::nullopt, folder.file("friday")};
+  exportMatchReportCommand(state, platform);  // cancelled
+  EXPECT_TRUE(platform.messages.empty());
+  exportMatchReportCommand(state, platform);
+  ASSERT_EQ(platform.dialogs.size(), 2u);
+  EXPECT_EQ(platform.dialogs[1].title, "Export Match Report");
+  const MatchResults results = buildMatchResults(state);
+  EXPECT_EQ(testing::readFile(folder.file("friday.html")), matchReportHtml(results));
+  EXPECT_EQ(testing::readFile(folder.file("friday.json")), resultsJson(results));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, "The match report has been saved.");
+  EXPECT_EQ(resultsPathBeside("/a/Report.HTML"), "/a/Report.json");
 }
 
 TEST(TextEncoding, EveryByteBecomesACharacterOfItsOwn) {
