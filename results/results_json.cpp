@@ -68,12 +68,8 @@ Json sideJson(const SideResults& side, int graceMinutes) {
 // value for each would cost more than the whole Score command.
 class Line {
  public:
-  // Starts the next element of the array text out, on a line indented by indent.
-  Line(std::string& out, const char* indent) : out_(out) {
-    out_ += out_.empty() ? "[\n" : ",\n";
-    out_ += indent;
-    out_ += '{';
-  }
+  // Starts an object at the end of out.
+  explicit Line(std::string& out) : out_(out) { out_ += '{'; }
   ~Line() { out_ += '}'; }
   Line(const Line&) = delete;
   Line& operator=(const Line&) = delete;
@@ -138,8 +134,8 @@ class Line {
   bool first_ = true;
 };
 
-void addEvent(std::string& array, const MatchEvent& e) {
-  Line line(array, "    ");
+void addEvent(std::string& out, const MatchEvent& e) {
+  Line line(out);
   line.number("line", e.line).text("time", e.time).text("type", e.isKill ? "kill" : "target");
   line.text("pilot", e.pilot1).text("plane", e.plane1).text("side", sideText(e.side1));
   if (e.isKill) {
@@ -154,27 +150,27 @@ void addEvent(std::string& array, const MatchEvent& e) {
   if (e.exclusion != Exclusion::Counted) line.text("excludedBy", exclusionName(e.exclusion));
 }
 
-// The array's text put in place of the empty array the library wrote for key:
-// the last such key, as every text from a log stands before it (the events
-// are put in before the points).
-void putArray(std::string& json, const char* key, const std::string& array, const char* indent) {
-  const std::string empty = std::string("\"") + key + "\": []";
-  const size_t at = json.rfind(empty);
-  if (array.empty() || at == std::string::npos) return;
-  json.replace(at + empty.size() - 2, 2, array);
-  json.insert(at + empty.size() - 2 + array.size(), std::string("\n") + indent + "]");
+// The elements of an array, one a line indented by indent, and its closing
+// bracket on a line of its own indented two blanks less.
+template <typename Items, typename Write>
+void appendArray(std::string& out, const Items& items, const std::string& indent, Write&& write) {
+  if (items.empty()) {
+    out += "[]";
+    return;
+  }
+  const char* separator = "[\n";
+  for (const auto& item : items) {
+    out += separator;
+    out += indent;
+    write(out, item);
+    separator = ",\n";
+  }
+  out += "\n" + indent.substr(2) + "]";
 }
 
 }  // namespace
 
 std::string resultsJson(const MatchResults& r) {
-  std::string events, points;
-  events.reserve(r.events.size() * 320);
-  points.reserve(r.pilotsIn.size() * 80);
-  for (const MatchEvent& e : r.events) addEvent(events, e);
-  for (const PilotsInPoint& p : r.pilotsIn)
-    Line(points, "      ").text("time", p.time).number("seconds", static_cast<long long>(p.seconds))
-        .number("central", p.in[0]).number("allied", p.in[1]);
   const Json json = {
       {"schema", kResultsSchemaVersion},
       {"match",
@@ -193,11 +189,25 @@ std::string resultsJson(const MatchResults& r) {
       {"pilotsIn",
        {{"allowed", r.pilotsAllowed}, {"endSeconds", static_cast<long long>(r.lastSeconds)}, {"points", Json::array()}}},
   };
-  std::string text = json.dump(2);
-  text.reserve(text.size() + events.size() + points.size() + 16);
-  putArray(text, "events", events, "  ");
-  putArray(text, "points", points, "    ");
-  return text + "\n";
+  // The library lays out the document with the two long arrays empty; they
+  // are written into their places (the last of each key: every text from a
+  // log stands before them).
+  const std::string skeleton = json.dump(2);
+  const std::string eventsKey = "\"events\": ", pointsKey = "\"points\": ";
+  const size_t events = skeleton.rfind(eventsKey + "[]") + eventsKey.size();
+  const size_t points = skeleton.rfind(pointsKey + "[]") + pointsKey.size();
+  std::string out;
+  out.reserve(skeleton.size() + r.events.size() * 320 + r.pilotsIn.size() * 80);
+  out.append(skeleton, 0, events);
+  appendArray(out, r.events, "    ", addEvent);
+  out.append(skeleton, events + 2, points - events - 2);
+  appendArray(out, r.pilotsIn, "      ", [](std::string& o, const PilotsInPoint& p) {
+    Line(o).text("time", p.time).number("seconds", static_cast<long long>(p.seconds)).number("central", p.in[0])
+        .number("allied", p.in[1]);
+  });
+  out.append(skeleton, points + 2, std::string::npos);
+  out += '\n';
+  return out;
 }
 
 }  // namespace skyvex
