@@ -1,5 +1,7 @@
 #include "results/match_report_html.h"
 
+#include <array>
+
 #include "core/text.h"
 #include "results/pilots_chart_svg.h"
 #include "results/text_encoding.h"
@@ -7,6 +9,8 @@
 namespace skyvex {
 
 namespace {
+
+using namespace std::string_view_literals;
 
 const char* const kStyle = R"(
 :root { font-family: system-ui, sans-serif; color: #222; }
@@ -141,37 +145,37 @@ std::string roster(const SideResults& side) {
 // reason in place of the points), appended piece by piece: a long match has
 // thousands of them.
 void appendEventRow(std::string& out, const MatchEvent& e) {
-  out += "<tr><td>";
+  out += "<tr><td>"sv;
   appendHtmlText(out, e.time);
-  out += e.isKill ? (e.selfCredited ? "</td><td>Loss</td>" : "</td><td>Kill</td>") : "</td><td>Target</td>";
-  out += e.side1 == 0 ? "<td class=\"central\">" : "<td class=\"allied\">";
+  out += e.isKill ? (e.selfCredited ? "</td><td>Loss</td>"sv : "</td><td>Kill</td>"sv) : "</td><td>Target</td>"sv;
+  out += e.side1 == 0 ? "<td class=\"central\">"sv : "<td class=\"allied\">"sv;
   appendHtmlText(out, e.pilot1);
-  out += " (";
+  out += " ("sv;
   appendHtmlText(out, e.plane1);
-  out += ")</td><td>";
+  out += ")</td><td>"sv;
   if (e.isKill && e.selfCredited) {
-    out += "AA fire or failure";
+    out += "AA fire or failure"sv;
   } else if (e.isKill) {
     appendHtmlText(out, e.pilot2);
-    out += " (";
+    out += " ("sv;
     appendHtmlText(out, e.plane2);
-    out += ")";
+    out += ")"sv;
   } else {
     appendHtmlText(out, e.targetId);
-    out += " ";
+    out += " "sv;
     appendHtmlText(out, e.targetName);
-    out += " (";
+    out += " ("sv;
     appendHtmlText(out, e.targetDescription);
-    out += ")";
+    out += ")"sv;
   }
   if (e.exclusion == Exclusion::Counted) {
-    out += "</td><td class=\"n\">";
+    out += "</td><td class=\"n\">"sv;
     out += num(e.value);
   } else {
-    out += "</td><td>";
+    out += "</td><td>"sv;
     out += exclusionName(e.exclusion);
   }
-  out += "</td></tr>\n";
+  out += "</td></tr>\n"sv;
 }
 
 void appendEvents(std::string& out, const MatchResults& r) {
@@ -193,16 +197,28 @@ void appendEvents(std::string& out, const MatchResults& r) {
 }  // namespace
 
 void appendHtmlText(std::string& out, std::string_view text) {
+  // The bytes that do not go out as they stand: the five characters HTML
+  // gives a meaning, and every byte above 0x7F (converted).
+  static constexpr std::array<bool, 256> kSpecial = [] {
+    std::array<bool, 256> special{};
+    for (const char c : {'&', '<', '>', '"', '\''}) special[static_cast<unsigned char>(c)] = true;
+    for (size_t byte = 0x80; byte < 256; ++byte) special[byte] = true;
+    return special;
+  }();
   size_t plain = 0;  // the start of the bytes that go out as they are
   for (size_t k = 0; k < text.size(); ++k) {
     const char c = text[k];
-    const char* reference = c == '&' ? "&amp;" : c == '<' ? "&lt;" : c == '>' ? "&gt;" : c == '"' ? "&quot;"
-                            : c == '\'' ? "&#39;" : nullptr;
-    if (!reference && c >= 0) continue;  // a byte above 0x7F is negative
+    if (!kSpecial[static_cast<unsigned char>(c)]) continue;
     out.append(text.data() + plain, k - plain);
     plain = k + 1;
-    if (reference) out += reference;
-    else appendWindows1252AsUtf8(out, text.substr(k, 1));
+    switch (c) {
+      case '&': out += "&amp;"sv; break;
+      case '<': out += "&lt;"sv; break;
+      case '>': out += "&gt;"sv; break;
+      case '"': out += "&quot;"sv; break;
+      case '\'': out += "&#39;"sv; break;
+      default: appendWindows1252AsUtf8(out, text.substr(k, 1));
+    }
   }
   out.append(text.data() + plain, text.size() - plain);
 }

@@ -1,6 +1,7 @@
 #include "results/match_results.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "core/refusal.h"
 #include "core/report_header.h"
@@ -96,19 +97,29 @@ Exclusion exclusionOf(const LogLine& line) {
   }
 }
 
-// The name the reports give an aeroplane the log names by its display or log
-// name; the name as it stands when no type has it.
-std::string planeName(const WorkingState& state, const std::string& plane) {
-  for (size_t k = 1; k < kPlaneRows; ++k)
-    if (state.planeTypes[k].displayName == plane || state.planeTypes[k].logName == plane)
-      return state.planeTypes[k].currentName;
-  return plane;
-}
+// The names the reports give the aeroplanes, by the display and log names the
+// lines hold (the first type that has a name wins); a name no type has stays.
+class PlaneNames {
+ public:
+  explicit PlaneNames(const WorkingState& state) {
+    for (size_t k = 1; k < kPlaneRows; ++k)
+      for (const std::string* name : {&state.planeTypes[k].displayName, &state.planeTypes[k].logName})
+        names_.emplace(*name, state.planeTypes[k].currentName);
+  }
+  [[nodiscard]] const std::string& of(const std::string& plane) const {
+    const auto found = names_.find(plane);
+    return found == names_.end() ? plane : found->second;
+  }
+
+ private:
+  std::unordered_map<std::string, std::string> names_;
+};
 
 // The kill and target lines, identified as the score tally identifies them:
 // the landmark entry is carried from one enabled target line to the next.
 std::vector<MatchEvent> matchEvents(const WorkingState& state) {
   std::vector<MatchEvent> events;
+  const PlaneNames planes(state);
   TargetIdentity carried;
   for (int i = 1; i <= lineTotal(state); ++i) {
     const LogLine& line = state.logLines[static_cast<size_t>(i)];
@@ -118,13 +129,13 @@ std::vector<MatchEvent> matchEvents(const WorkingState& state) {
     e.time = line.time;
     e.isKill = line.eventType == kKillEvent;
     e.pilot1 = line.pilot1;
-    e.plane1 = planeName(state, line.plane1);
+    e.plane1 = planes.of(line.plane1);
     e.side1 = line.side1;
     e.side2 = line.side2;
     e.exclusion = exclusionOf(line);
     if (e.isKill) {
       e.pilot2 = line.pilot2;
-      e.plane2 = planeName(state, line.plane2);
+      e.plane2 = planes.of(line.plane2);
       e.selfCredited = line.pilot2 == line.pilot1;
       for (size_t k = 1; !e.selfCredited && k < kPlaneRows; ++k) {
         const PlaneType& type = state.planeTypes[k];

@@ -1,6 +1,7 @@
 #include "results/pilots_chart_svg.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -12,10 +13,24 @@ constexpr double kWidth = 720, kHeight = 260;
 constexpr double kLeft = 36, kRight = 12, kTop = 12, kBottom = 28;
 const char* const kSideColours[kSides] = {"#b03a2e", "#1f5fa8"};
 
-std::string number(double v) {
+// command (a path letter, or a blank) and v with one decimal ("12.5",
+// "-0.5") appended to out; a long match has tens of thousands of them.
+void appendNumber(std::string& out, char command, double v) {
+  const long tenths = std::lround(v * 10);
   char text[32];
-  std::snprintf(text, sizeof text, "%.1f", v);
-  return text;
+  char* end = text;
+  *end++ = command;
+  if (tenths < 0) *end++ = '-';
+  end = std::to_chars(end, text + sizeof text - 2, std::labs(tenths) / 10).ptr;
+  *end++ = '.';
+  *end++ = static_cast<char>('0' + std::labs(tenths) % 10);
+  out.append(text, static_cast<size_t>(end - text));
+}
+
+std::string number(double v) {
+  std::string out;
+  appendNumber(out, ' ', v);
+  return out.substr(1);
 }
 
 // The first step of the list that gives at most about six ticks over span.
@@ -54,12 +69,19 @@ std::string axes(const Scale& s) {
 void sideShapes(const MatchResults& r, const Scale& s, int side, std::string& line, std::string& excess) {
   double since = s.t0;  // when the count last changed
   int count = 0;
-  line = "M" + number(s.x(since)) + " " + number(s.y(0));
+  appendNumber(line, 'M', s.x(since));
+  appendNumber(line, ' ', s.y(0));
   const auto changeAt = [&](double t, int next) {
-    if (count > r.pilotsAllowed)
-      excess += "M" + number(s.x(since)) + " " + number(s.y(r.pilotsAllowed)) + "V" + number(s.y(count)) + "H" +
-                number(s.x(t)) + "V" + number(s.y(r.pilotsAllowed)) + "Z";
-    line += "H" + number(s.x(t)) + "V" + number(s.y(next));
+    if (count > r.pilotsAllowed) {
+      appendNumber(excess, 'M', s.x(since));
+      appendNumber(excess, ' ', s.y(r.pilotsAllowed));
+      appendNumber(excess, 'V', s.y(count));
+      appendNumber(excess, 'H', s.x(t));
+      appendNumber(excess, 'V', s.y(r.pilotsAllowed));
+      excess += 'Z';
+    }
+    appendNumber(line, 'H', s.x(t));
+    appendNumber(line, 'V', s.y(next));
     since = t;
     count = next;
   };

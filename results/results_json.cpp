@@ -1,5 +1,6 @@
 #include "results/results_json.h"
 
+#include <array>
 #include <charconv>
 #include <nlohmann/json.hpp>
 #include <string_view>
@@ -76,12 +77,18 @@ class Line {
 
   // An 8-bit log text, converted to UTF-8 and escaped.
   Line& text(const char* key, std::string_view value) {
-    name(key);
-    out_ += '"';
+    // The bytes that do not go out as they stand: controls, quote, backslash
+    // and every byte above 0x7F (converted).
+    static constexpr std::array<bool, 256> kSpecial = [] {
+      std::array<bool, 256> special{};
+      for (size_t byte = 0; byte < 256; ++byte) special[byte] = byte < 0x20 || byte >= 0x80 || byte == '"' || byte == '\\';
+      return special;
+    }();
+    name(key, true);
     size_t plain = 0;  // the start of the bytes that go out as they are
     for (size_t k = 0; k < value.size(); ++k) {
       const char c = value[k];
-      if (c >= 0x20 && c != '"' && c != '\\') continue;  // a byte above 0x7F is negative
+      if (!kSpecial[static_cast<unsigned char>(c)]) continue;
       out_.append(value.data() + plain, k - plain);
       plain = k + 1;
       if (c < 0) {
@@ -123,12 +130,20 @@ class Line {
   }
 
  private:
-  void name(const char* key) {
-    if (!first_) out_ += ", ";
+  // ", "key": " in one piece, with the opening quote of a text value: a long
+  // match writes hundreds of thousands.
+  void name(std::string_view key, bool quote = false) {
+    char piece[64];
+    size_t n = 0;
+    if (!first_) piece[n++] = ',', piece[n++] = ' ';
     first_ = false;
-    out_ += '"';
-    out_ += key;
-    out_ += "\": ";
+    piece[n++] = '"';
+    key = key.substr(0, sizeof piece - 6);
+    key.copy(piece + n, key.size());
+    n += key.size();
+    piece[n++] = '"', piece[n++] = ':', piece[n++] = ' ';
+    if (quote) piece[n++] = '"';
+    out_.append(piece, n);
   }
   std::string& out_;
   bool first_ = true;
