@@ -14,6 +14,10 @@
 #include "ingest/log_loading.h"
 #include "ingest/server_file.h"
 #include "core/adjustment_file.h"
+#include "core/safe_writer.h"
+#include "results/match_report_html.h"
+#include "results/match_results.h"
+#include "results/results_json.h"
 #include "scoring/save_logs.h"
 #include "scoring/score_command.h"
 #include "setup/active_aerodromes.h"
@@ -40,6 +44,8 @@ constexpr const char* kUsage =
     "  --print NAME         write one report to standard output: score, pilot, chron, raw, pro,\n"
     "                       roster, kill, bomb, chat or ip\n"
     "  --out DIR            write all ten logs into DIR under their file names (vxLog2_*.txt)\n"
+    "  --json FILE          write the results as JSON (UTF-8) to FILE; - for standard output\n"
+    "  --html FILE          write the match report as one HTML page to FILE\n"
     "  -h, --help           show this help\n"
     "\n"
     "Exit status: 0 success, 1 an input error, 2 a usage error.\n";
@@ -204,6 +210,8 @@ const OptionSpec kOptions[] = {
     {"--disable", true, Stage::AfterLoad, disableLines, checkDisable},
     {"--print", true, Stage::Output, takeValue, checkPrint},
     {"--out", true, Stage::Output, takeValue, nullptr},
+    {"--json", true, Stage::Output, takeValue, nullptr},
+    {"--html", true, Stage::Output, takeValue, nullptr},
 };
 
 const OptionSpec* optionNamed(const std::string& name) {
@@ -253,6 +261,12 @@ Command parseArguments(const std::vector<std::string>& args) {
     }
     command.steps.push_back(std::move(step));
   }
+  bool jsonToOut = false, print = false;
+  for (const Step& step : command.steps) {
+    jsonToOut |= std::strcmp(step.option->name, "--json") == 0 && step.value == "-";
+    print |= std::strcmp(step.option->name, "--print") == 0;
+  }
+  if (jsonToOut && print) throw UsageError("--json - and --print both want standard output");
   return command;
 }
 
@@ -264,8 +278,8 @@ void runStage(WorkingState& state, const Command& command, Stage stage) {
 // The Score command without windows and without saving.
 void scoreMatch(WorkingState& state) { runScoring(state); }
 
-// The report for standard output: the last --print; without --print and --out
-// the score log. nullptr when only --out is given.
+// The report for standard output: the last --print; without any output
+// option the score log. nullptr when only --out, --json or --html is given.
 const ReportSpec* chosenReport(const Command& command) {
   const ReportSpec* report = nullptr;
   bool anyOutput = false;
@@ -277,7 +291,24 @@ const ReportSpec* chosenReport(const Command& command) {
   return anyOutput ? report : reportNamed("score");
 }
 
-// Writes every --out folder and the chosen report.
+void writeBytes(const std::string& bytes, std::ostream& out) {
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// Writes every --json and --html file (--json - to standard output).
+void writePublished(const WorkingState& state, const Command& command, std::ostream& out) {
+  std::optional<MatchResults> results;
+  for (const Step& step : command.steps) {
+    const bool json = std::strcmp(step.option->name, "--json") == 0;
+    if (!json && std::strcmp(step.option->name, "--html") != 0) continue;
+    if (!results) results = buildMatchResults(state);
+    const std::string bytes = json ? resultsJson(*results) : matchReportHtml(*results);
+    if (json && step.value == "-") writeBytes(bytes, out);
+    else if (const auto failure = writeFileSafely(step.value, bytes)) throw Refusal(failure->message());
+  }
+}
+
+// Writes every --out folder, the JSON and HTML files and the chosen report.
 void writeReports(const WorkingState& state, const Command& command, std::ostream& out) {
   for (const Step& step : command.steps) {
     if (std::strcmp(step.option->name, "--out") != 0) continue;
@@ -285,11 +316,9 @@ void writeReports(const WorkingState& state, const Command& command, std::ostrea
     const std::vector<WriteFailure> failures = saveAllLogs(state, step.value);
     if (!failures.empty()) throw Refusal(saveFailureMessage(failures));
   }
+  writePublished(state, command, out);
   // Reports are written byte for byte as the program holds them.
-  if (const ReportSpec* report = chosenReport(command)) {
-    const std::string& text = state.*(report->text);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-  }
+  if (const ReportSpec* report = chosenReport(command)) writeBytes(state.*(report->text), out);
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ std::string dromes(const WorkingState& state, int side) {
 
 }  // namespace
 
-Figures computeSideFigures(WorkingState& state) {
+Figures sideFigures(const WorkingState& state) {
   Figures figures;
   for (int s = 0; s < kSides; ++s) {
     SideFigures& f = figures[static_cast<size_t>(s)];
@@ -53,7 +53,6 @@ Figures computeSideFigures(WorkingState& state) {
     f.excessSum = sum;
     f.overGrace = sum - 60.0 * state.graceMinutes;
     f.E = checkedWhole16(std::max(0.0, f.overGrace), named("excess pilot-seconds"));
-    state.penaltyTally[static_cast<size_t>(s)][1] = f.E;
 
     const double minutes = Int(f.E / 60.0);
     f.X = checkedWhole16(RoundEven(minutes * state.penaltyPerExcessMinute), named("excess-pilot penalty"));
@@ -63,7 +62,6 @@ Figures computeSideFigures(WorkingState& state) {
     f.I = checked16(static_cast<long long>(tally[kInvalidMark]) * state.penaltyInvalid, named("invalid-target penalty"));
 
     f.A = checked16(adjustmentTotal(state, s), named("score adjustment total"));
-    state.scoreAdjustments[static_cast<size_t>(s)][0].points = f.A;
 
     f.P = state.roster[static_cast<size_t>(s)][0].totalPoints;
     f.subtotal = checked16(static_cast<long long>(f.X) + f.S + f.F + f.I, named("penalty subtotal"));
@@ -73,6 +71,15 @@ Figures computeSideFigures(WorkingState& state) {
     // final score by one when the product ends in an exact half.
     const double rounded = RoundEven(f.P - minutes * state.penaltyPerExcessMinute);
     f.totalScore = checkedWhole16(rounded - f.S - f.F - f.I + f.A, named("total score"));
+  }
+  return figures;
+}
+
+Figures computeSideFigures(WorkingState& state) {
+  const Figures figures = sideFigures(state);
+  for (size_t s = 0; s < kSides; ++s) {
+    state.penaltyTally[s][1] = figures[s].E;
+    state.scoreAdjustments[s][0].points = figures[s].A;
   }
   return figures;
 }

@@ -30,8 +30,11 @@ struct SideFigures {
 
 using Figures = std::array<SideFigures, kSides>;
 
-// Works out the figures of both sides; stores E in penaltyTally(side, 1) and A
-// in adjustment entry 0. Throws Refusal when a figure leaves the 16-bit range.
+// Works out the figures of both sides from the tallies. Throws Refusal when a
+// figure leaves the 16-bit range. After a Score command it gives the figures
+// the SCORE LOG printed.
+[[nodiscard]] Figures sideFigures(const WorkingState& state);
+// The same, and stores E in penaltyTally(side, 1) and A in adjustment entry 0.
 [[nodiscard]] Figures computeSideFigures(WorkingState& state);
 
 // Appends text and a line end.
