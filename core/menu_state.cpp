@@ -9,6 +9,8 @@ void MenuState::logsLoaded() {
   toolsSaveEnabled = false;
   toolsEditEnabled = false;
   toolsAdjustEnabled = false;
+  exportEnabled = false;
+  chartChecked = false;
 }
 
 void MenuState::scored() {
@@ -17,6 +19,7 @@ void MenuState::scored() {
   toolsSaveEnabled = true;
   toolsEditEnabled = true;
   toolsAdjustEnabled = true;
+  exportEnabled = true;
 }
 
 void MenuState::serverFileOpened() {
@@ -33,7 +36,8 @@ bool MenuState::toggle(LogWindow w) {
 bool MenuState::operator==(const MenuState& o) const {
   return scoreEnabled == o.scoreEnabled && toolsSaveEnabled == o.toolsSaveEnabled &&
          toolsEditEnabled == o.toolsEditEnabled && toolsAdjustEnabled == o.toolsAdjustEnabled &&
-         windowMenuEnabled == o.windowMenuEnabled && checked == o.checked;
+         windowMenuEnabled == o.windowMenuEnabled && exportEnabled == o.exportEnabled &&
+         chartChecked == o.chartChecked && checked == o.checked;
 }
 
 }  // namespace skyvex

@@ -21,13 +21,16 @@ class MenuState {
   bool toolsEditEnabled = false;    // m_Tools_Edit
   bool toolsAdjustEnabled = false;  // m_Tools_Adjust
   bool windowMenuEnabled = false;   // m_Win
+  bool exportEnabled = false;       // m_File_Export: the results of the lines in force
+  bool chartChecked = false;        // m_Win_Chart: the pilots-in chart is meant to be visible
   // A checked log item means its window is meant to be visible.
   std::array<bool, kLogWindowCount> checked{};
 
   [[nodiscard]] bool isChecked(LogWindow w) const { return checked[indexOf(w)]; }
 
   // Log files were loaded: every log item but the raw one is unchecked, the raw
-  // one checked; Score is enabled; saving, editing and adjusting wait for it.
+  // one checked, the chart too; Score is enabled; saving, editing, adjusting
+  // and exporting wait for it.
   void logsLoaded();
   // A Score command finished its scoring steps.
   void scored();

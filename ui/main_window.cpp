@@ -14,6 +14,8 @@
 #include "core/startup.h"
 #include "ingest/log_loading.h"
 #include "ingest/server_file.h"
+#include "results/export_command.h"
+#include "results/match_results.h"
 #include "scoring/save_logs.h"
 #include "scoring/score_command.h"
 #include "setup/setup_file.h"
@@ -65,6 +67,13 @@ FormMain::FormMain(WorkingState& state, Platform& platform, QWidget* parent)
     connect(form, &LogWindowForm::closed, this, &FormMain::logWindowClosed);
     logWindows_[i] = form;
   }
+  chartForm_ = new PilotsChartForm;
+  mdi_->addSubWindow(chartForm_);
+  chartForm_->hide();
+  connect(chartForm_, &PilotsChartForm::closed, this, [this] {
+    menu_.chartChecked = false;
+    applyMenuState();
+  });
 
   openSettingsWindow = [this] { FormSetup(state_, platform_, this).exec(); };
   openAdjustWindow = [this] { FormAdjust(state_, platform_, this).exec(); };
@@ -95,6 +104,8 @@ void FormMain::buildMenus() {
   addItem(file, "m_File_OpenSetup", "Open S&ettings...", &FormMain::openSetupCommand);
   file->addSeparator();
   addItem(file, "m_File_Logs", "Open &Log File(s)...", &FormMain::openLogsCommand);
+  file->addSeparator();
+  addItem(file, "m_File_Export", "Export &Match Report...", &FormMain::exportCommand);
   file->addSeparator();
   addItem(file, "m_File_Exit", "E&xit", &FormMain::exitCommand);
 
@@ -146,6 +157,8 @@ void FormMain::buildMenus() {
     logItems_[i] = item;
     if (window == LogWindow::Score || window == LogWindow::Roster) winMenu_->addSeparator();
   }
+  winMenu_->addSeparator();
+  addItem(winMenu_, "m_Win_Chart", "Pilots In Char&t", &FormMain::toggleChartWindow)->setCheckable(true);
 
   QMenu* help = bar->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("m_Help"));
@@ -169,6 +182,9 @@ void FormMain::applyMenuState() {
   menuItem("m_Tools_Edit")->setEnabled(menu_.toolsEditEnabled);
   menuItem("m_Tools_Adjust")->setEnabled(menu_.toolsAdjustEnabled);
   winMenu_->menuAction()->setEnabled(menu_.windowMenuEnabled);
+  menuItem("m_File_Export")->setEnabled(menu_.exportEnabled);
+  menuItem("m_Win_Chart")->setChecked(menu_.chartChecked);
+  chartForm_->setVisible(menu_.chartChecked);
   for (std::size_t i = 0; i < kLogWindowCount; ++i) logItems_[i]->setChecked(menu_.checked[i]);
 }
 
@@ -270,6 +286,7 @@ void FormMain::scoreCommand() {
       }))
     return;
   refreshLogTexts();
+  chartForm_->showResults(buildMatchResults(state_));
   menu_.scored();
   for (LogWindow window : kShownAfterScoring)
     if (menu_.isChecked(window)) setLogWindowShown(window, true);
@@ -289,6 +306,16 @@ void FormMain::saveLogsMenuCommand() {
     saveLogsCommand(state_, platform_);
     return true;
   });
+}
+
+void FormMain::exportCommand() {
+  if (menu_.exportEnabled) exportMatchReportCommand(state_, platform_);
+}
+
+void FormMain::toggleChartWindow() {
+  menu_.chartChecked = !menu_.chartChecked;
+  applyMenuState();
+  if (menu_.chartChecked) mdi_->setActiveSubWindow(chartForm_);
 }
 
 void FormMain::toggleLogWindow(LogWindow window) {

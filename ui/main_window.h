@@ -15,6 +15,7 @@
 #include "ui/exit_window.h"
 #include "ui/help_window.h"
 #include "ui/log_window.h"
+#include "ui/pilots_chart_window.h"
 #include "core/menu_state.h"
 
 namespace skyvex::ui {
@@ -46,6 +47,8 @@ class FormMain : public QMainWindow {
   void exitCommand();         // m_File_Exit
   void scoreCommand();        // m_Score
   void saveLogsMenuCommand(); // m_Tools_Save
+  void exportCommand();       // m_File_Export: the match report and the JSON results
+  void toggleChartWindow();   // m_Win_Chart
   void toggleLogWindow(LogWindow window);  // m_Win_Score .. m_Win_Pro
   void arrange(Arrange mode);              // m_Win_Cascade, m_Win_H, m_Win_V
   // m_Help_Help, F1: the help pages, at the page of the active child window when it has one.
@@ -63,6 +66,7 @@ class FormMain : public QMainWindow {
   [[nodiscard]] QMdiArea* mdiArea() const { return mdi_; }
   [[nodiscard]] const MenuState& menuState() const { return menu_; }
   [[nodiscard]] LogWindowForm* logWindow(LogWindow window) const { return logWindows_[indexOf(window)]; }
+  [[nodiscard]] PilotsChartForm* chartWindow() const { return chartForm_; }
   // The menu item of that name (m_File_Server ...; m_File, m_Win ... are the menus).
   [[nodiscard]] QAction* menuItem(const char* name) const;
   [[nodiscard]] FormExit* exitWindow() const { return exitWindow_; }
@@ -93,6 +97,7 @@ class FormMain : public QMainWindow {
   Platform& platform_;
   MenuState menu_;
   QMdiArea* mdi_;
+  PilotsChartForm* chartForm_;
   std::array<LogWindowForm*, kLogWindowCount> logWindows_{};
   std::array<QAction*, kLogWindowCount> logItems_{};
   // A log window is given a place the first time it is shown.

@@ -2,6 +2,8 @@
 // their captions, with the file dialogs and messages answered by a script.
 #include <gtest/gtest.h>
 
+#include <QChartView>
+
 #include <QDir>
 #include <QFontInfo>
 #include <QScreen>
@@ -168,6 +170,7 @@ TEST_F(MainWindowWalk, FromStartUpToExit) {
   platform.dialogAnswers = {logs.write("match.log", kMatchLog), logs.file("vanished.log")};
   choose("&File/Open &Log File(s)...");
   EXPECT_TRUE(platform.dialogs.back().multipleSelection);
+  EXPECT_FALSE(item(QStringLiteral("&File/Export &Match Report..."))->isEnabled());
   EXPECT_EQ(screen(), "&Score | &Raw Data Log | Raw Log");
   EXPECT_NE(textOf("Raw Log").find("[Mad Major]: S! J\xe9r\xf4me\n"), std::string::npos);
   const WorkingState loaded = state;
@@ -184,6 +187,17 @@ TEST_F(MainWindowWalk, FromStartUpToExit) {
             "&Score, &Save Logs to Files, &Adjust Score..., &Edit Log Lines..., &Window | &Scoring Log, "
             "&Raw Data Log | Raw Log, Score Log");
   EXPECT_EQ(form.mdiArea()->activeSubWindow(), window("Score Log"));
+
+  // --- Export writes the match report and its JSON results side by side; the chart window shows
+  // the Score's pilots in, and a new load closes it and waits for the next Score to export.
+  platform.dialogAnswers = {logs.file("friday")};
+  choose("&File/Export &Match Report...");
+  EXPECT_EQ(takeMessages(), Texts{"information: The match report has been saved."});
+  EXPECT_TRUE(std::filesystem::exists(logs.file("friday.html")) && std::filesystem::exists(logs.file("friday.json")));
+  choose("&Window/Pilots In Char&t");
+  EXPECT_TRUE(!form.chartWindow()->isHidden() && !form.chartWindow()->chartView()->chart()->series().isEmpty());
+  choose("&Window/Pilots In Char&t");
+  EXPECT_TRUE(form.chartWindow()->isHidden() && !item(QStringLiteral("&Window/Pilots In Char&t"))->isChecked());
 
   // --- The log windows: each holds its report, shown or not; its Window item shows and hides it.
   for (const auto& [logItem, caption, report] : kLogWindows) {
