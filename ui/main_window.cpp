@@ -16,6 +16,7 @@
 #include "ingest/server_file.h"
 #include "scoring/save_logs.h"
 #include "scoring/score_command.h"
+#include "season/season_command.h"
 #include "setup/setup_file.h"
 #include "ui/about_window.h"
 #include "ui/adjust_window.h"
@@ -23,6 +24,7 @@
 #include "ui/options_window.h"
 #include "ui/placement.h"
 #include "ui/qt_text.h"
+#include "ui/season_window.h"
 #include "ui/setup_window.h"
 
 namespace skyvex::ui {
@@ -121,6 +123,8 @@ void FormMain::buildMenus() {
   QAction* options = tools->addAction(QStringLiteral("&Options..."));
   options->setObjectName(QStringLiteral("m_Tools_Options"));
   connect(options, &QAction::triggered, this, [this] { runHook(openOptionsWindow); });
+  tools->addSeparator();
+  addItem(tools, "m_Tools_Season", "Season S&tandings...", &FormMain::seasonMenuCommand);
 
   winMenu_ = bar->addMenu(QStringLiteral("&Window"));
   winMenu_->setObjectName(QStringLiteral("m_Win"));
@@ -287,6 +291,17 @@ void FormMain::saveLogsMenuCommand() {
   if (!menu_.toolsSaveEnabled) return;
   runShowingRefusal(platform_, [this] {
     saveLogsCommand(state_, platform_);
+    return true;
+  });
+}
+
+void FormMain::seasonMenuCommand() {
+  std::optional<SeasonReport> season;
+  if (!runShowingRefusal(platform_, [&] { return (season = seasonStandingsCommand(state_, platform_)).has_value(); }))
+    return;
+  showSeasonWindow(mdi_, season->text);
+  runShowingRefusal(platform_, [&] {
+    offerSeasonPageExport(*season, state_, platform_);
     return true;
   });
 }

@@ -46,6 +46,7 @@ class FormMain : public QMainWindow {
   void exitCommand();         // m_File_Exit
   void scoreCommand();        // m_Score
   void saveLogsMenuCommand(); // m_Tools_Save
+  void seasonMenuCommand();   // m_Tools_Season: the standings of a folder of results
   void toggleLogWindow(LogWindow window);  // m_Win_Score .. m_Win_Pro
   void arrange(Arrange mode);              // m_Win_Cascade, m_Win_H, m_Win_V
   // m_Help_Help, F1: the help pages, at the page of the active child window when it has one.
