@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <unordered_set>
 #include <nlohmann/json.hpp>
 
 #include "core/file_reader.h"
@@ -150,9 +151,18 @@ std::vector<std::string> resultsFilesIn(const std::string& folder) {
 SeasonMatch parseSeasonMatch(const std::string& bytes, const std::string& file) {
   const size_t first = bytes.find_first_not_of(" \t\r\n");
   const bool opensAnObject = first != std::string::npos && bytes[first] == '{';
+  // Only the fields the standings read are kept: a long match's events and
+  // pilots-in points are most of its file.
+  static const std::unordered_set<std::string> kept = {
+      "schema", "match",  "sides",       "events", "date",         "server", "map",       "setupFile", "scored",
+      "central", "allied", "finalScore", "penaltyPoints", "pilots", "name",   "kills",     "targets",   "totalPoints",
+      "type",   "pilot",  "side",        "victim", "victimSide",   "selfCredited", "counted"};
+  const Json::parser_callback_t keep = [](int, Json::parse_event_t event, Json& value) {
+    return event != Json::parse_event_t::key || kept.count(value.get_ref<const std::string&>()) > 0;
+  };
   Json doc;
   try {
-    doc = Json::parse(bytes);
+    doc = Json::parse(bytes, keep);
   } catch (const Json::parse_error& error) {
     if (!opensAnObject) throw Refusal("Error: " + file + " is not a results file.");
     if (error.byte >= bytes.size())

@@ -72,7 +72,7 @@ void matchesSection(std::string& out, const Standings& s, Lines& line) {
   heading(out, 1, "MATCHES");
   line.left("Date", 8).right("Central", 7).right("Allied", 8).left("", 0).left("Result", 7).left("Map", 8);
   line.left("Server", 0, 0).end(out);
-  append(out, "  ", std::string(70, '-'), CRLF);
+  line.left(std::string(70, '-'), 0, 0).end(out);
   for (const SeasonMatch& m : s.matches) {
     const int winner = winnerOf(m);
     line.left(m.date, 8).right(m.sides[0].finalScore, 7).right(m.sides[1].finalScore, 8).left("", 0);
@@ -85,7 +85,7 @@ void sidesSection(std::string& out, const Standings& s, Lines& line) {
   heading(out, 2, "SIDES");
   line.left("Side", 7, 0).right("Matches", 9).right("Wins", 6).right("Draws", 7).right("Losses", 8);
   line.right("Score", 8).right("Penalty Pts", 13).end(out);
-  append(out, "  ", std::string(58, '-'), CRLF);
+  line.left(std::string(58, '-'), 0, 0).end(out);
   for (int k = 0; k < kSides; ++k) {
     const SideStanding& side = s.sides[static_cast<size_t>(k)];
     line.left(sideName(k), 7, 0).right(side.matches, 9).right(side.wins, 6).right(side.draws, 7);
@@ -98,7 +98,7 @@ void pilotsSection(std::string& out, const Standings& s, Lines& line) {
   heading(out, 3, "PILOTS");
   line.left("Pilot", 20).left("Side", 7, 0).right("Matches", 9).right("Kills", 7).right("Deaths", 8);
   line.right("AA/M", 6).right("Tgts", 6).right("Points", 8).right("Per Match", 11).end(out);
-  append(out, "  ", std::string(84, '-'), CRLF);
+  line.left(std::string(84, '-'), 0, 0).end(out);
   for (const PilotStanding& p : s.pilots) {
     line.left(p.name, 20).left(sideName(p.side), 7, 0).right(p.matches, 9).right(p.kills, 7).right(p.deaths, 8);
     line.right(p.losses, 6).right(p.targets, 6).right(p.totalPoints, 8).right(pointsPerMatch(p), 11).end(out);
