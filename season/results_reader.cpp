@@ -46,8 +46,10 @@ class FieldReader {
   }
   int integer(const Json& parent, const char* name, const std::string& where) const {
     const Json& value = member(parent, name, where);
-    if (!value.is_number_integer() || value.get<long long>() < -2147483647 || value.get<long long>() > 2147483647)
-      damaged(where + name + " is not a whole number");
+    const bool fits = value.is_number_unsigned() ? value.get<unsigned long long>() <= 2147483647
+                                                 : value.is_number_integer() && value.get<long long>() >= -2147483647 &&
+                                                       value.get<long long>() <= 2147483647;
+    if (!fits) damaged(where + name + " is not a whole number");
     return static_cast<int>(value.get<long long>());
   }
   bool flag(const Json& parent, const char* name, const std::string& where) const {
