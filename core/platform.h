@@ -15,6 +15,7 @@ struct FileDialogRequest {
   std::string filter;        // pairs of description and pattern, each followed by "|"
   std::string startFolder;   // empty: the platform chooses
   bool multipleSelection = false;
+  bool chooseFolder = false;  // an open dialog that picks a folder, not files
 };
 
 enum class MessageIcon { Critical, Information, Question };

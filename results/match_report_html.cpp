@@ -196,6 +196,8 @@ void appendEvents(std::string& out, const MatchResults& r) {
 
 }  // namespace
 
+const char* matchReportStyle() { return kStyle; }
+
 void appendHtmlText(std::string& out, std::string_view text) {
   // The bytes that do not go out as they stand: the five characters HTML
   // gives a meaning, and every byte above 0x7F (converted).

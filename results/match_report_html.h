@@ -14,6 +14,9 @@ namespace skyvex {
 // their reasons. Every text from a log or a setup is escaped.
 [[nodiscard]] std::string matchReportHtml(const MatchResults& results);
 
+// The page's style sheet, which the season page shares.
+[[nodiscard]] const char* matchReportStyle();
+
 // text (8-bit, Windows-1252) as UTF-8 with & < > " ' written as references.
 [[nodiscard]] std::string htmlText(const std::string& text);
 // The same, appended to out.

@@ -46,4 +46,33 @@ std::string windows1252ToUtf8(std::string_view text) {
   return out;
 }
 
+bool utf8ToWindows1252(std::string_view text, std::string& out) {
+  out.clear();
+  out.reserve(text.size());
+  for (size_t k = 0; k < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[k]);
+    if (lead >= 0xF0) return false;  // beyond U+FFFF: none of the code page's
+    const size_t length = lead < 0x80 ? 1 : lead >= 0xE0 ? 3 : 2;
+    if (k + length > text.size()) return false;
+    unsigned code = length == 1 ? lead : length == 2 ? lead & 0x1Fu : lead & 0x0Fu;
+    for (size_t n = 1; n < length; ++n) code = code << 6 | (static_cast<unsigned char>(text[k + n]) & 0x3Fu);
+    k += length;
+    if (code < 0x80 || code >= 0xA0) {
+      if (code > 0xFF) {
+        const uint16_t* found = nullptr;
+        for (const uint16_t& high : kHighControls)
+          if (high == code) found = &high;
+        if (!found) return false;
+        code = 0x80 + static_cast<unsigned>(found - kHighControls);
+      }
+      out += static_cast<char>(code);
+      continue;
+    }
+    // 0x80..0x9F stand for themselves only where the code page leaves the byte undefined.
+    if (kHighControls[code - 0x80] != code) return false;
+    out += static_cast<char>(code);
+  }
+  return true;
+}
+
 }  // namespace skyvex

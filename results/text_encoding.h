@@ -12,5 +12,8 @@ namespace skyvex {
 [[nodiscard]] std::string windows1252ToUtf8(std::string_view text);
 // The same, appended to out.
 void appendWindows1252AsUtf8(std::string& out, std::string_view text);
+// The other way: UTF-8 text as Windows-1252 bytes. False when the text holds
+// a character the code page has no byte for (out then holds a part).
+[[nodiscard]] bool utf8ToWindows1252(std::string_view text, std::string& out);
 
 }  // namespace skyvex

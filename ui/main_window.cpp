@@ -18,6 +18,7 @@
 #include "results/match_results.h"
 #include "scoring/save_logs.h"
 #include "scoring/score_command.h"
+#include "season/season_command.h"
 #include "setup/setup_file.h"
 #include "ui/about_window.h"
 #include "ui/adjust_window.h"
@@ -25,6 +26,7 @@
 #include "ui/options_window.h"
 #include "ui/placement.h"
 #include "ui/qt_text.h"
+#include "ui/season_window.h"
 #include "ui/setup_window.h"
 
 namespace skyvex::ui {
@@ -132,6 +134,8 @@ void FormMain::buildMenus() {
   QAction* options = tools->addAction(QStringLiteral("&Options..."));
   options->setObjectName(QStringLiteral("m_Tools_Options"));
   connect(options, &QAction::triggered, this, [this] { runHook(openOptionsWindow); });
+  tools->addSeparator();
+  addItem(tools, "m_Tools_Season", "Season S&tandings...", &FormMain::seasonMenuCommand);
 
   winMenu_ = bar->addMenu(QStringLiteral("&Window"));
   winMenu_->setObjectName(QStringLiteral("m_Win"));
@@ -316,6 +320,17 @@ void FormMain::toggleChartWindow() {
   menu_.chartChecked = !menu_.chartChecked;
   applyMenuState();
   if (menu_.chartChecked) mdi_->setActiveSubWindow(chartForm_);
+}
+
+void FormMain::seasonMenuCommand() {
+  std::optional<SeasonReport> season;
+  if (!runShowingRefusal(platform_, [&] { return (season = seasonStandingsCommand(state_, platform_)).has_value(); }))
+    return;
+  showSeasonWindow(mdi_, season->text);
+  runShowingRefusal(platform_, [&] {
+    offerSeasonPageExport(*season, state_, platform_);
+    return true;
+  });
 }
 
 void FormMain::toggleLogWindow(LogWindow window) {

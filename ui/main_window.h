@@ -49,6 +49,7 @@ class FormMain : public QMainWindow {
   void saveLogsMenuCommand(); // m_Tools_Save
   void exportCommand();       // m_File_Export: the match report and the JSON results
   void toggleChartWindow();   // m_Win_Chart
+  void seasonMenuCommand();   // m_Tools_Season: the standings of a folder of results
   void toggleLogWindow(LogWindow window);  // m_Win_Score .. m_Win_Pro
   void arrange(Arrange mode);              // m_Win_Cascade, m_Win_H, m_Win_V
   // m_Help_Help, F1: the help pages, at the page of the active child window when it has one.

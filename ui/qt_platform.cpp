@@ -78,7 +78,9 @@ std::optional<std::string> QtPlatform::openFileDialog(const FileDialogRequest& r
   QFileDialog dialog(parent_);
   prepare(dialog, request, parent_);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setFileMode(request.multipleSelection ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+  dialog.setFileMode(request.chooseFolder        ? QFileDialog::Directory
+                     : request.multipleSelection ? QFileDialog::ExistingFiles
+                                                 : QFileDialog::ExistingFile);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = dialog.selectedFiles();
   if (chosen.isEmpty()) return std::string();
