@@ -3,6 +3,7 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "app/tool_frame.h"
 #include "core/file_reader.h"
 #include "core/file_system.h"
 #include "core/landmarks.h"
@@ -49,10 +50,6 @@ constexpr const char* kUsage =
     "  -h, --help           show this help\n"
     "\n"
     "Exit status: 0 success, 1 an input error, 2 a usage error.\n";
-
-struct UsageError : std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
 
 // When an option acts. The options of one stage act in the order given, the
 // later winning.
@@ -353,18 +350,12 @@ std::optional<std::tm> parseScoreTime(const std::string& stamp) {
 int runScoreTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                  const std::string& programFolder) {
   Command command;
-  try {
+  const auto parse = [&] {
     command = parseArguments(args);
     if (!command.help && command.logFiles.empty()) throw UsageError("no log file given");
-  } catch (const UsageError& usage) {
-    err << "skyvex-score: " << usage.what() << "\n" << kUsage;
-    return 2;
-  }
-  if (command.help) {
-    out << kUsage;
-    return 0;
-  }
-  try {
+    return command.help;
+  };
+  return runTool("skyvex-score", kUsage, out, err, parse, [&] {
     WorkingState state;
     startUpWithoutUserFiles(state, programFolder);
     runStage(state, command, Stage::Start);
@@ -380,12 +371,7 @@ int runScoreTool(const std::vector<std::string>& args, std::ostream& out, std::o
     writeReports(state, command, out);
     out.flush();
     if (!out) throw Refusal("Error: Could not write the report to standard output.");
-  } catch (const std::exception& failure) {
-    const std::string message = failure.what();
-    err << (message.rfind("Error: ", 0) == 0 ? message : "Error: " + message) << "\n";
-    return 1;
-  }
-  return 0;
+  });
 }
 
 int runScoreTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

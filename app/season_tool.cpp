@@ -3,6 +3,7 @@
 #include <list>
 #include <stdexcept>
 
+#include "app/tool_frame.h"
 #include "core/refusal.h"
 #include "core/report_text.h"
 #include "core/safe_writer.h"
@@ -30,10 +31,6 @@ constexpr const char* kUsage =
     "\n"
     "Without --text, --html and --json the text report goes to standard output.\n"
     "Exit status: 0 success, 1 an input error, 2 a usage error.\n";
-
-struct UsageError : std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
 
 enum class Format { Text, Html, Json };
 
@@ -118,26 +115,15 @@ const char* seasonToolUsage() { return kUsage; }
 
 int runSeasonTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   Command command;
-  try {
+  const auto parse = [&] {
     command = parseArguments(args);
-  } catch (const UsageError& usage) {
-    err << "skyvex-season: " << usage.what() << "\n" << kUsage;
-    return 2;
-  }
-  if (command.help) {
-    out << kUsage;
-    return 0;
-  }
-  try {
+    return command.help;
+  };
+  return runTool("skyvex-season", kUsage, out, err, parse, [&] {
     writeOutputs(command, buildStandings(readSeasonResults(command.results)), out);
     out.flush();
     if (!out) throw Refusal("Error: Could not write the standings to standard output.");
-  } catch (const std::exception& failure) {
-    const std::string message = failure.what();
-    err << (message.rfind("Error: ", 0) == 0 ? message : "Error: " + message) << "\n";
-    return 1;
-  }
-  return 0;
+  });
 }
 
 }  // namespace skyvex

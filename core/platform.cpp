@@ -15,4 +15,14 @@ bool runShowingRefusal(Platform& platform, const std::function<bool()>& command)
   return false;
 }
 
+bool openChosenFile(Platform& platform, const FileDialogRequest& request,
+                    const std::function<void(const std::string&)>& open) {
+  const std::optional<std::string> chosen = platform.openFileDialog(request);
+  if (!chosen) return false;
+  return runShowingRefusal(platform, [&] {
+    open(*chosen);
+    return true;
+  });
+}
+
 }  // namespace skyvex

@@ -41,4 +41,9 @@ class Platform {
 // What the command returned; false when it refused or failed.
 bool runShowingRefusal(Platform& platform, const std::function<bool()>& command);
 
+// The open dialog, then open on the chosen path, its refusal shown as above.
+// A cancelled dialog changes nothing. True when the file was opened.
+bool openChosenFile(Platform& platform, const FileDialogRequest& request,
+                    const std::function<void(const std::string&)>& open);
+
 }  // namespace skyvex

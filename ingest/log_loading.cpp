@@ -128,12 +128,8 @@ void loadLogFilePaths(WorkingState& state, const std::vector<std::string>& paths
 }
 
 bool openLogFilesCommand(WorkingState& state, Platform& platform) {
-  const std::optional<std::string> chosen = platform.openFileDialog(logFilesDialog(state));
-  if (!chosen) return false;
-  return runShowingRefusal(platform, [&] {
-    loadLogFiles(state, *chosen);
-    return true;
-  });
+  return openChosenFile(platform, logFilesDialog(state),
+                        [&](const std::string& chosen) { loadLogFiles(state, chosen); });
 }
 
 }  // namespace skyvex

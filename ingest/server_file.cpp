@@ -45,12 +45,8 @@ void openServerFile(WorkingState& state, const std::string& chosenPath) {
 }
 
 bool openServerFileCommand(WorkingState& state, Platform& platform) {
-  const std::optional<std::string> chosen = platform.openFileDialog(serverFileDialog(state));
-  if (!chosen) return false;
-  return runShowingRefusal(platform, [&] {
-    openServerFile(state, *chosen);
-    return true;
-  });
+  return openChosenFile(platform, serverFileDialog(state),
+                        [&](const std::string& chosen) { openServerFile(state, chosen); });
 }
 
 }  // namespace skyvex
