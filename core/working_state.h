@@ -77,6 +77,13 @@ struct LogLine {
   bool operator==(const LogLine& o) const { return tie() == o.tie(); }
 };
 
+// Pilots in per side after the entered or left line logLines[line].
+struct PilotsInChange {
+  int16_t line = 0;
+  std::array<int16_t, kSides> in{};
+  bool operator==(const PilotsInChange& o) const { return line == o.line && in == o.in; }
+};
+
 // Sets a line's mark; the one place a mark is written (see LineMark).
 inline void markLine(LogLine& line, LineMark mark) { line.errorCode = mark; }
 
@@ -149,6 +156,9 @@ struct WorkingState {
   std::array<std::vector<RosterEntry>, kSides> roster{};  // row 0 totals, 1..rosterCounts pilots
   std::array<int16_t, kSides> rosterCounts{};
   std::array<int16_t, kSides> pilotsIn{};
+  // The pilots-in record over the match: the counts after every change the
+  // processing pass makes to pilotsIn, with the line that made it.
+  std::vector<PilotsInChange> pilotsInChanges;
   std::array<int16_t, kSides> maxPilotsIn{};
   std::array<std::vector<double>, kSides> excessSeconds{std::vector<double>(kExcessLevels),
                                                         std::vector<double>(kExcessLevels)};

@@ -113,6 +113,7 @@ void runPass(WorkingState& state) {
   state.centralPilots.clear();
   state.alliedPilots.clear();
   state.pilotsIn = {};
+  state.pilotsInChanges.clear();
   state.maxPilotsIn = {};
   for (auto& levels : state.excessSeconds) levels.assign(kExcessLevels, 0.0);
   const int planeRows = std::min<int>(state.planeTypeCount, kPlaneRows - 1);
@@ -147,6 +148,7 @@ void runPass(WorkingState& state) {
       const int s = line.side1 == 1 ? 1 : 0;
       state.rosterLines.add(text);
       ++state.pilotsIn[s];
+      state.pilotsInChanges.push_back({static_cast<int16_t>(i), state.pilotsIn});
       if (state.pilotsIn[s] > state.maxPilotsIn[s]) {
         state.maxPilotsIn[s] = state.pilotsIn[s];
         if (state.maxPilotsIn[s] > allowed) excessLevel(state, s, state.maxPilotsIn[s] - allowed) = 0;
@@ -164,6 +166,7 @@ void runPass(WorkingState& state) {
       const int s = line.side1 == 1 ? 1 : 0;
       state.rosterLines.add(text);
       --state.pilotsIn[s];
+      state.pilotsInChanges.push_back({static_cast<int16_t>(i), state.pilotsIn});
       if (state.pilotsIn[s] == allowed)
         state.rosterLines.add(stamp(line) + "~~~~NOTE: " + fmtN(state.pilotsIn[s]) + " " + sideName(s) +
                               " Pilots now in, " + fmtN(allowed) + " allowed.");

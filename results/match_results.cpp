@@ -165,19 +165,13 @@ std::vector<MatchEvent> matchEvents(const WorkingState& state) {
   return events;
 }
 
-// Pilots in per side over the match, counted as the processing pass counts
-// them: up by an entered line, down by a left line, on the pilot's side.
+// Pilots in per side over the match, as the processing pass counted them.
 std::vector<PilotsInPoint> pilotsInSeries(const WorkingState& state) {
   const LogLine& first = state.logLines[1];
   std::vector<PilotsInPoint> points{{secondsOfDay(state, first.date, first.time), first.time, {}}};
-  std::array<int, kSides> in{};
-  for (int i = 1; i <= lineTotal(state); ++i) {
-    const LogLine& line = state.logLines[static_cast<size_t>(i)];
-    if (!InStr(line.text, "has ")) continue;
-    const int change = (InStr(line.text, "has entered") ? 1 : 0) - (InStr(line.text, "has left") ? 1 : 0);
-    if (change == 0) continue;
-    in[line.side1 == 1 ? 1 : 0] += change;
-    points.push_back({secondsOfDay(state, line.date, line.time), line.time, in});
+  for (const PilotsInChange& change : state.pilotsInChanges) {
+    const LogLine& line = state.logLines[static_cast<size_t>(change.line)];
+    points.push_back({secondsOfDay(state, line.date, line.time), line.time, {change.in[0], change.in[1]}});
   }
   return points;
 }

@@ -15,8 +15,6 @@ using Json = nlohmann::ordered_json;
 
 std::string utf8(const std::string& text) { return windows1252ToUtf8(text); }
 
-const char* sideText(int side) { return side == 0 ? "Central" : "Allied"; }
-
 Json pilotJson(const PilotRow& row, bool named) {
   Json targetList = Json::array();
   for (const std::string& id : row.targetList) targetList.push_back(utf8(id));
@@ -152,14 +150,14 @@ class Line {
 void addEvent(std::string& out, const MatchEvent& e) {
   Line line(out);
   line.number("line", e.line).text("time", e.time).text("type", e.isKill ? "kill" : "target");
-  line.text("pilot", e.pilot1).text("plane", e.plane1).text("side", sideText(e.side1));
+  line.text("pilot", e.pilot1).text("plane", e.plane1).text("side", sideName(e.side1));
   if (e.isKill) {
-    line.text("victim", e.pilot2).text("victimPlane", e.plane2).text("victimSide", sideText(e.side2));
+    line.text("victim", e.pilot2).text("victimPlane", e.plane2).text("victimSide", sideName(e.side2));
     line.flag("selfCredited", e.selfCredited);
   } else {
     line.open("target").number("number", e.targetNumber).text("id", e.targetId);
     line.text("description", e.targetDescription).text("name", e.targetName);
-    line.text("owner", sideText(e.side2)).close();
+    line.text("owner", sideName(e.side2)).close();
   }
   line.number("value", e.value).flag("counted", e.exclusion == Exclusion::Counted);
   if (e.exclusion != Exclusion::Counted) line.text("excludedBy", exclusionName(e.exclusion));

@@ -43,6 +43,7 @@ void literalProcessLog(WorkingState& state) {
                              &state.processedLines, &state.rosterLines, &state.centralPilots, &state.alliedPilots})
     lines->clear();
   state.pilotsIn = {};
+  state.pilotsInChanges.clear();
   state.maxPilotsIn = {};
   for (auto& levels : state.excessSeconds) levels.assign(11, 0.0);
   for (int k = 0; k <= state.planeTypeCount; ++k) state.planeTypes[k].destroyedCount = 0;
@@ -60,6 +61,7 @@ void literalProcessLog(WorkingState& state) {
       const int s = line.side1;
       state.rosterLines.add(text);
       state.pilotsIn[s] += 1;
+      state.pilotsInChanges.push_back({static_cast<int16_t>(i), state.pilotsIn});
       if (state.pilotsIn[s] > state.maxPilotsIn[s]) {
         state.maxPilotsIn[s] = state.pilotsIn[s];
         if (state.maxPilotsIn[s] > allowed) level(state, s, state.maxPilotsIn[s] - allowed) = 0;
@@ -75,6 +77,7 @@ void literalProcessLog(WorkingState& state) {
       const int s = line.side1;
       state.rosterLines.add(text);
       state.pilotsIn[s] -= 1;
+      state.pilotsInChanges.push_back({static_cast<int16_t>(i), state.pilotsIn});
       if (state.pilotsIn[s] == allowed) note(state, line, "NOTE", s, "now in", allowed);
       if (state.pilotsIn[s] > allowed) note(state, line, "CAUTION", s, "still in", allowed);
       if (state.pilotsIn[s] >= allowed) level(state, s, state.pilotsIn[s] + 1 - allowed) += seconds;
