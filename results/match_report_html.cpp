@@ -207,22 +207,16 @@ void appendHtmlText(std::string& out, std::string_view text) {
     for (size_t byte = 0x80; byte < 256; ++byte) special[byte] = true;
     return special;
   }();
-  size_t plain = 0;  // the start of the bytes that go out as they are
-  for (size_t k = 0; k < text.size(); ++k) {
-    const char c = text[k];
-    if (!kSpecial[static_cast<unsigned char>(c)]) continue;
-    out.append(text.data() + plain, k - plain);
-    plain = k + 1;
-    switch (c) {
-      case '&': out += "&amp;"sv; break;
-      case '<': out += "&lt;"sv; break;
-      case '>': out += "&gt;"sv; break;
-      case '"': out += "&quot;"sv; break;
-      case '\'': out += "&#39;"sv; break;
-      default: appendWindows1252AsUtf8(out, text.substr(k, 1));
+  appendEscaped(out, text, kSpecial, [](std::string& to, unsigned char byte) {
+    switch (byte) {
+      case '&': to += "&amp;"sv; break;
+      case '<': to += "&lt;"sv; break;
+      case '>': to += "&gt;"sv; break;
+      case '"': to += "&quot;"sv; break;
+      case '\'': to += "&#39;"sv; break;
+      default: appendWindows1252ByteAsUtf8(to, byte);
     }
-  }
-  out.append(text.data() + plain, text.size() - plain);
+  });
 }
 
 std::string htmlText(const std::string& text) {

@@ -83,25 +83,19 @@ class Line {
       return special;
     }();
     name(key, true);
-    size_t plain = 0;  // the start of the bytes that go out as they are
-    for (size_t k = 0; k < value.size(); ++k) {
-      const char c = value[k];
-      if (!kSpecial[static_cast<unsigned char>(c)]) continue;
-      out_.append(value.data() + plain, k - plain);
-      plain = k + 1;
-      if (c < 0) {
-        appendWindows1252AsUtf8(out_, value.substr(k, 1));
-      } else if (c == '"' || c == '\\') {
-        out_ += '\\';
-        out_ += c;
+    appendEscaped(out_, value, kSpecial, [](std::string& to, unsigned char byte) {
+      if (byte >= 0x80) {
+        appendWindows1252ByteAsUtf8(to, byte);
+      } else if (byte == '"' || byte == '\\') {
+        to += '\\';
+        to += static_cast<char>(byte);
       } else {
         static const char hex[] = "0123456789abcdef";
-        out_ += "\\u00";
-        out_ += hex[c >> 4];
-        out_ += hex[c & 15];
+        to += "\\u00";
+        to += hex[byte >> 4];
+        to += hex[byte & 15];
       }
-    }
-    out_.append(value.data() + plain, value.size() - plain);
+    });
     out_ += '"';
     return *this;
   }

@@ -27,16 +27,17 @@ void appendUtf8(std::string& out, unsigned code) {
 
 }  // namespace
 
+void appendWindows1252ByteAsUtf8(std::string& out, unsigned char byte) {
+  appendUtf8(out, byte < 0xA0 ? kHighControls[byte - 0x80] : byte);
+}
+
 void appendWindows1252AsUtf8(std::string& out, std::string_view text) {
-  size_t ascii = 0;  // the start of the ASCII bytes not yet appended
-  for (size_t k = 0; k < text.size(); ++k) {
-    const auto byte = static_cast<unsigned char>(text[k]);
-    if (byte < 0x80) continue;
-    out.append(text.data() + ascii, k - ascii);
-    ascii = k + 1;
-    appendUtf8(out, byte < 0xA0 ? kHighControls[byte - 0x80] : byte);
-  }
-  out.append(text.data() + ascii, text.size() - ascii);
+  static constexpr std::array<bool, 256> kHigh = [] {
+    std::array<bool, 256> high{};
+    for (size_t byte = 0x80; byte < 256; ++byte) high[byte] = true;
+    return high;
+  }();
+  appendEscaped(out, text, kHigh, appendWindows1252ByteAsUtf8);
 }
 
 std::string windows1252ToUtf8(std::string_view text) {

@@ -1,10 +1,30 @@
 // Names and lines in the logs are 8-bit Windows-1252 text; published files are UTF-8.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
 namespace skyvex {
+
+// Appends text to out: runs of the bytes special leaves unmarked go out as
+// they are, and each marked byte through escape(out, byte). The one scan
+// behind the conversion to UTF-8 and the escaping for JSON and HTML.
+template <class Escape>
+void appendEscaped(std::string& out, std::string_view text, const std::array<bool, 256>& special, Escape escape) {
+  size_t plain = 0;  // the start of the bytes that go out as they are
+  for (size_t k = 0; k < text.size(); ++k) {
+    const auto byte = static_cast<unsigned char>(text[k]);
+    if (!special[byte]) continue;
+    out.append(text.data() + plain, k - plain);
+    plain = k + 1;
+    escape(out, byte);
+  }
+  out.append(text.data() + plain, text.size() - plain);
+}
+
+// One byte of 0x80 or above as the Windows-1252 character it stands for, in UTF-8.
+void appendWindows1252ByteAsUtf8(std::string& out, unsigned char byte);
 
 // Every byte as the Windows-1252 character it stands for, in UTF-8. The five
 // bytes the code page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) become
