@@ -1,8 +1,6 @@
 // The command-line tool skyvex-score: the Score command without windows.
 #pragma once
 
-#include <ctime>
-#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -20,8 +18,5 @@ int runScoreTool(const std::vector<std::string>& args, std::ostream& out, std::o
 
 // The help text (the usage).
 [[nodiscard]] const char* scoreToolUsage();
-
-// "YYYY-MM-DDTHH:MM:SS" as a date and time; empty when the text is not one.
-[[nodiscard]] std::optional<std::tm> parseScoreTime(const std::string& stamp);
 
 }  // namespace skyvex

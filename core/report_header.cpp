@@ -59,4 +59,29 @@ std::string buildReportHeader(const WorkingState& state, const std::string& titl
   return header;
 }
 
+std::optional<std::tm> parseScoreTime(const std::string& stamp) {
+  // YYYY-MM-DDTHH:MM:SS
+  if (stamp.size() != 19) return std::nullopt;
+  for (size_t k = 0; k < stamp.size(); ++k) {
+    const char c = stamp[k];
+    const char wanted = k == 4 || k == 7 ? '-' : k == 10 ? 'T' : k == 13 || k == 16 ? ':' : '0';
+    if (wanted == '0' ? (c < '0' || c > '9') : c != wanted) return std::nullopt;
+  }
+  const auto number = [&](size_t from, size_t count) { return std::stoi(stamp.substr(from, count)); };
+  const int year = number(0, 4), month = number(5, 2), day = number(8, 2);
+  const int hour = number(11, 2), minute = number(14, 2), second = number(17, 2);
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  const int monthDays[] = {31, leap ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (month < 1 || month > 12 || day < 1 || day > monthDays[month - 1]) return std::nullopt;
+  if (hour > 23 || minute > 59 || second > 59) return std::nullopt;
+  std::tm t{};
+  t.tm_year = year - 1900;
+  t.tm_mon = month - 1;
+  t.tm_mday = day;
+  t.tm_hour = hour;
+  t.tm_min = minute;
+  t.tm_sec = second;
+  return t;
+}
+
 }  // namespace skyvex

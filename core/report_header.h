@@ -2,6 +2,7 @@
 #pragma once
 
 #include <ctime>
+#include <optional>
 #include <string>
 
 #include "core/working_state.h"
@@ -15,6 +16,8 @@ namespace skyvex {
 [[nodiscard]] std::string mapName(int mapIndex);
 // The score date and time: the fixed time of the state when set, else the clock.
 [[nodiscard]] std::tm scoreTime(const WorkingState& state);
+// "YYYY-MM-DDTHH:MM:SS" as a date and time; empty when the text is not one.
+[[nodiscard]] std::optional<std::tm> parseScoreTime(const std::string& stamp);
 // The fifteen header lines, each ended by CR LF.
 [[nodiscard]] std::string buildReportHeader(const WorkingState& state, const std::string& title,
                                             const std::string& matchDate);

@@ -1,6 +1,6 @@
 #include "season/standings_text.h"
 
-#include <cstdio>
+#include <algorithm>
 
 #include "core/report_header.h"
 #include "core/report_text.h"
@@ -28,13 +28,7 @@ WorkingState headerState(const Standings& s, const WorkingState& look) {
     if (!map.empty() && mapName(k) == map) h.mapIndex = static_cast<int16_t>(k);
   std::string latest;
   for (const SeasonMatch& m : s.matches) latest = std::max(latest, m.scored);
-  std::tm t{};
-  if (std::sscanf(latest.c_str(), "%4d-%2d-%2dT%2d:%2d:%2d", &t.tm_year, &t.tm_mon, &t.tm_mday, &t.tm_hour,
-                  &t.tm_min, &t.tm_sec) == 6) {
-    t.tm_year -= 1900;
-    t.tm_mon -= 1;
-    h.fixedScoreTime = t;
-  }
+  h.fixedScoreTime = parseScoreTime(latest);
   return h;
 }
 
