@@ -1,6 +1,6 @@
 #include "app/season_tool.h"
 
-#include <list>
+#include <vector>
 #include <stdexcept>
 
 #include "app/tool_frame.h"
@@ -91,21 +91,20 @@ void writeOutputs(const Command& command, const Standings& standings, std::ostre
   look.programVersion = kProgramVersion;
   look.delimiterChoice = static_cast<int16_t>(command.delimiterChoice);
   look.padString = buildPadString(command.delimiterChoice);
-  std::list<StagedFile> staged;
+  std::vector<FileToWrite> files;
   std::string standardOutput;
   for (const Output& output : command.outputs) {
-    const std::string bytes = output.format == Format::Text   ? standingsText(standings, look)
-                              : output.format == Format::Html ? standingsHtml(standings, look.programVersion)
-                                                              : standingsJson(standings, look.programVersion);
+    std::string bytes = output.format == Format::Text   ? standingsText(standings, look)
+                        : output.format == Format::Html ? standingsHtml(standings, look.programVersion)
+                                                        : standingsJson(standings, look.programVersion);
     if (output.path == "-") {
-      standardOutput = bytes;
+      standardOutput = std::move(bytes);
       continue;
     }
-    staged.emplace_back(output.path);
-    if (const auto failure = staged.back().write(bytes)) throw Refusal(failure->message());
+    files.push_back({output.path, std::move(bytes)});
   }
-  for (StagedFile& file : staged)
-    if (const auto failure = file.commit()) throw Refusal(failure->message());
+  const auto failures = writeFilesTogether(files);
+  if (!failures.empty()) throw Refusal(failures.front().message());
   out.write(standardOutput.data(), static_cast<std::streamsize>(standardOutput.size()));
 }
 

@@ -130,4 +130,20 @@ std::optional<WriteFailure> writeFileSafely(const std::string& path, const std::
   return file.commit();
 }
 
+std::vector<WriteFailure> writeFilesTogether(const std::vector<FileToWrite>& files) {
+  std::vector<WriteFailure> failures;
+  std::vector<StagedFile> staged;
+  for (const FileToWrite& file : files) {
+    StagedFile next(file.path);
+    if (auto failure = next.write(file.bytes))
+      failures.push_back(std::move(*failure));
+    else
+      staged.push_back(std::move(next));
+  }
+  if (!failures.empty()) return failures;  // the staged files are removed unplaced
+  for (StagedFile& file : staged)
+    if (auto failure = file.commit()) failures.push_back(std::move(*failure));
+  return failures;
+}
+
 }  // namespace skyvex

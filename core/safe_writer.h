@@ -12,6 +12,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace skyvex {
 
@@ -47,5 +48,15 @@ class StagedFile {
 
 // Writes bytes to path. Empty on success; on failure the target is untouched.
 [[nodiscard]] std::optional<WriteFailure> writeFileSafely(const std::string& path, const std::string& bytes);
+
+struct FileToWrite {
+  std::string path;
+  std::string bytes;
+};
+
+// Writes several files all or nothing: every one is written in full beside
+// its target first, and they are put in place only when all were written.
+// The failures, in the order of the files; empty on success.
+[[nodiscard]] std::vector<WriteFailure> writeFilesTogether(const std::vector<FileToWrite>& files);
 
 }  // namespace skyvex

@@ -30,12 +30,10 @@ void exportMatchReportCommand(const WorkingState& state, Platform& platform) {
     if (!chosen) return false;
     if (chosen->empty()) throw Refusal("Error: Could not find the report file name.");
     const std::string page = endsInHtml(*chosen) ? *chosen : *chosen + ".html";
-    // Both files are written in full before either is put in place.
-    StagedFile pageFile(page), jsonFile(resultsPathBeside(page));
-    for (const auto& [file, bytes] : {std::pair{&pageFile, matchReportHtml(results)}, {&jsonFile, resultsJson(results)}})
-      if (auto failure = file->write(bytes)) throw Refusal(failure->message());
-    for (StagedFile* file : {&pageFile, &jsonFile})
-      if (auto failure = file->commit()) throw Refusal(failure->message());
+    // Both files or neither.
+    const auto failures =
+        writeFilesTogether({{page, matchReportHtml(results)}, {resultsPathBeside(page), resultsJson(results)}});
+    if (!failures.empty()) throw Refusal(failures.front().message());
     platform.showMessage("The match report has been saved.", MessageIcon::Information);
     return true;
   });

@@ -29,20 +29,11 @@ namespace {
 // which puts the files in the current folder). Every file is written in full
 // before any is put in place, so a failure leaves the older set whole.
 std::vector<WriteFailure> writeLogs(const WorkingState& state, const std::string& prefix, bool onlySelected) {
-  std::vector<WriteFailure> failures;
-  std::vector<StagedFile> staged;
-  for (const SavedLog& log : savedLogs()) {
-    if (onlySelected && state.logsToSave[static_cast<size_t>(log.flagIndex)] != 1) continue;
-    StagedFile file(prefix + log.fileName);
-    if (auto failure = file.write(state.*log.text + CRLF))
-      failures.push_back(std::move(*failure));
-    else
-      staged.push_back(std::move(file));
-  }
-  if (!failures.empty()) return failures;  // the staged files are removed unplaced
-  for (StagedFile& file : staged)
-    if (auto failure = file.commit()) failures.push_back(std::move(*failure));
-  return failures;
+  std::vector<FileToWrite> files;
+  for (const SavedLog& log : savedLogs())
+    if (!onlySelected || state.logsToSave[static_cast<size_t>(log.flagIndex)] == 1)
+      files.push_back({prefix + log.fileName, state.*log.text + CRLF});
+  return writeFilesTogether(files);
 }
 
 }  // namespace
