@@ -170,7 +170,7 @@ QWidget* FormSetup::buildMainTab() {
   txtServer = bound(new QLineEdit(page), [](SetupForm& f) -> std::string& { return f.txtServer; });
   txtServer->setObjectName(QStringLiteral("txtServer"));
   txtServer->setMinimumWidth(280);
-  connect(txtServer, &QLineEdit::editingFinished, this, &FormSetup::leaveServerName);
+  connect(txtServer, &QLineEdit::editingFinished, this, [this] { collect(Collect::AtOnce); });
   addRow(grid, row, "Server Name", txtServer);
 
   lstMap = new QComboBox(page);
@@ -196,8 +196,7 @@ QWidget* FormSetup::buildMainTab() {
 
   chkUseBoxed = new QCheckBox(QStringLiteral("Use \"Red Boxed\" Targets Only"), page);
   chkUseBoxed->setObjectName(QStringLiteral("chkUseBoxed"));
-  connect(chkUseBoxed, &QCheckBox::clicked, this,
-          [this](bool checked) { state_.useBoxedTargets = checked ? 1 : 0; });
+  connect(chkUseBoxed, &QCheckBox::clicked, this, [this] { collect(Collect::AtOnce); });
   grid->addWidget(chkUseBoxed, row++, 0, 1, 3);
 
   grid->setColumnStretch(2, 1);
@@ -277,8 +276,7 @@ QWidget* FormSetup::buildPlaneTab() {
       const auto i = static_cast<std::size_t>(type - 1);
       auto* check = new QCheckBox(box);
       check->setObjectName(indexed("chkPlane", type - 1));
-      connect(check, &QCheckBox::clicked, this,
-              [this, type](bool checked) { state_.planeTypes[static_cast<std::size_t>(type)].planeAllowed = checked ? 1 : 0; });
+      connect(check, &QCheckBox::clicked, this, [this] { collect(Collect::AtOnce); });
       chkPlane[i] = check;
       grid->addWidget(check, r, 0);
       QLineEdit* value = bound(numericBox("txtPlane"), [i](SetupForm& f) -> std::string& { return f.txtPlane[i]; });
@@ -386,15 +384,18 @@ void FormSetup::refresh() {
   }
 }
 
-void FormSetup::collect() { skyvex::collect(formValues(), state_); }
+void FormSetup::collect(Collect what) {
+  if (what == Collect::AtOnce)
+    skyvex::collectAtOnce(formValues(), state_);
+  else
+    skyvex::collect(formValues(), state_);
+}
 
 void FormSetup::leaveNumericBox(QLineEdit* box) {
   const std::string text = formBytes(box->text());
   const std::string left = skyvex::leaveNumericBox(text);
   if (left != text) box->setText(formText(left));
 }
-
-void FormSetup::leaveServerName() { state_.serverName = formBytes(txtServer->text()); }
 
 void FormSetup::chooseMap(int item) {
   SetupForm form = formValues();

@@ -31,9 +31,12 @@ class FormSetup : public QDialog {
   // every control filled.
   FormSetup(WorkingState& state, Platform& platform, QWidget* parent = nullptr);
 
-  // The only two places where the controls and the working state meet.
+  // The only two places where the controls and the working state meet. The
+  // check boxes and the server name are collected at once, as they change;
+  // everything else when the window closes or the setup is saved.
+  enum class Collect { Everything, AtOnce };
   void refresh();
-  void collect();
+  void collect(Collect what = Collect::Everything);
 
   // Every control's text or value, and the reverse.
   [[nodiscard]] SetupForm formValues() const;
@@ -41,7 +44,6 @@ class FormSetup : public QDialog {
 
   // --- Handlers ---
   void leaveNumericBox(QLineEdit* box);
-  void leaveServerName();
   void chooseMap(int item);             // lstMap clicked
   void setActives();                    // cmdActive, or a double click on a side's label
   void commonPoints(int k);             // but_Common(k)
