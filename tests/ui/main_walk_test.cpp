@@ -150,6 +150,7 @@ TEST_F(MainWindowWalk, FromStartUpToExit) {
   EXPECT_TRUE(form.windowTitle() == versionCaption && (form.windowState() & Qt::WindowMaximized));
   form.reportStartUpProblems();
   EXPECT_EQ(screen(), " |  | ");
+  EXPECT_EQ(WindowProbe::statusText(form), "no setup: every value is 0    Server: none    Map: none    Lines: 0");
   const WorkingState fresh = state;
   form.scoreCommand();
   EXPECT_TRUE(state == fresh && takeMessages().empty());
@@ -169,6 +170,8 @@ TEST_F(MainWindowWalk, FromStartUpToExit) {
   EXPECT_TRUE(state == beforeSetup);
   choose("&File/Open S&ettings...");
   EXPECT_EQ(state.setupFileName + " " + std::to_string(state.mapIndex), "sample.vxs 2");
+  EXPECT_EQ(WindowProbe::statusText(form),
+            "Setup: sample.vxs    Server: Friday Night Skyvex League    Map: Flanders    Lines: 0");
 
   // --- Loading logs shows the raw log and enables Score; a vanished file leaves the lines loaded before.
   platform.dialogAnswers = {logs.write("match.log", kMatchLog), logs.file("vanished.log")};
@@ -204,6 +207,15 @@ TEST_F(MainWindowWalk, FromStartUpToExit) {
   EXPECT_TRUE(!WindowProbe::chartWindow(form)->isHidden() && !WindowProbe::chartWindow(form)->chartView()->chart()->series().isEmpty());
   choose("&Window/Pilots In Char&t");
   EXPECT_TRUE(WindowProbe::chartWindow(form)->isHidden() && !item(QStringLiteral("&Window/Pilots In Char&t"))->isChecked());
+  // The standings of the folder just exported to: a child window with its own Window item.
+  platform.dialogAnswers = {logs.path()};
+  choose("&Tools/Season S&tandings...");
+  EXPECT_EQ(platform.questions.back(), "Export the season standings as an HTML page?");  // answered No
+  QAction* standingsItem = item(QStringLiteral("&Window/Season Standin&gs"));
+  EXPECT_TRUE(readable(window("Season Standings")) && standingsItem->isChecked());
+  EXPECT_NE(textOf("Season Standings").find("Friday Night Skyvex League"), std::string::npos);
+  choose("&Window/Season Standin&gs");
+  EXPECT_TRUE(window("Season Standings")->isHidden() && !standingsItem->isChecked() && standingsItem->isEnabled());
 
   // --- The log windows: each holds its report, shown or not; its Window item shows and hides it.
   for (const auto& [logItem, caption, report] : kLogWindows) {
@@ -250,7 +262,7 @@ TEST_F(MainWindowWalk, FromStartUpToExit) {
   EXPECT_EQ(takeMessages(), Texts{saved()});
   EXPECT_EQ(testing::readFile(logs.file("vxLog2_Score.txt")), state.scoreLogText + "\r\n");
   EXPECT_EQ(takeSavedFiles(), kSavedByDefault);
-  EXPECT_EQ(platform.questions.size(), 2u);  // the two Scores before only
+  EXPECT_EQ(platform.questions.size(), 3u);  // the two Scores and the standings before only
 
   // --- The log-line editor: a child window; a click disables a line, the next Score lists it.
   choose("&Tools/&Edit Log Lines...");

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QProcess>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <filesystem>
 
@@ -38,22 +39,17 @@ class WindowManagerWalk : public ::testing::Test {
     state.fixedScoreTime = testing::goldenScoreTime();
   }
 
+  static void xdotool(const QStringList& arguments) {
+    ASSERT_EQ(QProcess::execute(QStringLiteral("xdotool"), arguments), 0) << arguments.join(' ').toStdString();
+  }
   // Keys as xdotool names them ("ctrl+F4 Return"), sent to the window that has the focus.
-  static void press(const char* keys) {
-    const QStringList arguments = QStringList{QStringLiteral("key")} + QString::fromLatin1(keys).split(' ');
-    ASSERT_EQ(QProcess::execute(QStringLiteral("xdotool"), arguments), 0);
-  }
-  static void typeText(const char* text) {
-    ASSERT_EQ(QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("type"), QLatin1String(text)}), 0);
-  }
+  static void press(const char* keys) { xdotool(QStringList{"key"} + QString::fromLatin1(keys).split(' ')); }
+  static void typeText(const char* text) { xdotool({"type", text}); }
   // Clicks of the left button at a point of a widget.
   static void click(const QWidget* widget, QPoint at, int clicks) {
     const QPoint global = widget->mapToGlobal(at);
-    ASSERT_EQ(QProcess::execute(QStringLiteral("xdotool"),
-                                {QStringLiteral("mousemove"), QString::number(global.x()), QString::number(global.y()),
-                                 QStringLiteral("click"), QStringLiteral("--repeat"), QString::number(clicks),
-                                 QStringLiteral("--delay"), QStringLiteral("60"), QStringLiteral("1")}),
-              0);
+    xdotool({"mousemove", QString::number(global.x()), QString::number(global.y()), "click", "--repeat",
+             QString::number(clicks), "--delay", "60", "1"});
   }
   template <typename Condition>
   static bool eventually(Condition condition) {
@@ -178,6 +174,23 @@ TEST_F(WindowManagerWalk, KeysPlacementFindAndSelection) {
   EXPECT_TRUE(eventually([&] { return view->selectionStart() == lineStart; }));
   EXPECT_EQ(clipboardAfterCopy(), text.substr(lineStart, text.find('\n', spatz) - lineStart));
   shoot("5-selection");
+
+  // --- A drag held still below the bottom edge keeps scrolling until the button is let go.
+  QMdiSubWindow* score = window("Score Log");
+  area().setActiveSubWindow(score);
+  LogView* scoreView = Probe::logView(score);
+  ASSERT_TRUE(eventually([&] { return scoreView->hasFocus(); }));
+  const QPoint top = scoreView->viewport()->mapToGlobal(QPoint(20, 10));
+  const QPoint below = scoreView->viewport()->mapToGlobal(QPoint(20, scoreView->viewport()->height() + 6));
+  xdotool({"mousemove", QString::number(top.x()), QString::number(top.y()), "mousedown", "1", "mousemove",
+           QString::number(below.x()), QString::number(below.y())});
+  EXPECT_TRUE(eventually([&] { return scoreView->verticalScrollBar()->value() >= 10; }));
+  xdotool({"mouseup", "1"});
+  QTest::qWait(100);
+  const int held = scoreView->verticalScrollBar()->value();
+  QTest::qWait(300);
+  EXPECT_EQ(scoreView->verticalScrollBar()->value(), held);
+  EXPECT_GT(scoreView->selectedText().size(), 500u);
 }
 
 }  // namespace
