@@ -269,33 +269,34 @@ TEST_F(MainWindowWalk, FromStartUpToExit) {
   EXPECT_EQ(screen().substr(screen().rfind('|')), "| Chronology Log, Log Edit, Pilot Log, Score Log");
   EXPECT_TRUE(readable(window("Log Edit")));
   auto* editor = qobject_cast<FormLog*>(window("Log Edit")->widget());
-  LogLinesModel& grid = *editor->model;
+  auto& editorUi = WindowProbe::controls(*editor);
+  LogLinesModel& grid = *editorUi.model;
   EXPECT_EQ(QString::number(grid.rowCount()) + grid.index(2, 1).data().toString(),
             "5" + QString::fromLatin1(state.logLines[3].text.c_str()));
-  emit editor->grdLog->clicked(grid.index(2, 1));
+  emit editorUi.grdLog->clicked(grid.index(2, 1));
   choose("&Score");
   const std::string& score = state.scoreLogText;
   EXPECT_NE(score.find(state.logLines[3].text, score.find("10. DISABLED LOG LINES")), std::string::npos);
   EXPECT_EQ(textOf("Score Log"), asShown(state.scoreLogText));
-  emit editor->grdLog->clicked(grid.index(2, 1));  // a second click takes the line back
-  for (int row : {0, 4}) emit editor->grdLog->clicked(grid.index(row, 0));  // the number column too
+  emit editorUi.grdLog->clicked(grid.index(2, 1));  // a second click takes the line back
+  for (int row : {0, 4}) emit editorUi.grdLog->clicked(grid.index(row, 0));  // the number column too
   EXPECT_EQ(state.logLines[1].enabled + state.logLines[3].enabled + state.logLines[5].enabled, 1);
   // The keys of the active editor: Space toggles the current line, the first at opening; Enter the
   // one below. Alt+E is the editor's Enable All, not the main window's Settings (any window that
   // opened is counted).
   WindowProbe::mdiArea(form)->setActiveSubWindow(window("Log Edit"));
-  type(editor->grdLog, Qt::Key_Space);
-  EXPECT_EQ(QApplication::focusWidget(), editor->grdLog);
-  type(editor->grdLog, Qt::Key_Down);
-  type(editor->grdLog, Qt::Key_Return);
+  type(editorUi.grdLog, Qt::Key_Space);
+  EXPECT_EQ(QApplication::focusWidget(), editorUi.grdLog);
+  type(editorUi.grdLog, Qt::Key_Down);
+  type(editorUi.grdLog, Qt::Key_Return);
   EXPECT_EQ(std::to_string(state.logLines[1].enabled) + std::to_string(state.logLines[2].enabled), "10");
   int opened = 0;
-  testing::withModalWindow([&] { type(editor->grdLog, Qt::Key_E, Qt::AltModifier); },
+  testing::withModalWindow([&] { type(editorUi.grdLog, Qt::Key_E, Qt::AltModifier); },
                            [&](QWidget*) { ++opened; });
   EXPECT_EQ(opened + state.logLines[2].enabled + state.logLines[5].enabled, 2);
   EXPECT_EQ(takeMessages(), (Texts{saved(), "information: All log lines have been enabled."}));
   // F1 opens the help at the editor's part; Escape closes it.
-  type(editor->grdLog, Qt::Key_F1);
+  type(editorUi.grdLog, Qt::Key_F1);
   FormHelp* help = WindowProbe::helpWindow(form);
   ASSERT_TRUE(help && help->isVisible());
   EXPECT_EQ(help->browser()->source().fragment(), QStringLiteral("edit"));
@@ -310,7 +311,7 @@ TEST_F(MainWindowWalk, FromStartUpToExit) {
 
   // --- A refused Score: a kill value typed in the Settings window makes the two kills overflow.
   testing::withModalWindow([&] { choose("S&ettings"); }, [](QWidget* setup) {
-    testing::typeIn(qobject_cast<FormSetup*>(setup)->txtPlane[17], QStringLiteral("20000"));
+    testing::typeIn(WindowProbe::controls(*qobject_cast<FormSetup*>(setup)).txtPlane[17], QStringLiteral("20000"));
   });
   EXPECT_EQ(takeSavedFiles(), kSavedByDefault);  // by the Score of the editor's part
   const auto windows = [&](std::string all = {}) {  // what the menus and log windows show
@@ -337,9 +338,9 @@ TEST_F(MainWindowWalk, FromStartUpToExit) {
   EXPECT_NE(raw.shownText().find(left + "\n" + longChat + "\n"), std::string::npos);
   EXPECT_GT(raw.rows().size(), longChat.size() / raw.columns());
   EXPECT_EQ(std::to_string(grid.rowCount()) + grid.index(0, 1).data().toString().toStdString(), "2" + left);
-  emit editor->grdLog->clicked(grid.index(1, 1));
+  emit editorUi.grdLog->clicked(grid.index(1, 1));
   WindowProbe::mdiArea(form)->setActiveSubWindow(window("Log Edit"));
-  type(editor->grdLog, Qt::Key_F4, Qt::ControlModifier);  // closes the active window
+  type(editorUi.grdLog, Qt::Key_F4, Qt::ControlModifier);  // closes the active window
   EXPECT_EQ(screen(), "&Score, &Window | &Raw Data Log | Raw Log");
   choose("&Score");
   EXPECT_EQ(state.logLines[1].enabled * 10 + state.logLines[2].enabled, 10);
@@ -361,7 +362,7 @@ TEST_F(MainWindowWalk, FromStartUpToExit) {
   ASSERT_NE(farewell, nullptr);
   EXPECT_LE((farewell->frameGeometry().center() - form.screen()->availableGeometry().center()).manhattanLength(), 4);
   EXPECT_TRUE(farewell->isVisible() && !form.isVisible() && platform.beeps == 1 && ended == 0);
-  farewell->cmdOK->click();
+  WindowProbe::controls(*farewell).cmdOK->click();
   EXPECT_TRUE(ended == 1 && form.isShutDown() && !farewell->isVisible());
   EXPECT_EQ(screen().substr(screen().rfind('|')) + takeSavedFiles() + std::to_string(platform.messages.size()), "| 0");
 }

@@ -1,5 +1,6 @@
 // The one way the window tests reach the windows' private widgets: the main
-// window's child windows and status bar, and a log window's find bar.
+// window's child windows and status bar, a log window's find bar, and the
+// controls of every other window by their names.
 #pragma once
 
 #include <QLineEdit>
@@ -13,6 +14,12 @@ namespace skyvex::ui {
 
 class WindowProbe {
  public:
+  // The named controls of formSetup, formAdjust, formOpt, formActive, formLog, formExit, formAbout.
+  template <class Form>
+  static typename Form::Controls& controls(Form& form) { return form.ui_; }
+  template <class Form>
+  static const typename Form::Controls& controls(const Form& form) { return form.ui_; }
+
   static QMdiArea* mdiArea(const FormMain& form) { return form.mdi_; }
   static PilotsChartForm* chartWindow(const FormMain& form) { return form.chartForm_; }
   static SeasonForm* seasonWindow(const FormMain& form) { return form.seasonForm_; }
