@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontMetricsF>
 #include <QProcess>
 #include <QScreen>
 #include <QScrollBar>
@@ -174,6 +175,18 @@ TEST_F(WindowManagerWalk, KeysPlacementFindAndSelection) {
   EXPECT_TRUE(eventually([&] { return view->selectionStart() == lineStart; }));
   EXPECT_EQ(clipboardAfterCopy(), text.substr(lineStart, text.find('\n', spatz) - lineStart));
   shoot("5-selection");
+  // A click, then Shift+click: from the first to the second, at the characters' left edges.
+  const auto edgeOf = [&](std::size_t offset) {
+    return view->pointOf(offset) - QPoint(static_cast<int>(QFontMetricsF(view->font()).horizontalAdvance('M') / 2), 0);
+  };
+  const std::size_t fokker = text.find("FOKKER_DVII", spatz);
+  QTest::qWait(QApplication::doubleClickInterval() + 100);
+  click(view->viewport(), edgeOf(spatz), 1);
+  const QPoint to = view->viewport()->mapToGlobal(edgeOf(fokker));
+  xdotool({"mousemove", QString::number(to.x()), QString::number(to.y()), "keydown", "shift", "click", "1", "keyup",
+           "shift"});
+  EXPECT_TRUE(eventually([&] { return view->selectedText() == text.substr(spatz, fokker - spatz); }))
+      << view->selectedText();
 
   // --- A drag held still below the bottom edge keeps scrolling until the button is let go.
   QMdiSubWindow* score = window("Score Log");
