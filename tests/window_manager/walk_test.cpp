@@ -170,6 +170,10 @@ TEST_F(WindowManagerWalk, KeysPlacementFindAndSelection) {
   EXPECT_EQ(clipboardAfterCopy(), "Spatz");
   press("shift+Right shift+Right shift+Right");
   EXPECT_EQ(clipboardAfterCopy(), "Spatz (U");
+  // The find bar opens on a selection within one line; Escape leaves the selection as it was.
+  press("ctrl+f");
+  EXPECT_TRUE(eventually([&] { return Probe::findBox(raw)->text() == QLatin1String("Spatz (U"); }));
+  press("Escape");
   click(view->viewport(), view->pointOf(spatz + 1), 3);
   const std::size_t lineStart = text.rfind('\n', spatz) + 1;
   EXPECT_TRUE(eventually([&] { return view->selectionStart() == lineStart; }));
@@ -187,6 +191,9 @@ TEST_F(WindowManagerWalk, KeysPlacementFindAndSelection) {
            "shift"});
   EXPECT_TRUE(eventually([&] { return view->selectedText() == text.substr(spatz, fokker - spatz); }))
       << view->selectedText();
+  // Shift+Page Down goes on from there, at the most to the text's end.
+  press("shift+Next shift+Next");
+  EXPECT_TRUE(eventually([&] { return view->selectionStart() == spatz && view->selectionEnd() == text.size(); }));
 
   // --- A drag held still below the bottom edge keeps scrolling until the button is let go.
   QMdiSubWindow* score = window("Score Log");
