@@ -167,9 +167,10 @@ std::optional<WriteFailure> StagedFile::commit() {
     placed = putInPlace(temp, target);
   }
   if (!placed) {
+    const DWORD error = GetLastError();
     const DWORD attributes = GetFileAttributesW(target.c_str());
     const bool readOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
-    const WriteFailure failure{path_, readOnly ? "it is read-only" : lastReason()};
+    const WriteFailure failure{path_, readOnly ? "it is read-only" : reasonForError(error)};
     DeleteFileW(temp.c_str());
     tempPath_.clear();
     return failure;
