@@ -26,8 +26,8 @@ void putBack(const std::vector<Previous>& placed, std::vector<WriteFailure>& fai
   for (auto it = placed.rbegin(); it != placed.rend(); ++it) {
     std::error_code ec;
     if (!it->bytes) {
-      if (!std::filesystem::remove(pathFromText(it->path), ec) || ec)
-        failures.push_back({it->path, "it could not be removed again"});
+      (void)std::filesystem::remove(pathFromText(it->path), ec);  // already gone is as good as removed
+      if (ec) failures.push_back({it->path, "it could not be removed again"});
     } else if (auto failure = writeFileSafely(it->path, *it->bytes)) {
       failures.push_back({it->path, "it could not be put back as it was: " + failure->reason});
     }
