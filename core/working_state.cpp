@@ -40,4 +40,8 @@ int rosterPilotCount(const WorkingState& state, int side) {
   return std::max(0, std::min<int>(state.rosterCounts[static_cast<size_t>(side)], stored));
 }
 
+int loadedLineCount(const WorkingState& state) {
+  return std::max(0, std::min<int>(state.lineCount, static_cast<int>(state.logLines.size()) - 1));
+}
+
 }  // namespace skyvex

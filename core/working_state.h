@@ -288,5 +288,7 @@ struct WorkingState {
 
 // The pilot rows 1..n of a side that the roster really holds.
 [[nodiscard]] int rosterPilotCount(const WorkingState& state, int side);
+// The loaded lines 1..n that logLines really holds.
+[[nodiscard]] int loadedLineCount(const WorkingState& state);
 
 }  // namespace skyvex

@@ -7,16 +7,12 @@
 #include "core/report_header.h"
 #include "core/text.h"
 #include "ingest/plane_lookup.h"
-#include "scoring/score_report_sections.h"
+#include "scoring/side_figures.h"
 #include "scoring/target_identification.h"
 
 namespace skyvex {
 
 namespace {
-
-int lineTotal(const WorkingState& state) {
-  return std::min<int>(state.lineCount, static_cast<int>(state.logLines.size()) - 1);
-}
 
 PilotRow pilotRow(const RosterEntry& row) {
   return {row.name,         row.kills,       row.killPoints, row.deathPoints, row.aamPoints, row.targets,
@@ -135,7 +131,7 @@ const char* exclusionName(Exclusion exclusion) {
 }
 
 MatchResults buildMatchResults(const WorkingState& state) {
-  if (lineTotal(state) < 1 || state.scoreLogText.empty()) throw Refusal("Error: No log lines are loaded.");
+  if (loadedLineCount(state) < 1 || state.scoreLogText.empty()) throw Refusal("Error: No log lines are loaded.");
   MatchResults r;
   r.match = {state.matchDate,     state.serverName,         mapName(state.mapIndex),
              state.setupFileName, scoreStamp(state.scoredAt), state.programVersion};
@@ -146,7 +142,7 @@ MatchResults buildMatchResults(const WorkingState& state) {
   for (int s = 0; s < kSides; ++s) r.sides[static_cast<size_t>(s)] = sideResults(state, s, figures[static_cast<size_t>(s)]);
   r.events = matchEvents(state);
   r.pilotsIn = pilotsInSeries(state);
-  const LogLine& last = state.logLines[static_cast<size_t>(lineTotal(state))];
+  const LogLine& last = state.logLines[static_cast<size_t>(loadedLineCount(state))];
   r.lastSeconds = secondsOfDay(state, last.date, last.time);
   return r;
 }

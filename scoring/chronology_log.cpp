@@ -1,4 +1,4 @@
-#include "scoring/chronology_log.h"
+#include "scoring/pilot_logs.h"
 
 #include "core/report_text.h"
 #include "core/text.h"
@@ -6,14 +6,6 @@
 #include "scoring/target_identification.h"
 
 namespace skyvex {
-
-void buildChronologyLog(WorkingState& state) { buildChronologyLog(state, PilotEvents(state)); }
-
-void buildChronologyLog(WorkingState& state, const PilotEvents& events) {
-  PilotBlocks log = chronologyLogBlocks(state, events);
-  writePilotBlocks(state, {&log});
-  state.chronologyLogText = std::move(log.text);
-}
 
 PilotBlocks chronologyLogBlocks(WorkingState& state, const PilotEvents& events) {
   PilotBlocks log = startPilotBlocks(state, "CHRONOLOGY LOG");

@@ -8,13 +8,8 @@
 
 namespace skyvex {
 
-int eventLineCount(const WorkingState& state) {
-  const int stored = static_cast<int>(state.logLines.size()) - 1;
-  return std::max(0, std::min<int>(state.lineCount, stored));
-}
-
 PilotEvents::PilotEvents(const WorkingState& state) : shortNames_(state) {
-  const int count = eventLineCount(state);
+  const int count = loadedLineCount(state);
   static const std::string unused;  // lines the logs never print
   short1_.assign(static_cast<size_t>(count) + 1, &unused);
   short2_.assign(static_cast<size_t>(count) + 1, &unused);
@@ -69,7 +64,7 @@ void appendSideHeading(std::string& text, const WorkingState& state, int side) {
 PilotBlocks startPilotBlocks(const WorkingState& state, const char* title) {
   PilotBlocks log;
   log.text = buildReportHeader(headerFields(state, state.scoredAt), title, state.matchDate);
-  log.text.reserve(static_cast<size_t>(eventLineCount(state)) * 64 + 4096);
+  log.text.reserve(static_cast<size_t>(loadedLineCount(state)) * 64 + 4096);
   return log;
 }
 

@@ -1,4 +1,4 @@
-#include "scoring/pilots_log.h"
+#include "scoring/pilot_logs.h"
 
 #include "core/report_text.h"
 #include "core/text.h"
@@ -6,14 +6,6 @@
 #include "scoring/target_identification.h"
 
 namespace skyvex {
-
-void buildPilotsLog(WorkingState& state) { buildPilotsLog(state, PilotEvents(state)); }
-
-void buildPilotsLog(WorkingState& state, const PilotEvents& events) {
-  PilotBlocks log = pilotsLogBlocks(state, events);
-  writePilotBlocks(state, {&log});
-  state.pilotsLogText = std::move(log.text);
-}
 
 PilotBlocks pilotsLogBlocks(WorkingState& state, const PilotEvents& events) {
   PilotBlocks log = startPilotBlocks(state, "PILOT'S LOG");

@@ -244,7 +244,7 @@ void tallyScores(WorkingState& state) {
   // landmark keeps the previous entry.
   TargetIdentity identity;
   const RosterIndex pilots(state);
-  const int lines = std::min<int>(state.lineCount, static_cast<int>(state.logLines.size()) - 1);
+  const int lines = loadedLineCount(state);
   for (int r = 1; r <= lines; ++r) {
     LogLine& line = state.logLines[static_cast<size_t>(r)];
     const auto index = static_cast<int16_t>(r);

@@ -1,26 +1,10 @@
-// Sections 3 to 5 of the SCORE LOG: aircraft damage, bombing damage, penalty summary.
-#include <algorithm>
-#include <cmath>
-#include <cstdio>
-
+// The SCORE LOG's aeroplanes destroyed per type and targets destroyed per kind.
 #include "core/report_text.h"
 #include "core/text.h"
 #include "scoring/checked_sum.h"
-#include "scoring/score_report_sections.h"
+#include "scoring/score_log_sections.h"
 
 namespace skyvex {
-
-namespace {
-
-// A whole number held in a double, as text; never a cast out of range.
-std::string fmtWhole(double v) {
-  if (std::fabs(v) < 1e15) return fmtN(static_cast<long>(v));
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.0f", v);
-  return buffer;
-}
-
-}  // namespace
 
 std::string aircraftSection(const WorkingState& state) {
   const auto p = [&](long n) { return pad(state, n); };
@@ -71,45 +55,6 @@ std::string bombingSection(const WorkingState& state) {
   line(out, p(3) + "Allied Targets Destroyed:" + p(1) + targetListText(state.roster[0][0].targetList));
   line(out, "");
   line(out, p(2) + "Central Targets Destroyed:" + p(1) + targetListText(state.roster[1][0].targetList));
-  line(out, "");
-  line(out, "");
-  return out;
-}
-
-std::string penaltySummarySection(const WorkingState& state, const Figures& figures) {
-  const std::string& ind1 = state.indents[1];
-  const std::string& ind2 = state.indents[2];
-  const auto p = [&](long n) { return pad(state, n); };
-  const auto N = [&](long v, long width) { return rj(state, fmtN(v), width); };
-  std::string out = titleBlock("5. PENALTY REPORT (SUMMARY)", true);
-  for (int s = 0; s < kSides; ++s) {
-    const SideFigures& f = figures[static_cast<size_t>(s)];
-    const auto& tally = state.penaltyTally[static_cast<size_t>(s)];
-    line(out, ind1 + (s == 0 ? "Central Penalties" : "Allied Penalties"));
-    line(out, ind1 + "-----------------");
-    const int over = state.maxPilotsIn[static_cast<size_t>(s)] - state.maxPilotsAllowed;
-    for (int k = 1; k <= over; ++k) {
-      const double t = excessAt(state, s, k);
-      const double m = Int(t / 60);
-      const double c = RoundEven(t - 60 * m);
-      line(out, ind2 + p(4) + "Time with" + N(k, 3) + " extra pilots:" + rj(state, fmtWhole(m), 4) + " min" +
-                    rj(state, fmtWhole(c), 3) + " sec");
-    }
-    line(out, ind2 + p(17) + "Grace Period: " + N(state.graceMinutes, 3) + " min");
-    line(out, ind2 + p(31) + "--------------- ");
-    const double m = Int(f.overGrace / 60);
-    const double c = f.overGrace - 60 * m;
-    line(out, ind2 + p(4) + "Total time over" + N(state.maxPilotsAllowed, 3) + " pilots:" +
-                  rj(state, fmtWhole(m), 4) + " min" + rj(state, fmtWhole(c), 3) + " sec" + p(4) + "penalty:" +
-                  rj(state, fmtM(f.X), 4));
-    line(out, p(7) + "Targets attacked by scouts:" + N(tally[kScoutMark], 4) + p(15) + "penalty:" + rj(state, fmtM(f.S), 4));
-    line(out, p(8) + "Friendly targets attacked:" + N(state.friendlyTargets[static_cast<size_t>(s)], 4) + p(15) + "penalty:" + rj(state, fmtM(f.F), 4));
-    line(out, p(9) + "Invalid targets attacked:" + N(tally[kInvalidMark], 4) + p(15) + "penalty:" + rj(state, fmtM(f.I), 4));
-    line(out, p(61) + "----");
-    line(out, p(36) + (s == 0 ? "Central Penalty Subtotal:" : " Allied Penalty Subtotal:") +
-                  rj(state, fmtM(f.subtotal), 4));
-    line(out, "");
-  }
   line(out, "");
   line(out, "");
   return out;
