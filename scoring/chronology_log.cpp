@@ -10,7 +10,7 @@ namespace skyvex {
 PilotBlocks chronologyLogBlocks(WorkingState& state, const PilotEvents& events) {
   PilotBlocks log = startPilotBlocks(state, "CHRONOLOGY LOG");
   // Carried through the whole build, as in the pilot's log.
-  log.write = [&state, &events, identity = TargetIdentity(), pad2 = pad(state, 2)](
+  log.write = [&state, &events, identity = TargetIdentity(), pad2 = pad(state.padString, 2)](
                   std::string& text, const std::string& name) mutable {
     const std::string& indent3 = state.indents[3];
     for (const PilotEvent& event : events.of(name)) {

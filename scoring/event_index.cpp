@@ -55,9 +55,9 @@ void appendSideHeading(std::string& text, const WorkingState& state, int side) {
   const char* dashes = "------------------";
   append(text, dashes, CRLF);
   if (side == 0)
-    append(text, pad(state, 1), "CENTRAL PILOTS", CRLF);
+    append(text, pad(state.padString, 1), "CENTRAL PILOTS", CRLF);
   else
-    append(text, pad(state, 2), "ALLIED PILOTS", CRLF);
+    append(text, pad(state.padString, 2), "ALLIED PILOTS", CRLF);
   append(text, dashes, CRLF);
 }
 
@@ -76,7 +76,7 @@ void writePilotBlocks(const WorkingState& state, std::initializer_list<PilotBloc
       const std::string& name = state.roster[static_cast<size_t>(side)][static_cast<size_t>(row)].name;
       for (PilotBlocks* log : logs) {
         append(log->text, state.indents[1], name, CRLF);
-        append(log->text, state.indents[1], rule(state, static_cast<long>(name.size())), CRLF);
+        append(log->text, state.indents[1], rule(state.ruleLine, static_cast<long>(name.size())), CRLF);
         log->write(log->text, name);
         append(log->text, CRLF, CRLF);
       }

@@ -27,8 +27,8 @@ std::string fmtWhole(double v) {
 std::string penaltySummarySection(const WorkingState& state, const Figures& figures) {
   const std::string& ind1 = state.indents[1];
   const std::string& ind2 = state.indents[2];
-  const auto p = [&](long n) { return pad(state, n); };
-  const auto N = [&](long v, long width) { return rj(state, fmtN(v), width); };
+  const auto p = [&](long n) { return pad(state.padString, n); };
+  const auto N = [&](long v, long width) { return rj(state.padString, fmtN(v), width); };
   std::string out = titleBlock("5. PENALTY REPORT (SUMMARY)", true);
   for (int s = 0; s < kSides; ++s) {
     const SideFigures& f = figures[static_cast<size_t>(s)];
@@ -40,22 +40,22 @@ std::string penaltySummarySection(const WorkingState& state, const Figures& figu
       const double t = excessAt(state, s, k);
       const double m = Int(t / 60);
       const double c = RoundEven(t - 60 * m);
-      line(out, ind2 + p(4) + "Time with" + N(k, 3) + " extra pilots:" + rj(state, fmtWhole(m), 4) + " min" +
-                    rj(state, fmtWhole(c), 3) + " sec");
+      line(out, ind2 + p(4) + "Time with" + N(k, 3) + " extra pilots:" + rj(state.padString, fmtWhole(m), 4) + " min" +
+                    rj(state.padString, fmtWhole(c), 3) + " sec");
     }
     line(out, ind2 + p(17) + "Grace Period: " + N(state.graceMinutes, 3) + " min");
     line(out, ind2 + p(31) + "--------------- ");
     const double m = Int(f.overGrace / 60);
     const double c = f.overGrace - 60 * m;
     line(out, ind2 + p(4) + "Total time over" + N(state.maxPilotsAllowed, 3) + " pilots:" +
-                  rj(state, fmtWhole(m), 4) + " min" + rj(state, fmtWhole(c), 3) + " sec" + p(4) + "penalty:" +
-                  rj(state, fmtM(f.X), 4));
-    line(out, p(7) + "Targets attacked by scouts:" + N(tally[kScoutMark], 4) + p(15) + "penalty:" + rj(state, fmtM(f.S), 4));
-    line(out, p(8) + "Friendly targets attacked:" + N(state.friendlyTargets[static_cast<size_t>(s)], 4) + p(15) + "penalty:" + rj(state, fmtM(f.F), 4));
-    line(out, p(9) + "Invalid targets attacked:" + N(tally[kInvalidMark], 4) + p(15) + "penalty:" + rj(state, fmtM(f.I), 4));
+                  rj(state.padString, fmtWhole(m), 4) + " min" + rj(state.padString, fmtWhole(c), 3) + " sec" + p(4) + "penalty:" +
+                  rj(state.padString, fmtM(f.X), 4));
+    line(out, p(7) + "Targets attacked by scouts:" + N(tally[kScoutMark], 4) + p(15) + "penalty:" + rj(state.padString, fmtM(f.S), 4));
+    line(out, p(8) + "Friendly targets attacked:" + N(state.friendlyTargets[static_cast<size_t>(s)], 4) + p(15) + "penalty:" + rj(state.padString, fmtM(f.F), 4));
+    line(out, p(9) + "Invalid targets attacked:" + N(tally[kInvalidMark], 4) + p(15) + "penalty:" + rj(state.padString, fmtM(f.I), 4));
     line(out, p(61) + "----");
     line(out, p(36) + (s == 0 ? "Central Penalty Subtotal:" : " Allied Penalty Subtotal:") +
-                  rj(state, fmtM(f.subtotal), 4));
+                  rj(state.padString, fmtM(f.subtotal), 4));
     line(out, "");
   }
   line(out, "");
@@ -107,7 +107,7 @@ std::string notCountedSection(const WorkingState& state, const std::vector<const
   for (int s = 0; s < kSides; ++s) {
     line(out, ind[1] + (s == 0 ? "Central" : "Allied") +
                   (deaths ? " Multiple Deaths Not Counted" : " Multiple Bombing Credits Not Counted"));
-    line(out, ind[1] + rule(state, deaths ? 35 : 44));
+    line(out, ind[1] + rule(state.ruleLine, deaths ? 35 : 44));
     for (const LogLine* l : marked)
       if (l->errorCode == mark && l->side2 == s) append(out, ind[2], l->text, CRLF);
     line(out, "");

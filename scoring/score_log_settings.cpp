@@ -7,8 +7,8 @@ namespace skyvex {
 
 std::string settingsSection(const WorkingState& state) {
   const auto& ind = state.indents;
-  const auto p = [&](long n) { return pad(state, n); };
-  const auto N = [&](long v, long width) { return rj(state, fmtN(v), width); };
+  const auto p = [&](long n) { return pad(state.padString, n); };
+  const auto N = [&](long v, long width) { return rj(state.padString, fmtN(v), width); };
   const auto& planes = state.planeTypes;
   const auto& values = state.targetValues;
   std::string out = titleBlock("9. SETTINGS REPORT", true);
@@ -22,14 +22,14 @@ std::string settingsSection(const WorkingState& state) {
   line(out, ind[1] + "Aeroplane Values");
   line(out, ind[1] + "----------------");
   const auto plane = [&](size_t k) {
-    return rj(state, planes[k].currentName, 20) + ":" + N(planes[k].planeValue, 3);
+    return rj(state.padString, planes[k].currentName, 20) + ":" + N(planes[k].planeValue, 3);
   };
   for (size_t k = 1; k <= 13; ++k) line(out, k <= 9 ? plane(k) + plane(k + 13) : plane(k));
   line(out, "");
 
   line(out, ind[1] + "Bombed Target Values");
   line(out, ind[1] + "--------------------");
-  const auto cell = [&](const char* label, size_t index) { return rj(state, label, 21) + N(values[index], 3); };
+  const auto cell = [&](const char* label, size_t index) { return rj(state.padString, label, 21) + N(values[index], 3); };
   const struct {
     const char* left;
     size_t leftIndex;
@@ -47,7 +47,7 @@ std::string settingsSection(const WorkingState& state) {
 
   line(out, ind[1] + "Penalty Points");
   line(out, ind[1] + "--------------");
-  line(out, p(7) + "Max Pilots Exceeded:" + rj(state, fmtD(state.penaltyPerExcessMinute), 4) + " pts/min/pilot");
+  line(out, p(7) + "Max Pilots Exceeded:" + rj(state.padString, fmtD(state.penaltyPerExcessMinute), 4) + " pts/min/pilot");
   line(out, p(4) + "Invalid Targets Attack:" + N(state.penaltyInvalid, 4) + " pts/target" +
                 (state.useBoxedTargets != 1 ? " (not activated)" : ""));
   line(out, p(7) + "Scout Target Attack:" + N(state.penaltyScout, 4) + " pts/target");
@@ -59,7 +59,7 @@ std::string settingsSection(const WorkingState& state) {
     line(out, ind[1] + heading);
     line(out, ind[1] + std::string(heading.size(), '-'));
     for (size_t k = 1; k <= 22; ++k)
-      if (planes[k].side == side && planes[k].planeAllowed == 1) line(out, rj(state, planes[k].currentName, 20));
+      if (planes[k].side == side && planes[k].planeAllowed == 1) line(out, rj(state.padString, planes[k].currentName, 20));
     line(out, "");
   }
   line(out, "");
