@@ -136,18 +136,12 @@ struct RosterEntry {
   bool operator==(const RosterEntry& o) const { return tie() == o.tie(); }
 };
 
-// Why the score tally credited a kill or target line to no pilot; Counted
-// when it credited one.
-enum class Exclusion : int8_t {
-  Counted,
-  Scout,           // the line's marks (LineMark)
-  Friendly,
-  Invalid,
-  MultipleDeath,
-  MultipleCredit,
-  Disabled,        // a disabled line
-  OffRoster,       // the killer or destroyer is on no roster row of his side
-};
+// Why the score tally credited a kill or target line to no pilot (Counted when
+// it credited one): a mark, kept by its LineMark number; a disabled line; or
+// a killer or destroyer on no roster row of his side.
+enum class Exclusion : int8_t { Counted, Scout = kScoutMark, Friendly, Invalid, MultipleDeath, MultipleCredit,
+                                Disabled, OffRoster };
+static_assert(static_cast<int>(Exclusion::MultipleCredit) == kMultipleCreditMark, "marks keep their numbers");
 
 // What the score tally decided for one kill or target line.
 struct LineOutcome {

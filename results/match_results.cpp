@@ -1,6 +1,5 @@
 #include "results/match_results.h"
 
-#include <algorithm>
 #include <unordered_map>
 
 #include "core/refusal.h"

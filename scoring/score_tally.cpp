@@ -45,37 +45,23 @@ std::string pilotLabel(int side, const RosterEntry& row) {
 }
 
 // The points of an aeroplane: the values of every type whose display or log
-// name it is.
-int planeValue(const WorkingState& state, const std::string& plane) {
+// name it is. With destroyed, each such type's destroyedCount rises by 1.
+int planeValue(WorkingState& state, const std::string& plane, bool destroyed) {
   const int types = std::clamp<int>(state.planeTypeCount, 0, kPlaneRows - 1);
   int value = 0;
-  for (size_t k = 1; k <= static_cast<size_t>(types); ++k)
-    if (state.planeTypes[k].displayName == plane || state.planeTypes[k].logName == plane)
-      value += state.planeTypes[k].planeValue;
+  for (size_t k = 1; k <= static_cast<size_t>(types); ++k) {
+    PlaneType& type = state.planeTypes[k];
+    if (type.displayName != plane && type.logName != plane) continue;
+    value += type.planeValue;
+    if (destroyed) addChecked(type.destroyedCount, 1, [&] { return "The destroyed count of the " + type.displayName; });
+  }
   return value;
 }
 
-// destroyedCount + 1 for every type whose display or log name is the victim's aeroplane.
-void countDestroyed(WorkingState& state, const std::string& plane) {
-  const int types = std::clamp<int>(state.planeTypeCount, 0, kPlaneRows - 1);
-  for (size_t k = 1; k <= static_cast<size_t>(types); ++k) {
-    PlaneType& type = state.planeTypes[k];
-    if (type.displayName == plane || type.logName == plane)
-      addChecked(type.destroyedCount, 1, [&] { return "The destroyed count of the " + type.displayName; });
-  }
-}
-
-// Why a line earns nothing by its state alone: disabled, or its mark.
+// Why a line earns nothing by its state alone: disabled, or its mark (set
+// only through markLine, so always a LineMark).
 Exclusion exclusionOf(const LogLine& line) {
-  if (line.enabled != 1) return Exclusion::Disabled;
-  switch (line.errorCode) {
-    case kCounts: return Exclusion::Counted;
-    case kScoutMark: return Exclusion::Scout;
-    case kFriendlyMark: return Exclusion::Friendly;
-    case kInvalidMark: return Exclusion::Invalid;
-    case kMultipleDeathMark: return Exclusion::MultipleDeath;
-    default: return Exclusion::MultipleCredit;
-  }
+  return line.enabled != 1 ? Exclusion::Disabled : static_cast<Exclusion>(line.errorCode);
 }
 
 // Every kill line, counted or not, is decided here.
@@ -84,7 +70,7 @@ LineOutcome tallyKill(WorkingState& state, const RosterIndex& pilots, const LogL
   LineOutcome outcome;
   outcome.line = index;
   outcome.exclusion = exclusionOf(line);
-  outcome.value = selfCredited ? 0 : planeValue(state, line.plane2);
+  outcome.value = selfCredited ? 0 : planeValue(state, line.plane2, false);
   if (outcome.exclusion != Exclusion::Counted) return outcome;
   const int side = line.side1;
   const int n = pilots.first(side, line.pilot1);
@@ -98,12 +84,12 @@ LineOutcome tallyKill(WorkingState& state, const RosterIndex& pilots, const LogL
                [&] { return "The AA/M points of " + pilotLabel(side, killer); });
     addChecked(killer.losses, 1, [&] { return "The losses of " + pilotLabel(side, killer); });
     outcome.charged = true;
-    countDestroyed(state, line.plane2);
+    planeValue(state, line.plane2, true);  // the aeroplane counted as destroyed
     return outcome;
   }
   addChecked(killer.kills, 1, [&] { return "The kills of " + pilotLabel(side, killer); });
   addChecked(killer.killPoints, outcome.value, [&] { return "The kill points of " + pilotLabel(side, killer); });
-  countDestroyed(state, line.plane2);
+  planeValue(state, line.plane2, true);  // the aeroplane counted as destroyed
   const int victimSide = line.side2;
   if (!validSide(victimSide)) return outcome;
   for (const int m : pilots.rows(victimSide, line.pilot2)) {
