@@ -87,16 +87,13 @@ Command parseArguments(const std::vector<std::string>& args) {
 // Every output is built, and every file written in full beside its target,
 // before any is put in place: a failure leaves every target as it was.
 void writeOutputs(const Command& command, const Standings& standings, std::ostream& out) {
-  WorkingState look;
-  look.programVersion = kProgramVersion;
-  look.delimiterChoice = static_cast<int16_t>(command.delimiterChoice);
-  look.padString = buildPadString(command.delimiterChoice);
+  const std::string padString = buildPadString(command.delimiterChoice);
   std::vector<FileToWrite> files;
   std::string standardOutput;
   for (const Output& output : command.outputs) {
-    std::string bytes = output.format == Format::Text   ? standingsText(standings, look)
-                        : output.format == Format::Html ? standingsHtml(standings, look.programVersion)
-                                                        : standingsJson(standings, look.programVersion);
+    std::string bytes = output.format == Format::Text   ? standingsText(standings, kProgramVersion, padString)
+                        : output.format == Format::Html ? standingsHtml(standings, kProgramVersion)
+                                                        : standingsJson(standings, kProgramVersion);
     if (output.path == "-") {
       standardOutput = std::move(bytes);
       continue;

@@ -18,8 +18,18 @@ namespace skyvex {
 [[nodiscard]] std::tm scoreTime(const WorkingState& state);
 // "YYYY-MM-DDTHH:MM:SS" as a date and time; empty when the text is not one.
 [[nodiscard]] std::optional<std::tm> parseScoreTime(const std::string& stamp);
+// A date and time as "YYYY-MM-DDTHH:MM:SS".
+[[nodiscard]] std::string scoreStamp(const std::tm& time);
+
+// What a header prints besides its title and match date.
+struct ReportHeaderFields {
+  std::string programVersion, serverName, mapName, setupFile;
+  std::tm scoreTime{};
+};
+// The program's and setup's fields of the state, with the score time given.
+[[nodiscard]] ReportHeaderFields headerFields(const WorkingState& state, const std::tm& scoreTime);
 // The fifteen header lines, each ended by CR LF.
-[[nodiscard]] std::string buildReportHeader(const WorkingState& state, const std::string& title,
+[[nodiscard]] std::string buildReportHeader(const ReportHeaderFields& fields, const std::string& title,
                                             const std::string& matchDate);
 
 }  // namespace skyvex

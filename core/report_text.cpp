@@ -20,16 +20,16 @@ std::string buildPadString(int delimiterChoice) {
   return padString;
 }
 
-std::string pad(const WorkingState& state, long n) { return Mid(state.padString, 1, n); }
+std::string pad(const std::string& padString, long n) { return Mid(padString, 1, n); }
 
-std::string rule(const WorkingState& state, long n) { return Mid(state.ruleLine, 1, n); }
+std::string rule(const std::string& ruleLine, long n) { return Mid(ruleLine, 1, n); }
 
-std::string rj(const WorkingState& state, const std::string& text, long width) {
-  return pad(state, width - static_cast<long>(text.size())) + text;
+std::string rj(const std::string& padString, const std::string& text, long width) {
+  return pad(padString, width - static_cast<long>(text.size())) + text;
 }
 
 void rebuildIndents(WorkingState& state) {
-  const std::string one = pad(state, 2);
+  const std::string one = pad(state.padString, 2);
   state.indents[1] = one;
   state.indents[2] = one + one;
   state.indents[3] = one + one + one;

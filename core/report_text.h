@@ -16,12 +16,12 @@ namespace skyvex {
 // 100 copies of the delimiter character.
 [[nodiscard]] std::string buildPadString(int delimiterChoice);
 
-// The first n characters of padString.
-[[nodiscard]] std::string pad(const WorkingState& state, long n);
-// The first n characters of ruleLine.
-[[nodiscard]] std::string rule(const WorkingState& state, long n);
+// The first n characters of the pad text (WorkingState::padString).
+[[nodiscard]] std::string pad(const std::string& padString, long n);
+// The first n characters of the rule line (WorkingState::ruleLine).
+[[nodiscard]] std::string rule(const std::string& ruleLine, long n);
 // pad(width - length of text) + text; a text wider than width is kept whole.
-[[nodiscard]] std::string rj(const WorkingState& state, const std::string& text, long width);
+[[nodiscard]] std::string rj(const std::string& padString, const std::string& text, long width);
 // Rebuilds indents 1..4 = pad(2), pad(4), pad(6), pad(8).
 void rebuildIndents(WorkingState& state);
 

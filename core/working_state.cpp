@@ -8,6 +8,7 @@ bool WorkingState::operator==(const WorkingState& o) const {
   const auto tables = [](const WorkingState& w) {
     return std::tie(w.logLines, w.planeTypes, w.landmarks, w.landmarkCounts, w.roster, w.rosterCounts,
                     w.pilotsIn, w.pilotsInChanges, w.maxPilotsIn, w.excessSeconds, w.penaltyTally, w.targetKindTally,
+                    w.lineOutcomes, w.friendlyTargets,
                     w.scoreAdjustments, w.activeAerodromes, w.targetValues, w.logsToSave, w.indents);
   };
   const auto setup = [](const WorkingState& w) {
@@ -37,6 +38,10 @@ const char* sideName(int side) { return side == 0 ? "Central" : "Allied"; }
 int rosterPilotCount(const WorkingState& state, int side) {
   const int stored = static_cast<int>(state.roster[static_cast<size_t>(side)].size()) - 1;
   return std::max(0, std::min<int>(state.rosterCounts[static_cast<size_t>(side)], stored));
+}
+
+int loadedLineCount(const WorkingState& state) {
+  return std::max(0, std::min<int>(state.lineCount, static_cast<int>(state.logLines.size()) - 1));
 }
 
 }  // namespace skyvex

@@ -38,17 +38,6 @@ int EnteredLineIndex::latestIgnoringCase(const std::string& pilot) const {
   return at == byLowerName_.end() ? 0 : at->second;
 }
 
-int findEnteredLineBefore(const WorkingState& state, int i, const std::string& pilot, bool ignoreCase) {
-  const std::string wanted = ignoreCase ? toLower(pilot) : pilot;
-  const int last = std::min<int>(i - 1, static_cast<int>(state.logLines.size()) - 1);
-  for (int j = last; j >= 1; --j) {
-    const LogLine& line = state.logLines[static_cast<size_t>(j)];
-    if (line.eventType != kEnteredEvent) continue;
-    if (ignoreCase ? toLower(line.pilot1) == wanted : line.pilot1 == wanted) return j;
-  }
-  return 0;
-}
-
 void parseEntered(WorkingState& state, int i) {
   LogLine* line = lineAt(state, i);
   if (!line) return;
@@ -76,12 +65,12 @@ void parseEntered(WorkingState& state, int i) {
   if (line->side1 == 1) state.alliedPilots.addUnlessPresent(line->pilot1);
 }
 
-void parseLeft(WorkingState& state, int i, const EnteredLineIndex* index) {
+void parseLeft(WorkingState& state, int i, const EnteredLineIndex& entered) {
   LogLine* line = lineAt(state, i);
   if (!line) return;
   const long p = InStr(line->text, " has left");
   line->pilot1 = Mid(line->text, 19, p - 19);
-  const int j = index ? index->latest(line->pilot1) : findEnteredLineBefore(state, i, line->pilot1, false);
+  const int j = entered.latest(line->pilot1);
   if (j > 0) line->side1 = state.logLines[static_cast<size_t>(j)].side1;
 }
 
@@ -140,12 +129,12 @@ PlaneNameSearch::Places PlaneNameSearch::find(std::string_view text, long from) 
   return places;
 }
 
-void parseKill(WorkingState& state, int i, const PlaneNameSearch* names) {
+void parseKill(WorkingState& state, int i, const PlaneNameSearch& names) {
   LogLine* line = lineAt(state, i);
   if (!line) return;
   const std::string& text = line->text;
   const long a = InStr(text, "awarded to");
-  const PlaneNameSearch::Places places = names ? names->find(text, a) : PlaneNameSearch(state).find(text, a);
+  const PlaneNameSearch::Places places = names.find(text, a);
   line->plane1.clear();
   line->plane2.clear();
   for (size_t k = 1; k <= PlaneNameSearch::kRows; ++k) {
@@ -185,7 +174,7 @@ int16_t targetNumber(const std::string& digits) {
   return static_cast<int16_t>(value);
 }
 
-void parseTarget(WorkingState& state, int i, const EnteredLineIndex* index) {
+void parseTarget(WorkingState& state, int i, const EnteredLineIndex& entered) {
   LogLine* line = lineAt(state, i);
   if (!line) return;
   const std::string& text = line->text;
@@ -198,7 +187,7 @@ void parseTarget(WorkingState& state, int i, const EnteredLineIndex* index) {
   const int n = findLandmark(state, state.mapIndex, line->targetId);
   if (n > 0) line->side2 = state.landmarks[static_cast<size_t>(state.mapIndex)][static_cast<size_t>(n)].ownerSide;
 
-  const int j = index ? index->latestIgnoringCase(line->pilot1) : findEnteredLineBefore(state, i, line->pilot1, true);
+  const int j = entered.latestIgnoringCase(line->pilot1);
   if (j > 0) {
     line->plane1 = state.logLines[static_cast<size_t>(j)].plane1;
     line->side1 = state.logLines[static_cast<size_t>(j)].side1;

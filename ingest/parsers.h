@@ -63,28 +63,24 @@ class PlaneNameSearch {
   std::array<bool, 256> beginsName_{};
 };
 
-// The latest line j < i whose eventType is 1 and whose pilot1 equals pilot
-// (in lower case when ignoreCase), searching back line by line; 0 when none.
-[[nodiscard]] int findEnteredLineBefore(const WorkingState& state, int i, const std::string& pilot, bool ignoreCase);
-
 // An index i outside 1..lineCount leaves everything as it is.
 
 // "... (UDP:address) has entered ... flying a PLANE": pilot1, ip, plane1 (log
 // name), side1; fills ipLines and centralPilots / alliedPilots.
 void parseEntered(WorkingState& state, int i);
 // "NAME has left ...": pilot1, and side1 from the pilot's latest earlier
-// entered line (exact name). With index, it must hold lines 1..i-1.
-void parseLeft(WorkingState& state, int i, const EnteredLineIndex* index = nullptr);
+// entered line (exact name); entered must hold lines 1..i-1.
+void parseLeft(WorkingState& state, int i, const EnteredLineIndex& entered);
 // "[NAME]: TEXT": pilot1 and chat.
 void parseChat(WorkingState& state, int i);
 // "Kill of VICTIM (PLANE) awarded to VICTOR (PLANE)": plane1 and plane2
-// (display names), and where found pilot1, side1, pilot2, side2.
-// With names, it must be built from the same aeroplane table.
-void parseKill(WorkingState& state, int i, const PlaneNameSearch* names = nullptr);
+// (display names), and where found pilot1, side1, pilot2, side2; names must
+// be built from the same aeroplane table.
+void parseKill(WorkingState& state, int i, const PlaneNameSearch& names);
 // "Target #N destroyed by NAME.": targetId, pilot1, side2 from the map's
 // landmark, plane1 and side1 from the destroyer's latest earlier entered line
-// (names compared in lower case). With index, it must hold lines 1..i-1.
-void parseTarget(WorkingState& state, int i, const EnteredLineIndex* index = nullptr);
+// (names compared in lower case); entered must hold lines 1..i-1.
+void parseTarget(WorkingState& state, int i, const EnteredLineIndex& entered);
 
 // The target number between "#" and " destroyed": digits with an optional sign
 // and blanks around them. Anything else (nothing, letters, a decimal point), or

@@ -91,7 +91,7 @@ class FinishedLines {
 
 std::string categoryLog(const WorkingState& state, const char* title, const SortedLines& lines,
                         const char* columnLine = nullptr) {
-  std::string text = buildReportHeader(state, title, state.matchDate);
+  std::string text = buildReportHeader(headerFields(state, state.scoredAt), title, state.matchDate);
   size_t size = text.size() + (columnLine ? std::string_view(columnLine).size() + 2 : 0);
   for (const std::string_view line : lines) size += line.size() + 2;
   text.reserve(size);
@@ -119,11 +119,10 @@ void runPass(WorkingState& state) {
   const int planeRows = std::min<int>(state.planeTypeCount, kPlaneRows - 1);
   for (int k = 0; k <= planeRows; ++k) state.planeTypes[static_cast<size_t>(k)].destroyedCount = 0;
 
-  const int lines = std::min<int>(state.lineCount, static_cast<int>(state.logLines.size()) - 1);
+  const int lines = loadedLineCount(state);
   const long allowed = state.maxPilotsAllowed;
   const double window = state.multiDeathSeconds;
   FinishedLines finished(state);
-  const EnteredLineIndex* index = &finished.entered();
   // A processed line is about as long as the line it comes from, with a
   // dozen commas and numbers more: room for all of them is taken at once.
   size_t textBytes = 0;
@@ -162,7 +161,7 @@ void runPass(WorkingState& state) {
 
     if (has && InStr(text, "has left")) {
       line.eventType = kLeftEvent;
-      parseLeft(state, i, index);
+      parseLeft(state, i, finished.entered());
       const int s = line.side1 == 1 ? 1 : 0;
       state.rosterLines.add(text);
       --state.pilotsIn[s];
@@ -185,13 +184,13 @@ void runPass(WorkingState& state) {
     if (InStr(text, "Kill of")) {
       line.eventType = kKillEvent;
       state.killLines.add(text);
-      parseKill(state, i, &planeNames);
+      parseKill(state, i, planeNames);
       if (finished.multipleDeath(line.pilot2, seconds, window)) markLine(line, kMultipleDeathMark);
     }
 
     if (InStr(text, "Target #")) {
       line.eventType = kTargetEvent;
-      parseTarget(state, i, index);
+      parseTarget(state, i, finished.entered());
       if (line.side1 == line.side2) markLine(line, kFriendlyMark);
       if (line.errorCode == kCounts && state.useBoxedTargets == 1) {
         const LogLine* before = i > 1 ? &state.logLines[static_cast<size_t>(i - 1)] : nullptr;

@@ -4,7 +4,9 @@
 #include <charconv>
 #include <nlohmann/json.hpp>
 #include <string_view>
+#include <utility>
 
+#include "core/report_text.h"
 #include "results/text_encoding.h"
 
 namespace skyvex {
@@ -24,6 +26,8 @@ Json pilotJson(const PilotRow& row, bool named) {
   pilot["killPoints"] = row.killPoints;
   pilot["deathPoints"] = row.deathPoints;
   pilot["aamPoints"] = row.aamPoints;
+  pilot["deaths"] = row.deaths;
+  pilot["losses"] = row.losses;
   pilot["targets"] = row.targets;
   pilot["targetPoints"] = row.targetPoints;
   pilot["targetList"] = std::move(targetList);
@@ -147,7 +151,7 @@ void addEvent(std::string& out, const MatchEvent& e) {
   line.text("pilot", e.pilot1).text("plane", e.plane1).text("side", sideName(e.side1));
   if (e.isKill) {
     line.text("victim", e.pilot2).text("victimPlane", e.plane2).text("victimSide", sideName(e.side2));
-    line.flag("selfCredited", e.selfCredited);
+    line.flag("selfCredited", e.selfCredited).flag("charged", e.charged);
   } else {
     line.open("target").number("number", e.targetNumber).text("id", e.targetId);
     line.text("description", e.targetDescription).text("name", e.targetName);
@@ -175,10 +179,21 @@ void appendArray(std::string& out, const Items& items, const std::string& indent
   out += "\n" + indent.substr(2) + "]";
 }
 
+// text with indent after every line break.
+void appendIndented(std::string& out, const std::string& text, std::string_view indent) {
+  size_t from = 0;
+  for (size_t at; (at = text.find('\n', from)) != std::string::npos; from = at + 1)
+    append(out, std::string_view(text).substr(from, at + 1 - from), indent);
+  out.append(text, from);
+}
+
 }  // namespace
 
 std::string resultsJson(const MatchResults& r) {
-  const Json json = {
+  // The small members are laid out by the library, each indented to its place
+  // (a JSON text holds no line break but those of its layout); the two long
+  // arrays by the writer above.
+  const std::pair<const char*, Json> members[] = {
       {"schema", kResultsSchemaVersion},
       {"match",
        {{"date", utf8(r.match.matchDate)},
@@ -192,28 +207,24 @@ std::string resultsJson(const MatchResults& r) {
         {"penaltyPerExcessMinute", r.penaltyPerExcessMinute},
         {"graceMinutes", r.graceMinutes}}},
       {"sides", {{"central", sideJson(r.sides[0], r.graceMinutes)}, {"allied", sideJson(r.sides[1], r.graceMinutes)}}},
-      {"events", Json::array()},
-      {"pilotsIn",
-       {{"allowed", r.pilotsAllowed}, {"endSeconds", static_cast<long long>(r.lastSeconds)}, {"points", Json::array()}}},
   };
-  // The library lays out the document with the two long arrays empty; they
-  // are written into their places (the last of each key: every text from a
-  // log stands before them).
-  const std::string skeleton = json.dump(2);
-  const std::string eventsKey = "\"events\": ", pointsKey = "\"points\": ";
-  const size_t events = skeleton.rfind(eventsKey + "[]") + eventsKey.size();
-  const size_t points = skeleton.rfind(pointsKey + "[]") + pointsKey.size();
   std::string out;
-  out.reserve(skeleton.size() + r.events.size() * 320 + r.pilotsIn.size() * 80);
-  out.append(skeleton, 0, events);
+  out.reserve(8192 + r.events.size() * 320 + r.pilotsIn.size() * 80);
+  out += '{';
+  for (const auto& [key, value] : members) {
+    append(out, "\n  \"", key, "\": ");
+    appendIndented(out, value.dump(2), "  ");
+    out += ',';
+  }
+  out += "\n  \"events\": ";
   appendArray(out, r.events, "    ", addEvent);
-  out.append(skeleton, events + 2, points - events - 2);
+  append(out, ",\n  \"pilotsIn\": {\n    \"allowed\": ", std::to_string(r.pilotsAllowed),
+         ",\n    \"endSeconds\": ", std::to_string(static_cast<long long>(r.lastSeconds)), ",\n    \"points\": ");
   appendArray(out, r.pilotsIn, "      ", [](std::string& o, const PilotsInPoint& p) {
     Line(o).text("time", p.time).number("seconds", static_cast<long long>(p.seconds)).number("central", p.in[0])
         .number("allied", p.in[1]);
   });
-  out.append(skeleton, points + 2, std::string::npos);
-  out += '\n';
+  out += "\n  }\n}\n";
   return out;
 }
 

@@ -1,4 +1,4 @@
-#include "scoring/chronology_log.h"
+#include "scoring/pilot_logs.h"
 
 #include "core/report_text.h"
 #include "core/text.h"
@@ -7,18 +7,10 @@
 
 namespace skyvex {
 
-void buildChronologyLog(WorkingState& state) { buildChronologyLog(state, PilotEvents(state)); }
-
-void buildChronologyLog(WorkingState& state, const PilotEvents& events) {
-  PilotBlocks log = chronologyLogBlocks(state, events);
-  writePilotBlocks(state, {&log});
-  state.chronologyLogText = std::move(log.text);
-}
-
 PilotBlocks chronologyLogBlocks(WorkingState& state, const PilotEvents& events) {
   PilotBlocks log = startPilotBlocks(state, "CHRONOLOGY LOG");
   // Carried through the whole build, as in the pilot's log.
-  log.write = [&state, &events, identity = TargetIdentity(), pad2 = pad(state, 2)](
+  log.write = [&state, &events, identity = TargetIdentity(), pad2 = pad(state.padString, 2)](
                   std::string& text, const std::string& name) mutable {
     const std::string& indent3 = state.indents[3];
     for (const PilotEvent& event : events.of(name)) {

@@ -8,13 +8,8 @@
 
 namespace skyvex {
 
-int eventLineCount(const WorkingState& state) {
-  const int stored = static_cast<int>(state.logLines.size()) - 1;
-  return std::max(0, std::min<int>(state.lineCount, stored));
-}
-
 PilotEvents::PilotEvents(const WorkingState& state) : shortNames_(state) {
-  const int count = eventLineCount(state);
+  const int count = loadedLineCount(state);
   static const std::string unused;  // lines the logs never print
   short1_.assign(static_cast<size_t>(count) + 1, &unused);
   short2_.assign(static_cast<size_t>(count) + 1, &unused);
@@ -60,16 +55,16 @@ void appendSideHeading(std::string& text, const WorkingState& state, int side) {
   const char* dashes = "------------------";
   append(text, dashes, CRLF);
   if (side == 0)
-    append(text, pad(state, 1), "CENTRAL PILOTS", CRLF);
+    append(text, pad(state.padString, 1), "CENTRAL PILOTS", CRLF);
   else
-    append(text, pad(state, 2), "ALLIED PILOTS", CRLF);
+    append(text, pad(state.padString, 2), "ALLIED PILOTS", CRLF);
   append(text, dashes, CRLF);
 }
 
 PilotBlocks startPilotBlocks(const WorkingState& state, const char* title) {
   PilotBlocks log;
-  log.text = buildReportHeader(state, title, state.matchDate);
-  log.text.reserve(static_cast<size_t>(eventLineCount(state)) * 64 + 4096);
+  log.text = buildReportHeader(headerFields(state, state.scoredAt), title, state.matchDate);
+  log.text.reserve(static_cast<size_t>(loadedLineCount(state)) * 64 + 4096);
   return log;
 }
 
@@ -81,7 +76,7 @@ void writePilotBlocks(const WorkingState& state, std::initializer_list<PilotBloc
       const std::string& name = state.roster[static_cast<size_t>(side)][static_cast<size_t>(row)].name;
       for (PilotBlocks* log : logs) {
         append(log->text, state.indents[1], name, CRLF);
-        append(log->text, state.indents[1], rule(state, static_cast<long>(name.size())), CRLF);
+        append(log->text, state.indents[1], rule(state.ruleLine, static_cast<long>(name.size())), CRLF);
         log->write(log->text, name);
         append(log->text, CRLF, CRLF);
       }

@@ -58,9 +58,6 @@ class PilotEvents {
   std::vector<PilotEvent> none_;
 };
 
-// The lines the two logs visit: 1..lineCount, never past the table.
-[[nodiscard]] int eventLineCount(const WorkingState& state);
-
 
 // The three heading lines of a side's block in the pilot's and chronology logs.
 void appendSideHeading(std::string& text, const WorkingState& state, int side);

@@ -1,4 +1,4 @@
-#include "scoring/pilots_log.h"
+#include "scoring/pilot_logs.h"
 
 #include "core/report_text.h"
 #include "core/text.h"
@@ -7,19 +7,11 @@
 
 namespace skyvex {
 
-void buildPilotsLog(WorkingState& state) { buildPilotsLog(state, PilotEvents(state)); }
-
-void buildPilotsLog(WorkingState& state, const PilotEvents& events) {
-  PilotBlocks log = pilotsLogBlocks(state, events);
-  writePilotBlocks(state, {&log});
-  state.pilotsLogText = std::move(log.text);
-}
-
 PilotBlocks pilotsLogBlocks(WorkingState& state, const PilotEvents& events) {
   PilotBlocks log = startPilotBlocks(state, "PILOT'S LOG");
   // One identity for the whole build: a number on no landmark repeats the
   // identification of the entry before it.
-  log.write = [&state, &events, identity = TargetIdentity(), pad2 = pad(state, 2)](
+  log.write = [&state, &events, identity = TargetIdentity(), pad2 = pad(state.padString, 2)](
                   std::string& text, const std::string& name) mutable {
     const std::string& indent2 = state.indents[2];
     const std::string& indent3 = state.indents[3];

@@ -27,7 +27,7 @@ std::optional<SeasonReport> seasonStandingsCommand(const WorkingState& state, Pl
   if (!folder) return std::nullopt;
   if (folder->empty()) throw Refusal("Error: Could not find the results folder.");
   SeasonReport report{buildStandings(readSeasonResults({*folder})), {}, *folder};
-  report.text = standingsText(report.standings, state);
+  report.text = standingsText(report.standings, state.programVersion, state.padString);
   return report;
 }
 

@@ -4,6 +4,7 @@
 
 #include "core/report_header.h"
 #include "core/report_text.h"
+#include "core/system.h"
 #include "core/text.h"
 
 namespace skyvex {
@@ -17,42 +18,40 @@ std::string shared(const Standings& s, std::string SeasonMatch::*field) {
   return s.matches.empty() ? "" : s.matches.front().*field;
 }
 
-// The header's settings: the shared server, map and setup, the latest score time.
-WorkingState headerState(const Standings& s, const WorkingState& look) {
-  WorkingState h;
-  h.programVersion = look.programVersion;
-  h.serverName = shared(s, &SeasonMatch::server);
-  h.setupFileName = shared(s, &SeasonMatch::setupFile);
-  const std::string map = shared(s, &SeasonMatch::map);
-  for (int k = 1; k < kMaps; ++k)
-    if (!map.empty() && mapName(k) == map) h.mapIndex = static_cast<int16_t>(k);
+// The header's fields: the shared server, map (one the program knows) and
+// setup, the latest score time or else the clock's.
+ReportHeaderFields headerOf(const Standings& s, const std::string& programVersion) {
   std::string latest;
   for (const SeasonMatch& m : s.matches) latest = std::max(latest, m.scored);
-  h.fixedScoreTime = parseScoreTime(latest);
-  return h;
+  ReportHeaderFields fields{programVersion, shared(s, &SeasonMatch::server), "",
+                            shared(s, &SeasonMatch::setupFile), parseScoreTime(latest).value_or(localTimeNow())};
+  const std::string map = shared(s, &SeasonMatch::map);
+  for (int k = 1; k < kMaps; ++k)
+    if (!map.empty() && mapName(k) == map) fields.mapName = map;
+  return fields;
 }
 
 class Lines {
  public:
-  explicit Lines(const WorkingState& look) : look_(look) {}
+  explicit Lines(const std::string& padString) : padString_(padString) {}
 
   // text, then the delimiter up to width and gap more.
   Lines& left(const std::string& text, long width, long gap = 2) {
-    append(line_, text, pad(look_, width - static_cast<long>(text.size())), pad(look_, gap));
+    append(line_, text, pad(padString_, width - static_cast<long>(text.size())), pad(padString_, gap));
     return *this;
   }
   Lines& right(const std::string& text, long width) {
-    append(line_, rj(look_, text, width));
+    append(line_, rj(padString_, text, width));
     return *this;
   }
   Lines& right(long value, long width) { return right(fmtN(value), width); }
   void end(std::string& out) {
-    append(out, pad(look_, 2), line_, CRLF);
+    append(out, pad(padString_, 2), line_, CRLF);
     line_.clear();
   }
 
  private:
-  const WorkingState& look_;
+  const std::string& padString_;
   std::string line_;
 };
 
@@ -109,10 +108,11 @@ void notesSection(std::string& out, const Standings& s, Lines& line) {
 
 }  // namespace
 
-std::string standingsText(const Standings& standings, const WorkingState& look) {
-  std::string out = buildReportHeader(headerState(standings, look), "SEASON STANDINGS", seasonDates(standings));
+std::string standingsText(const Standings& standings, const std::string& programVersion,
+                          const std::string& padString) {
+  std::string out = buildReportHeader(headerOf(standings, programVersion), "SEASON STANDINGS", seasonDates(standings));
   out += CRLF;
-  Lines line(look);
+  Lines line(padString);
   matchesSection(out, standings, line);
   sidesSection(out, standings, line);
   pilotsSection(out, standings, line);

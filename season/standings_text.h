@@ -4,16 +4,16 @@
 
 #include <string>
 
-#include "core/working_state.h"
 #include "season/standings.h"
 
 namespace skyvex {
 
 // The report "SEASON STANDINGS": 1 the matches in date order, 2 the sides'
-// records, 3 the pilots per side, 4 the notes on matches given twice. look
-// gives the program's version and the delimiter; the header prints the
+// records, 3 the pilots per side, 4 the notes on matches given twice, its
+// columns padded with padString (buildPadString). The header prints the
 // season's dates, the server, map and setup file the matches share (blank
 // where they differ) and the latest time a match was scored.
-[[nodiscard]] std::string standingsText(const Standings& standings, const WorkingState& look);
+[[nodiscard]] std::string standingsText(const Standings& standings, const std::string& programVersion,
+                                        const std::string& padString);
 
 }  // namespace skyvex

@@ -20,10 +20,10 @@ TEST(Padding, UsesTheDelimiterAndNeverGoesNegative) {
   state.padString = buildPadString(1);
   state.ruleLine = std::string(82, '-');
   const std::pair<std::string, std::string> pieces[] = {
-      {pad(state, 3), "..."},       {pad(state, 0), ""},        {pad(state, -4), ""},
-      {rj(state, "12", 4), "..12"}, {rj(state, "1234", 4), "1234"},
-      {rj(state, "12345", 4), "12345"},  // too wide: kept whole, no pad
-      {rule(state, 5), "-----"},    {rule(state, 90), state.ruleLine},
+      {pad(state.padString, 3), "..."},       {pad(state.padString, 0), ""},        {pad(state.padString, -4), ""},
+      {rj(state.padString, "12", 4), "..12"}, {rj(state.padString, "1234", 4), "1234"},
+      {rj(state.padString, "12345", 4), "12345"},  // too wide: kept whole, no pad
+      {rule(state.ruleLine, 5), "-----"},    {rule(state.ruleLine, 90), state.ruleLine},
       {buildPadString(0), std::string(100, ' ')}, {buildPadString(2), std::string(100, '_')},
       {buildPadString(7), ""},      {buildPadString(-1), ""}};
   for (size_t n = 0; n < std::size(pieces); ++n) EXPECT_EQ(pieces[n].first, pieces[n].second) << "piece " << n;

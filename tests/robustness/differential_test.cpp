@@ -34,10 +34,21 @@ void note(WorkingState& state, const LogLine& line, const char* kind, int side, 
                         (side == 0 ? " Central" : " Allied") + " Pilots " + how + ", " + fmtN(allowed) + " allowed.");
 }
 
-// The processing pass written as its rules read, every backward search made line by line: the left
-// and target parsers looking for the pilot's entered line (their searching form), each aeroplane name
-// searched for apart, the multiple-death window, the repeated target lines. Slow and obviously right;
-// the test below holds processLog to it. It leaves the roster and the log texts alone: reports show them.
+// The latest line j < i whose eventType is 1 and whose pilot1 equals pilot (in
+// lower case when ignoreCase), searching back line by line; 0 when none.
+int enteredLineBefore(const WorkingState& state, int i, const std::string& pilot, bool ignoreCase) {
+  for (int j = i - 1; j >= 1; --j) {
+    const LogLine& line = state.logLines[j];
+    if (line.eventType == 1 && (ignoreCase ? toLower(line.pilot1) == toLower(pilot) : line.pilot1 == pilot)) return j;
+  }
+  return 0;
+}
+
+// The processing pass written as its rules read, every backward search made line by line: the pilot's
+// entered line for the left and target parsers (their index checked against the search), each
+// aeroplane name searched for apart, the multiple-death window, the repeated target lines. Slow and
+// obviously right; the test below holds processLog to it. It leaves the roster and the log texts
+// alone: reports show them.
 void literalProcessLog(WorkingState& state) {
   for (SortedLines* lines : {&state.bombLines, &state.chatLines, &state.ipLines, &state.killLines,
                              &state.processedLines, &state.rosterLines, &state.centralPilots, &state.alliedPilots})
@@ -48,6 +59,7 @@ void literalProcessLog(WorkingState& state) {
   for (auto& levels : state.excessSeconds) levels.assign(11, 0.0);
   for (int k = 0; k <= state.planeTypeCount; ++k) state.planeTypes[k].destroyedCount = 0;
   const long allowed = state.maxPilotsAllowed;
+  EnteredLineIndex entered;
 
   for (int i = 1; i <= state.lineCount; ++i) {
     LogLine& line = state.logLines[i];
@@ -73,7 +85,8 @@ void literalProcessLog(WorkingState& state) {
     }
     if (InStr(text, "has left")) {
       line.eventType = 2;
-      parseLeft(state, i);
+      parseLeft(state, i, entered);
+      EXPECT_EQ(entered.latest(line.pilot1), enteredLineBefore(state, i, line.pilot1, false)) << text;
       const int s = line.side1;
       state.rosterLines.add(text);
       state.pilotsIn[s] -= 1;
@@ -115,7 +128,8 @@ void literalProcessLog(WorkingState& state) {
     }
     if (InStr(text, "Target #")) {
       line.eventType = 5;
-      parseTarget(state, i);
+      parseTarget(state, i, entered);
+      EXPECT_EQ(entered.latestIgnoringCase(line.pilot1), enteredLineBefore(state, i, line.pilot1, true)) << text;
       if (line.side1 == line.side2) line.errorCode = 3;
       if (line.errorCode == 0 && state.useBoxedTargets == 1) {
         if (i > 1 && InStr(state.logLines[i - 1].text, "Selected target")) {
@@ -131,6 +145,7 @@ void literalProcessLog(WorkingState& state) {
       }
     }
     state.processedLines.add(processedLine(line));  // the plain form of what the pass writes over one buffer
+    entered.noteFinished(state, i);
   }
 
   state.matchDate = Mid(state.logLines[1].text, 1, 8);
