@@ -2,7 +2,6 @@
 // their captions, with the file dialogs and messages answered by a script.
 #include <gtest/gtest.h>
 
-#include <QChartView>
 
 #include <QDir>
 #include <QFontInfo>
@@ -195,7 +194,7 @@ TEST_F(MainWindowWalk, FromStartUpToExit) {
   EXPECT_EQ(takeMessages(), Texts{"information: The match report has been saved."});
   EXPECT_TRUE(std::filesystem::exists(logs.file("friday.html")) && std::filesystem::exists(logs.file("friday.json")));
   choose("&Window/Pilots In Char&t");
-  EXPECT_TRUE(!form.chartWindow()->isHidden() && !form.chartWindow()->chartView()->chart()->series().isEmpty());
+  EXPECT_TRUE(!form.chartWindow()->isHidden() && !form.chartWindow()->canvas()->chart().steps[0].empty());
   choose("&Window/Pilots In Char&t");
   EXPECT_TRUE(form.chartWindow()->isHidden() && !item(QStringLiteral("&Window/Pilots In Char&t"))->isChecked());
 
