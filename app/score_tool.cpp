@@ -34,9 +34,9 @@ constexpr const char* kUsage =
     "Usage: skyvex-score [OPTION]... LOGFILE...\n"
     "Scores a match from its server log files, as the Score command does, and writes its reports.\n"
     "\n"
-    "  --server FILE        read the server name and map from a server file, as \"&Open Server...\" does\n"
+    "  --server FILE        read the server name and map from a server file, as \"Open Server...\" does\n"
     "  --setup FILE         read a scoring setup file (.vxs)\n"
-    "  --default-scoring    apply the default scoring settings, as \"Use Default &Scoring Settings\" does\n"
+    "  --default-scoring    apply the default scoring settings, as \"Use Default Scoring Settings\" does\n"
     "  --adjustments FILE   read the score adjustments from a file in the adjustment file's format\n"
     "  --active TEXT        set the active aerodromes from TEXT, typed as in the \"Active Dromes\" window\n"
     "  --disable LIST       disable log lines by their 1-based numbers, separated by commas\n"
@@ -273,6 +273,14 @@ void runStage(WorkingState& state, const Command& command, Stage stage) {
     if (step.option->stage == stage) step.option->action(state, step.value);
 }
 
+// Whether the setup comes from --setup or --default-scoring; without either every value is 0.
+bool givesSetup(const Command& command) {
+  for (const Step& step : command.steps)
+    if (std::strcmp(step.option->name, "--setup") == 0 || std::strcmp(step.option->name, "--default-scoring") == 0)
+      return true;
+  return false;
+}
+
 // The Score command without windows and without saving.
 void scoreMatch(WorkingState& state) { runScoring(state); }
 
@@ -343,6 +351,8 @@ int runScoreTool(const std::vector<std::string>& args, std::ostream& out, std::o
     runStage(state, command, Stage::Setup);
     loadLogFilePaths(state, command.logFiles);
     runStage(state, command, Stage::AfterLoad);
+    if (!givesSetup(command))
+      err << "skyvex-score: note: no setup was given (--setup or --default-scoring), so every value is 0\n";
     scoreMatch(state);
     writeReports(state, command, out);
     out.flush();

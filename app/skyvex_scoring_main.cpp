@@ -4,9 +4,7 @@
 #include <QIcon>
 #include <filesystem>
 
-#include "core/platform.h"
 #include "core/working_state.h"
-#include "setup/setup_file.h"
 #include "ui/artwork.h"
 #include "ui/main_window.h"
 #include "ui/qt_platform.h"
@@ -23,12 +21,7 @@ int main(int argc, char** argv) {
   formMain.loadWindow();
   formMain.show();
   formMain.reportStartUpProblems();
-  if (argc > 1) {
-    const std::string setupFile = std::filesystem::absolute(argv[1]).string();  // remembered for later runs
-    skyvex::runShowingRefusal(platform, [&] {
-      skyvex::readSetupFile(state, setupFile);
-      return true;
-    });
-  }
+  // The absolute path, remembered for later runs.
+  if (argc > 1) formMain.openGivenSetup(std::filesystem::absolute(argv[1]).string());
   return app.exec();
 }

@@ -150,7 +150,7 @@ int main(int argc, char** argv) {
     window.push_back(took.count());
   }
   int shown = 0;
-  for (const QMdiSubWindow* child : form.mdiArea()->subWindowList()) shown += child->isVisible() ? 1 : 0;
+  for (const QMdiSubWindow* child : form.findChild<QMdiArea*>()->subWindowList()) shown += child->isVisible() ? 1 : 0;
 
   std::printf("%d lines, %d runs each\n", static_cast<int>(match.rawLines.size()), kRuns);
   printRuns("tool, whole process", tool);

@@ -15,7 +15,8 @@ struct FileDialogRequest {
   std::string filter;        // pairs of description and pattern, each followed by "|"
   std::string startFolder;   // empty: the platform chooses
   bool multipleSelection = false;
-  bool chooseFolder = false;  // an open dialog that picks a folder, not files
+  bool chooseFolder = false;  // an open dialog that picks a folder, not files, and shows folders only
+  std::string suggestedName = {};  // the file name a save dialog offers; empty: none
 };
 
 enum class MessageIcon { Critical, Information, Question };

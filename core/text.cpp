@@ -55,6 +55,15 @@ std::string trimBlanks(std::string_view s) {
   return std::string(s.substr(b, e - b));
 }
 
+std::string safeFileName(std::string_view s) {
+  std::string name(s);
+  for (char& c : name)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f || std::string_view("<>:\"/\\|?*").find(c) != std::string_view::npos)
+      c = '_';
+  while (!name.empty() && (name.back() == ' ' || name.back() == '.')) name.pop_back();
+  return name;
+}
+
 double Int(double x) { return std::floor(x); }
 
 double RoundEven(double x) {

@@ -26,6 +26,10 @@ namespace skyvex {
 // Every Windows-1252 capital made small (see foldByte); other bytes stay.
 [[nodiscard]] std::string toLower(std::string_view s);
 [[nodiscard]] std::string trimBlanks(std::string_view s);
+// A text made fit to be a file name on Linux and on Windows: control
+// characters and < > : " / \ | ? * become underscores, blanks and periods at
+// the end go. Empty when nothing is left.
+[[nodiscard]] std::string safeFileName(std::string_view s);
 
 // Int(x): the largest whole number not above x.
 [[nodiscard]] double Int(double x);

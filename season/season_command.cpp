@@ -2,11 +2,23 @@
 
 #include "core/refusal.h"
 #include "core/safe_writer.h"
+#include "core/text.h"
 #include "season/results_reader.h"
 #include "season/standings_html.h"
 #include "season/standings_text.h"
 
 namespace skyvex {
+
+namespace {
+
+// "autumn-2026 standings.html" for the folder .../autumn-2026.
+std::string seasonPageName(std::string folder) {
+  while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
+  const std::string name = safeFileName(folder.substr(folder.find_last_of("/\\") + 1));  // npos + 1 is 0
+  return (name.empty() ? std::string("season") : name) + " standings.html";
+}
+
+}  // namespace
 
 std::optional<SeasonReport> seasonStandingsCommand(const WorkingState& state, Platform& platform) {
   FileDialogRequest request{"Season Standings", "", state.logFolder};
@@ -14,15 +26,16 @@ std::optional<SeasonReport> seasonStandingsCommand(const WorkingState& state, Pl
   const auto folder = platform.openFileDialog(request);
   if (!folder) return std::nullopt;
   if (folder->empty()) throw Refusal("Error: Could not find the results folder.");
-  SeasonReport report{buildStandings(readSeasonResults({*folder})), {}};
+  SeasonReport report{buildStandings(readSeasonResults({*folder})), {}, *folder};
   report.text = standingsText(report.standings, state);
   return report;
 }
 
 void offerSeasonPageExport(const SeasonReport& report, const WorkingState& state, Platform& platform) {
   if (!platform.askYesNo("Export the season standings as an HTML page?")) return;
-  const auto chosen =
-      platform.saveFileDialog({"Export Season Standings", "Season Standings (*.html)|*.html|", state.logFolder});
+  FileDialogRequest request{"Export Season Standings", "Season Standings (*.html)|*.html|", report.folder};
+  request.suggestedName = seasonPageName(report.folder);
+  const auto chosen = platform.saveFileDialog(request);
   if (!chosen) return;
   if (chosen->empty()) throw Refusal("Error: Could not find the page's file name.");
   if (const auto failure = writeFileSafely(*chosen, standingsHtml(report.standings, state.programVersion)))

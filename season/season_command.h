@@ -14,6 +14,7 @@ namespace skyvex {
 struct SeasonReport {
   Standings standings;
   std::string text;  // the SEASON STANDINGS report, with the state's delimiter
+  std::string folder;  // the folder of results it was built from
 };
 
 // Asks for a folder of results (the log folder first) and builds its
@@ -22,7 +23,7 @@ struct SeasonReport {
 [[nodiscard]] std::optional<SeasonReport> seasonStandingsCommand(const WorkingState& state, Platform& platform);
 
 // Asks whether to export the standings as an HTML page and, if so, for its
-// name; writes it and says so. A failed write throws its Refusal.
+// name (in the season folder, named after it); writes it and says so. A failed write throws its Refusal.
 void offerSeasonPageExport(const SeasonReport& report, const WorkingState& state, Platform& platform);
 
 }  // namespace skyvex

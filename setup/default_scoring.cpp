@@ -1,5 +1,7 @@
 #include "setup/default_scoring.h"
 
+#include <algorithm>
+
 namespace skyvex {
 
 void applyDefaultScoring(WorkingState& state) {
@@ -23,6 +25,15 @@ void applyDefaultScoring(WorkingState& state) {
   state.pointsPerDeath = 1;
   state.aamPointsPerDeath = 1;
   state.activeAerodromes.assign(1, ActiveAerodrome{});
+}
+
+bool setupScoresNothing(const WorkingState& state) {
+  const auto zero = [](auto value) { return value == 0; };
+  return std::all_of(state.targetValues.begin(), state.targetValues.end(), zero) &&
+         std::all_of(state.planeTypes.begin(), state.planeTypes.end(),
+                     [](const PlaneType& plane) { return plane.planeValue == 0; }) &&
+         state.pointsPerDeath == 0 && state.aamPointsPerDeath == 0 && state.penaltyPerExcessMinute == 0 &&
+         state.penaltyScout == 0 && state.penaltyFriendly == 0 && state.penaltyInvalid == 0;
 }
 
 }  // namespace skyvex

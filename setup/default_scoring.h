@@ -12,4 +12,8 @@ inline constexpr const char* kDefaultSetupName = "{manual/default settings}";
 // (Flanders when none is chosen); setupFileName becomes "{manual/default settings}".
 void applyDefaultScoring(WorkingState& state);
 
+// True while no setup gives anything a value: every plane and target value,
+// the death points and the penalties are 0, so every figure a Score prints is 0.
+[[nodiscard]] bool setupScoresNothing(const WorkingState& state);
+
 }  // namespace skyvex

@@ -67,8 +67,14 @@ void refresh(const WorkingState& state, SetupForm& form) {
   refreshActiveLabels(state, form);
 }
 
-void collect(const SetupForm& form, WorkingState& state) {
+void collectAtOnce(const SetupForm& form, WorkingState& state) {
   state.serverName = form.txtServer;
+  state.useBoxedTargets = form.chkUseBoxed ? 1 : 0;
+  for (int i = 0; i < kEditorPlanes; ++i) state.planeTypes[static_cast<size_t>(i + 1)].planeAllowed = form.chkPlane[i] ? 1 : 0;
+}
+
+void collect(const SetupForm& form, WorkingState& state) {
+  collectAtOnce(form, state);
 
   state.multiDeathSeconds = boxValue(form.txtMultiDeath);
   state.graceMinutes = boxValue(form.txtGrace);

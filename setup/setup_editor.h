@@ -50,9 +50,12 @@ struct SetupForm {
 
 // Puts the working state into every control.
 void refresh(const WorkingState& state, SetupForm& form);
-// Takes every text control into the working state. Check boxes and the map
-// list are not collected: their handlers write the state at once.
+// Takes every text control and check box into the working state. The map list
+// is not collected: choosing a map sets it at once (see chooseMap).
 void collect(const SetupForm& form, WorkingState& state);
+// Takes only the controls that are in force as soon as they change: the check
+// boxes when clicked and the server name when its box is left.
+void collectAtOnce(const SetupForm& form, WorkingState& state);
 
 // A numeric box's text after the box is left: "0" when its leading number is 0
 // (empty text and text that does not begin with a number included); any other

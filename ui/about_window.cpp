@@ -34,33 +34,33 @@ FormAbout::FormAbout(const WorkingState& state, Platform& platform, QWidget* par
 
   auto* Frame1 = new QGroupBox(this);
   Frame1->setObjectName(QStringLiteral("Frame1"));
-  lblVersion = new QLabel(Frame1);
-  lblVersion->setObjectName(QStringLiteral("lblVersion"));
-  genLbl = new QLabel(QStringLiteral("Credits:"), Frame1);
-  genLbl->setObjectName(QStringLiteral("genLbl"));
-  lblCredits = new QLabel(Frame1);
-  lblCredits->setObjectName(QStringLiteral("lblCredits"));
+  ui_.lblVersion = new QLabel(Frame1);
+  ui_.lblVersion->setObjectName(QStringLiteral("lblVersion"));
+  ui_.genLbl = new QLabel(QStringLiteral("Credits:"), Frame1);
+  ui_.genLbl->setObjectName(QStringLiteral("genLbl"));
+  ui_.lblCredits = new QLabel(Frame1);
+  ui_.lblCredits->setObjectName(QStringLiteral("lblCredits"));
   auto* frameLayout = new QVBoxLayout(Frame1);
-  frameLayout->addWidget(lblVersion);
+  frameLayout->addWidget(ui_.lblVersion);
   frameLayout->addSpacing(8);
-  frameLayout->addWidget(genLbl);
-  frameLayout->addWidget(lblCredits);
+  frameLayout->addWidget(ui_.genLbl);
+  frameLayout->addWidget(ui_.lblCredits);
   frameLayout->addStretch();
 
-  Command1 = new QPushButton(QStringLiteral("OK"), this);
-  Command1->setObjectName(QStringLiteral("Command1"));
-  Command1->setDefault(true);
-  connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
+  ui_.Command1 = new QPushButton(QStringLiteral("OK"), this);
+  ui_.Command1->setObjectName(QStringLiteral("Command1"));
+  ui_.Command1->setDefault(true);
+  connect(ui_.Command1, &QPushButton::clicked, this, &QDialog::accept);
 
   auto* top = new QHBoxLayout;
   top->addWidget(Image1);
   top->addWidget(Frame1, 1);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
-  layout->addWidget(Command1, 0, Qt::AlignRight);
+  layout->addWidget(ui_.Command1, 0, Qt::AlignRight);
 
-  lblVersion->setText(messageText("Version: " + state.programVersion));
-  lblCredits->setText(messageText(creditsText()));
+  ui_.lblVersion->setText(messageText("Version: " + state.programVersion));
+  ui_.lblCredits->setText(messageText(creditsText()));
   platform.beep();
 }
 

@@ -17,13 +17,21 @@ namespace skyvex::ui {
 class FormAbout : public QDialog {
   Q_OBJECT
  public:
+  // The controls, by the names the program has always given them; the tests
+  // reach them through WindowProbe.
+  struct Controls {
+    QLabel* lblVersion;
+    QLabel* genLbl;
+    QLabel* lblCredits;
+    QPushButton* Command1;
+  };
+
   // Sets the labels and sounds the beep, as the window loads.
   FormAbout(const WorkingState& state, Platform& platform, QWidget* parent = nullptr);
 
-  QLabel* lblVersion;
-  QLabel* genLbl;
-  QLabel* lblCredits;
-  QPushButton* Command1;
+ private:
+  friend class WindowProbe;
+  Controls ui_;
 };
 
 }  // namespace skyvex::ui

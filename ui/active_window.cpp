@@ -15,24 +15,24 @@ FormActive::FormActive(WorkingState& state, Platform& platform, QWidget* parent)
   frameSettingsWindow(this, "formActive", "Active Dromes", "active", state, platform);
 
   auto* layout = new QVBoxLayout(this);
-  genLbl = new QLabel(QStringLiteral("Enter Active Dromes separated by commas"), this);
-  genLbl->setObjectName(QStringLiteral("genLbl"));
-  layout->addWidget(genLbl);
-  txtActive = new QLineEdit(this);
-  txtActive->setObjectName(QStringLiteral("txtActive"));
-  txtActive->setMinimumWidth(300);
-  layout->addWidget(txtActive);
-  cmdOK = new QPushButton(QStringLiteral("OK"), this);
-  cmdOK->setObjectName(QStringLiteral("cmdOK"));
-  cmdOK->setDefault(true);
-  layout->addWidget(cmdOK, 0, Qt::AlignHCenter);
-  connect(cmdOK, &QPushButton::clicked, this, &FormActive::applyAndClose);
+  ui_.genLbl = new QLabel(QStringLiteral("Enter Active Dromes separated by commas"), this);
+  ui_.genLbl->setObjectName(QStringLiteral("genLbl"));
+  layout->addWidget(ui_.genLbl);
+  ui_.txtActive = new QLineEdit(this);
+  ui_.txtActive->setObjectName(QStringLiteral("txtActive"));
+  ui_.txtActive->setMinimumWidth(300);
+  layout->addWidget(ui_.txtActive);
+  ui_.cmdOK = new QPushButton(QStringLiteral("OK"), this);
+  ui_.cmdOK->setObjectName(QStringLiteral("cmdOK"));
+  ui_.cmdOK->setDefault(true);
+  layout->addWidget(ui_.cmdOK, 0, Qt::AlignHCenter);
+  connect(ui_.cmdOK, &QPushButton::clicked, this, &FormActive::applyAndClose);
 
-  txtActive->setText(formText(activeAerodromesText(state_)));
+  ui_.txtActive->setText(formText(activeAerodromesText(state_)));
 }
 
 void FormActive::applyAndClose() {
-  const std::string typed = formBytes(txtActive->text());
+  const std::string typed = formBytes(ui_.txtActive->text());
   if (runShowingRefusal(platform_, [&] {
         applyActiveAerodromes(state_, typed);
         return true;

@@ -15,17 +15,24 @@ namespace skyvex::ui {
 class FormActive : public QDialog {
   Q_OBJECT
  public:
+  // The controls, by the names the program has always given them; the tests
+  // reach them through WindowProbe.
+  struct Controls {
+    QLabel* genLbl;
+    QLineEdit* txtActive;
+    QPushButton* cmdOK;
+  };
+
   // Fills txtActive from the active aerodromes ("12,7,").
   FormActive(WorkingState& state, Platform& platform, QWidget* parent = nullptr);
 
   // cmdOK: applies the typed list and closes the window.
   void applyAndClose();
 
-  QLabel* genLbl;
-  QLineEdit* txtActive;
-  QPushButton* cmdOK;
-
  private:
+  friend class WindowProbe;
+  Controls ui_;
+
   WorkingState& state_;
   Platform& platform_;
 };

@@ -78,9 +78,9 @@ FormAdjust::FormAdjust(WorkingState& state, Platform& platform, QWidget* parent)
     title->addStretch(1);
     panel->addLayout(title, 0, 0, 1, 2);
 
-    genLbl[side] = new QLabel(QStringLiteral("Pts    Description"), this);
-    genLbl[side]->setObjectName(QStringLiteral("genLbl"));
-    panel->addWidget(genLbl[side], 1, 0, 1, 2);
+    ui_.genLbl[side] = new QLabel(QStringLiteral("Pts    Description"), this);
+    ui_.genLbl[side]->setObjectName(QStringLiteral("genLbl"));
+    panel->addWidget(ui_.genLbl[side], 1, 0, 1, 2);
     for (int box = 0; box < kAdjustmentBoxes; ++box) {
       auto* points = new QLineEdit(this);
       points->setObjectName(indexed(ptsNames[side], box));
@@ -88,8 +88,8 @@ FormAdjust::FormAdjust(WorkingState& state, Platform& platform, QWidget* parent)
       auto* description = new QLineEdit(this);
       description->setObjectName(indexed(descNames[side], box));
       description->setMinimumWidth(220);
-      txtPts[side][box] = points;
-      txtDesc[side][box] = description;
+      ui_.txtPts[side][box] = points;
+      ui_.txtDesc[side][box] = description;
       panel->addWidget(points, 2 + box, 0);
       panel->addWidget(description, 2 + box, 1);
       connect(points, &QLineEdit::textChanged, this, [this, side, box](const QString& text) {
@@ -100,11 +100,11 @@ FormAdjust::FormAdjust(WorkingState& state, Platform& platform, QWidget* parent)
         typeAdjustmentDescription(state_, side, box, formBytes(text));
       });
     }
-    cmdClear[side] = new QPushButton(QStringLiteral("Clear"), this);
-    cmdClear[side]->setObjectName(indexed("cmdClear", side));
-    cmdClear[side]->setAutoDefault(false);
-    connect(cmdClear[side], &QPushButton::clicked, this, [this, side] { clearSide(side); });
-    panel->addWidget(cmdClear[side], 2 + kAdjustmentBoxes, 1, Qt::AlignRight);
+    ui_.cmdClear[side] = new QPushButton(QStringLiteral("Clear"), this);
+    ui_.cmdClear[side]->setObjectName(indexed("cmdClear", side));
+    ui_.cmdClear[side]->setAutoDefault(false);
+    connect(ui_.cmdClear[side], &QPushButton::clicked, this, [this, side] { clearSide(side); });
+    panel->addWidget(ui_.cmdClear[side], 2 + kAdjustmentBoxes, 1, Qt::AlignRight);
     panel->setRowStretch(3 + kAdjustmentBoxes, 1);
     layout->addLayout(panel);
     if (side == 0) layout->addSpacing(16);
@@ -118,8 +118,8 @@ FormAdjust::FormAdjust(WorkingState& state, Platform& platform, QWidget* parent)
 void FormAdjust::showForm(const AdjustForm& form) {
   for (int side = 0; side < kSides; ++side) {
     for (int box = 0; box < kAdjustmentBoxes; ++box) {
-      txtPts[side][box]->setText(formText(form.txtPts[side][box]));
-      txtDesc[side][box]->setText(formText(form.txtDesc[side][box]));
+      ui_.txtPts[side][box]->setText(formText(form.txtPts[side][box]));
+      ui_.txtDesc[side][box]->setText(formText(form.txtDesc[side][box]));
     }
   }
 }
@@ -134,8 +134,8 @@ void FormAdjust::clearSide(int side) {
   AdjustForm form;
   for (int s = 0; s < kSides; ++s) {
     for (int box = 0; box < kAdjustmentBoxes; ++box) {
-      form.txtPts[s][box] = formBytes(txtPts[s][box]->text());
-      form.txtDesc[s][box] = formBytes(txtDesc[s][box]->text());
+      form.txtPts[s][box] = formBytes(ui_.txtPts[s][box]->text());
+      form.txtDesc[s][box] = formBytes(ui_.txtDesc[s][box]->text());
     }
   }
   clearAdjustments(state_, form, side);

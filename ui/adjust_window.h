@@ -17,6 +17,16 @@ namespace skyvex::ui {
 class FormAdjust : public QDialog {
   Q_OBJECT
  public:
+  // The controls, by the names the program has always given them; the tests
+  // reach them through WindowProbe.
+  struct Controls {
+    // [0] Central (txtPtsCentral, txtDescCentral), [1] Allied (txtPtsAllied, txtDescAllied).
+    std::array<std::array<QLineEdit*, kAdjustmentBoxes>, kSides> txtPts{};
+    std::array<std::array<QLineEdit*, kAdjustmentBoxes>, kSides> txtDesc{};
+    std::array<QPushButton*, kSides> cmdClear{};
+    std::array<QLabel*, kSides> genLbl{};
+  };
+
   // Fills the boxes from the entries.
   FormAdjust(WorkingState& state, Platform& platform, QWidget* parent = nullptr);
 
@@ -27,13 +37,10 @@ class FormAdjust : public QDialog {
   // write is reported.
   void done(int result) override;
 
-  // [0] Central (txtPtsCentral, txtDescCentral), [1] Allied (txtPtsAllied, txtDescAllied).
-  std::array<std::array<QLineEdit*, kAdjustmentBoxes>, kSides> txtPts{};
-  std::array<std::array<QLineEdit*, kAdjustmentBoxes>, kSides> txtDesc{};
-  std::array<QPushButton*, kSides> cmdClear{};
-  std::array<QLabel*, kSides> genLbl{};
-
  private:
+  friend class WindowProbe;
+  Controls ui_;
+
   void showForm(const AdjustForm& form);
 
   WorkingState& state_;

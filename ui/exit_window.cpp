@@ -18,20 +18,20 @@ FormExit::FormExit(Platform& platform, QWidget* parent) : QWidget(parent, Qt::Wi
   genImg->setObjectName(QStringLiteral("genImg"));
   genImg->setPixmap(skyvexArtwork(300, 140));
   genImg->setAlignment(Qt::AlignCenter);
-  genLbl = new QLabel(QStringLiteral("Thank you for using the Skyvex Scoring Utility."), genFrm);
-  genLbl->setObjectName(QStringLiteral("genLbl"));
-  genLbl->setAlignment(Qt::AlignCenter);
-  cmdOK = new QPushButton(QStringLiteral("OK"), genFrm);
-  cmdOK->setObjectName(QStringLiteral("cmdOK"));
-  cmdOK->setDefault(true);
+  ui_.genLbl = new QLabel(QStringLiteral("Thank you for using the Skyvex Scoring Utility."), genFrm);
+  ui_.genLbl->setObjectName(QStringLiteral("genLbl"));
+  ui_.genLbl->setAlignment(Qt::AlignCenter);
+  ui_.cmdOK = new QPushButton(QStringLiteral("OK"), genFrm);
+  ui_.cmdOK->setObjectName(QStringLiteral("cmdOK"));
+  ui_.cmdOK->setDefault(true);
   auto* frameLayout = new QVBoxLayout(genFrm);
   frameLayout->addWidget(genImg);
-  frameLayout->addWidget(genLbl);
-  frameLayout->addWidget(cmdOK, 0, Qt::AlignCenter);
+  frameLayout->addWidget(ui_.genLbl);
+  frameLayout->addWidget(ui_.cmdOK, 0, Qt::AlignCenter);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(genFrm);
 
-  connect(cmdOK, &QPushButton::clicked, this, [this] {
+  connect(ui_.cmdOK, &QPushButton::clicked, this, [this] {
     if (finished_) return;
     finished_ = true;
     emit finished();

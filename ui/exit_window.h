@@ -12,11 +12,15 @@ namespace skyvex::ui {
 class FormExit : public QWidget {
   Q_OBJECT
  public:
+  // The controls, by the names the program has always given them; the tests
+  // reach them through WindowProbe.
+  struct Controls {
+    QLabel* genLbl;
+    QPushButton* cmdOK;
+  };
+
   // Sounds the beep, as the window loads.
   explicit FormExit(Platform& platform, QWidget* parent = nullptr);
-
-  QLabel* genLbl;
-  QPushButton* cmdOK;
 
  signals:
   // OK was pressed or the window was closed: time to shut down.
@@ -26,6 +30,9 @@ class FormExit : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  friend class WindowProbe;
+  Controls ui_;
+
   bool finished_ = false;
 };
 

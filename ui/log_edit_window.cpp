@@ -113,40 +113,40 @@ FormLog::FormLog(WorkingState& state, Platform& platform, QWidget* parent) : QWi
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  menuBar = new QMenuBar(this);
-  Enable = menuBar->addAction(QStringLiteral("&Enable All"));
-  Enable->setObjectName(QStringLiteral("Enable"));
-  connect(Enable, &QAction::triggered, this, &FormLog::enableAllLines);
-  layout->setMenuBar(menuBar);
+  ui_.menuBar = new QMenuBar(this);
+  ui_.Enable = ui_.menuBar->addAction(QStringLiteral("&Enable All"));
+  ui_.Enable->setObjectName(QStringLiteral("Enable"));
+  connect(ui_.Enable, &QAction::triggered, this, &FormLog::enableAllLines);
+  layout->setMenuBar(ui_.menuBar);
 
-  model = new LogLinesModel(state, this);
-  grdLog = new QTableView(this);
-  grdLog->setObjectName(QStringLiteral("grdLog"));
-  grdLog->setModel(model);
-  grdLog->setSelectionMode(QAbstractItemView::NoSelection);
-  grdLog->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  grdLog->setWordWrap(false);
-  grdLog->setFont(logFont());
-  grdLog->verticalHeader()->hide();
+  ui_.model = new LogLinesModel(state, this);
+  ui_.grdLog = new QTableView(this);
+  ui_.grdLog->setObjectName(QStringLiteral("grdLog"));
+  ui_.grdLog->setModel(ui_.model);
+  ui_.grdLog->setSelectionMode(QAbstractItemView::NoSelection);
+  ui_.grdLog->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  ui_.grdLog->setWordWrap(false);
+  ui_.grdLog->setFont(logFont());
+  ui_.grdLog->verticalHeader()->hide();
   // One height for every row: nothing is measured per line, so 32767 lines open at once.
-  grdLog->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  grdLog->verticalHeader()->setDefaultSectionSize(QFontMetrics(grdLog->font()).height() + 4);
-  grdLog->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  grdLog->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  layout->addWidget(grdLog);
-  connect(grdLog, &QTableView::clicked, this, &FormLog::clickLine);
+  ui_.grdLog->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  ui_.grdLog->verticalHeader()->setDefaultSectionSize(QFontMetrics(ui_.grdLog->font()).height() + 4);
+  ui_.grdLog->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  ui_.grdLog->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  layout->addWidget(ui_.grdLog);
+  connect(ui_.grdLog, &QTableView::clicked, this, &FormLog::clickLine);
   // The columns follow the grid's own size, which its layout sets after this window's.
-  grdLog->viewport()->installEventFilter(this);
+  ui_.grdLog->viewport()->installEventFilter(this);
   // The editor's own keys reach it before the main window's.
-  grdLog->installEventFilter(this);
-  setFocusProxy(grdLog);
+  ui_.grdLog->installEventFilter(this);
+  setFocusProxy(ui_.grdLog);
   reload();
 }
 
 void FormLog::reload() {
-  model->reload();
+  ui_.model->reload();
   fitColumns();
-  if (model->rowCount() > 0) grdLog->setCurrentIndex(model->index(0, 1));
+  if (ui_.model->rowCount() > 0) ui_.grdLog->setCurrentIndex(ui_.model->index(0, 1));
 }
 
 QSize FormLog::sizeFor(const QSize& mainWindowSize) {
@@ -157,24 +157,24 @@ QSize FormLog::sizeFor(const QSize& mainWindowSize) {
 
 void FormLog::clickLine(const QModelIndex& index) {
   if (!index.isValid()) return;
-  model->toggleLine(index.row() + 1);
+  ui_.model->toggleLine(index.row() + 1);
 }
 
 void FormLog::enableAllLines() {
-  model->enableAll();
+  ui_.model->enableAll();
   platform_.showMessage("All log lines have been enabled.", MessageIcon::Information);
 }
 
 bool FormLog::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == grdLog->viewport() && event->type() == QEvent::Resize && !isMinimized()) fitColumns();
-  if (watched != grdLog || (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress))
+  if (watched == ui_.grdLog->viewport() && event->type() == QEvent::Resize && !isMinimized()) fitColumns();
+  if (watched != ui_.grdLog || (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress))
     return QWidget::eventFilter(watched, event);
   // The access keys of the editor's menu win over the main window's (Alt+E is
   // "S&ettings" there); Space and Enter toggle the current line.
   const auto* key = static_cast<QKeyEvent*>(event);
   const QKeySequence pressed(key->keyCombination());
   QAction* own = nullptr;
-  for (QAction* item : menuBar->actions())
+  for (QAction* item : ui_.menuBar->actions())
     if (QKeySequence::mnemonic(item->text()) == pressed) own = item;
   const bool toggle = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
                       (key->key() == Qt::Key_Space || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter);
@@ -184,19 +184,19 @@ bool FormLog::eventFilter(QObject* watched, QEvent* event) {
     if (own)
       own->trigger();
     else
-      clickLine(grdLog->currentIndex());
+      clickLine(ui_.grdLog->currentIndex());
   }
   return true;
 }
 
 void FormLog::fitColumns() {
   // Column 0 is 400 twips, widened when the highest line number needs more.
-  const QFontMetrics metrics(grdLog->font());
-  const int numbers = metrics.horizontalAdvance(QString::fromStdString(fmtN(std::max(1, model->rowCount())))) + 10;
+  const QFontMetrics metrics(ui_.grdLog->font());
+  const int numbers = metrics.horizontalAdvance(QString::fromStdString(fmtN(std::max(1, ui_.model->rowCount())))) + 10;
   const int first = std::max(pixels(400), numbers);
-  grdLog->setColumnWidth(0, first);
+  ui_.grdLog->setColumnWidth(0, first);
   // Column 1 takes the rest of what the grid shows, less the 100-twip margin.
-  grdLog->setColumnWidth(1, std::max(pixels(400), grdLog->viewport()->width() - first - pixels(100)));
+  ui_.grdLog->setColumnWidth(1, std::max(pixels(400), ui_.grdLog->viewport()->width() - first - pixels(100)));
 }
 
 FormLog* logEditWindowIn(QMdiArea* area) {

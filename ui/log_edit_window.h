@@ -49,6 +49,15 @@ class LogLinesModel : public QAbstractTableModel {
 class FormLog : public QWidget {
   Q_OBJECT
  public:
+  // The controls, by the names the program has always given them; the tests
+  // reach them through WindowProbe.
+  struct Controls {
+    QMenuBar* menuBar;
+    QAction* Enable;
+    QTableView* grdLog;
+    LogLinesModel* model;
+  };
+
   FormLog(WorkingState& state, Platform& platform, QWidget* parent = nullptr);
 
   // 7/8 of the main window's width and 2/3 of its height.
@@ -61,15 +70,13 @@ class FormLog : public QWidget {
   // Fills the grid again with the lines now loaded.
   void reload();
 
-  QMenuBar* menuBar;
-  QAction* Enable;
-  QTableView* grdLog;
-  LogLinesModel* model;
-
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  friend class WindowProbe;
+  Controls ui_;
+
   void fitColumns();
 
   Platform& platform_;

@@ -6,9 +6,12 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <cstddef>
 #include <string>
 #include <vector>
+#include <algorithm>
 
 namespace skyvex::ui {
 
@@ -34,11 +37,23 @@ class LogView : public QAbstractScrollArea {
   [[nodiscard]] std::size_t columns() const { return columns_; }
   // The selected characters of the shown text, lines separated by line feeds.
   [[nodiscard]] std::string selectedText() const;
+  // The selection's start and end in the shown text (start <= end).
+  [[nodiscard]] std::size_t selectionStart() const { return std::min(anchor_, cursor_); }
+  [[nodiscard]] std::size_t selectionEnd() const { return std::max(anchor_, cursor_); }
+  // The middle of the character at offset in the viewport, as it is scrolled now.
+  [[nodiscard]] QPoint pointOf(std::size_t offset) const;
+  // Selects [from, to) and scrolls its start into sight.
+  void select(std::size_t from, std::size_t to);
   void selectAll();
   void copy() const;
 
   // The rows of text, its lines separated by line feeds, wrapped at columns.
   [[nodiscard]] static std::vector<Row> wrapRows(const std::string& text, std::size_t columns);
+
+ signals:
+  // Ctrl+F: the user wants to find a text; F3 and Shift+F3: the next or previous place.
+  void findWanted();
+  void findAgainWanted(bool backward);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -49,6 +64,7 @@ class LogView : public QAbstractScrollArea {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
@@ -58,12 +74,22 @@ class LogView : public QAbstractScrollArea {
   [[nodiscard]] int rowsInSight() const;
   // The position in the text under a point of the viewport.
   [[nodiscard]] std::size_t offsetAt(const QPoint& point) const;
+  // The row that shows the character at offset (the last row for the text's end).
+  [[nodiscard]] std::size_t rowOf(std::size_t offset) const;
+  void scrollToOffset(std::size_t offset);
+  // Shift with a movement key: the cursor moves, the anchor stays. False for other keys.
+  bool extendSelection(QKeyEvent* event);
+  // A drag held past the top or bottom edge scrolls a row at each tick of the timer.
+  void dragScroll();
 
   std::string text_;
   std::vector<Row> rows_;
   std::size_t columns_ = 1;
   std::size_t anchor_ = 0;  // the selection runs from anchor_ to cursor_
   std::size_t cursor_ = 0;
+  QTimer dragScroll_;
+  QPoint dragPoint_;
+  QElapsedTimer sinceDoubleClick_;  // a third click soon after selects the line
   qreal charWidth_ = 1;
   int lineHeight_ = 1;
   int ascent_ = 0;

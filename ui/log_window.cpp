@@ -36,19 +36,18 @@ QFont logFont() {
 }
 
 LogWindowForm::LogWindowForm(LogWindow window, QWidget* parent)
-    : QMdiSubWindow(parent), window_(window), txtLog_(new LogView(this)) {
+    : QMdiSubWindow(parent), window_(window), pane_(new LogPane(this)) {
   const LogWindowInfo& info = logWindowInfo(window);
   setObjectName(QString::fromLatin1(info.formName));
   setWindowTitle(QString::fromLatin1(info.caption));
-  txtLog_->setObjectName(QStringLiteral("txtLog"));
-  txtLog_->setFont(logFont());
+  pane_->view()->setFont(logFont());
   // The box fills the window and wraps its lines at its own width.
-  setWidget(txtLog_);
+  setWidget(pane_);
 }
 
 void LogWindowForm::showEvent(QShowEvent* event) {
   // Closing a child window also hides the widget it holds; bring the text back.
-  txtLog_->show();
+  pane_->show();
   QMdiSubWindow::showEvent(event);
 }
 

@@ -1,5 +1,6 @@
 // A log window: a child window of the main window that shows one report text
-// read-only in a fixed-pitch font, and tells the main window when it closes.
+// read-only in a fixed-pitch font, with a find bar, and tells the main window
+// when it closes.
 #pragma once
 
 #include <QMdiSubWindow>
@@ -7,7 +8,7 @@
 
 #include "core/working_state.h"
 #include "core/menu_state.h"
-#include "ui/log_view.h"
+#include "ui/log_pane.h"
 
 namespace skyvex::ui {
 
@@ -33,9 +34,9 @@ class LogWindowForm : public QMdiSubWindow {
   explicit LogWindowForm(LogWindow window, QWidget* parent = nullptr);
 
   [[nodiscard]] LogWindow window() const { return window_; }
-  [[nodiscard]] LogView* txtLog() const { return txtLog_; }
+  [[nodiscard]] LogView* txtLog() const { return pane_->view(); }
   // Replaces the shown copy when the report text changed.
-  void showReport(const std::string& bytes) { txtLog_->setReport(bytes); }
+  void showReport(const std::string& bytes) { pane_->view()->setReport(bytes); }
 
  signals:
   void closed(skyvex::LogWindow window);
@@ -46,7 +47,7 @@ class LogWindowForm : public QMdiSubWindow {
 
  private:
   LogWindow window_;
-  LogView* txtLog_;
+  LogPane* pane_;
 };
 
 }  // namespace skyvex::ui

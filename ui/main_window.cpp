@@ -5,12 +5,14 @@
 #include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QMdiSubWindow>
 #include <QStyle>
 #include <algorithm>
 #include <exception>
 
 #include "core/refusal.h"
+#include "core/report_header.h"
 #include "core/startup.h"
 #include "ingest/log_loading.h"
 #include "ingest/server_file.h"
@@ -19,6 +21,7 @@
 #include "scoring/save_logs.h"
 #include "scoring/score_command.h"
 #include "season/season_command.h"
+#include "setup/default_scoring.h"
 #include "setup/setup_file.h"
 #include "ui/about_window.h"
 #include "ui/adjust_window.h"
@@ -26,7 +29,6 @@
 #include "ui/options_window.h"
 #include "ui/placement.h"
 #include "ui/qt_text.h"
-#include "ui/season_window.h"
 #include "ui/setup_window.h"
 
 namespace skyvex::ui {
@@ -46,19 +48,31 @@ constexpr const char* kShutDownOrder[] = {"formAbout", "formAdjust", "formBomb",
 
 QString latin1(const char* text) { return QString::fromLatin1(text); }
 
+// The chart's size when the area has room for it: its axes and times readable.
+constexpr QSize kChartLeast(640, 360);
+
 }  // namespace
 
 FormMain::FormMain(WorkingState& state, Platform& platform, QWidget* parent)
-    : QMainWindow(parent), state_(state), platform_(platform), mdi_(new QMdiArea(this)) {
+    : QMainWindow(parent),
+      state_(state),
+      platform_(platform),
+      mdi_(new QMdiArea(this)),
+      chartForm_(new PilotsChartForm),
+      seasonForm_(new SeasonForm),
+      status_(new QLabel(this)) {
   setObjectName(QStringLiteral("formMain"));
   mdi_->setObjectName(QStringLiteral("mdiMain"));
   mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setCentralWidget(mdi_);
-  // The keys go to the active child window: its text, or the editor's grid, and
-  // its own Ctrl+F4 closes it.
+  // The keys go to the active child window: its text, or the editor's grid. Its own menu's
+  // Close key (Ctrl+W, on some systems Ctrl+F4) gives way to the main window's, which has both.
   connect(mdi_, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* child) {
-    if (child && child->widget()) child->widget()->setFocus();
+    if (!child) return;
+    if (child->systemMenu())
+      for (QAction* item : child->systemMenu()->actions()) item->setShortcuts({});
+    if (child->widget()) child->widget()->setFocus();
   });
 
   for (std::size_t i = 0; i < kLogWindowCount; ++i) {
@@ -69,18 +83,18 @@ FormMain::FormMain(WorkingState& state, Platform& platform, QWidget* parent)
     connect(form, &LogWindowForm::closed, this, &FormMain::logWindowClosed);
     logWindows_[i] = form;
   }
-  chartForm_ = new PilotsChartForm;
   mdi_->addSubWindow(chartForm_);
   chartForm_->hide();
   connect(chartForm_, &PilotsChartForm::closed, this, [this] {
     menu_.chartChecked = false;
     applyMenuState();
   });
+  mdi_->addSubWindow(seasonForm_);
+  seasonForm_->hide();
+  connect(seasonForm_, &SeasonForm::closed, this, &FormMain::applyMenuState);
 
-  openSettingsWindow = [this] { FormSetup(state_, platform_, this).exec(); };
-  openAdjustWindow = [this] { FormAdjust(state_, platform_, this).exec(); };
-  openLogEditWindow = [this] { showLogEditWindow(mdi_, frameGeometry().size(), state_, platform_); };
-  openOptionsWindow = [this] { FormOpt(state_, platform_, this).exec(); };
+  status_->setObjectName(QStringLiteral("lblStatus"));
+  statusBar()->addWidget(status_, 1);
 
   buildMenus();
   applyMenuState();
@@ -88,108 +102,117 @@ FormMain::FormMain(WorkingState& state, Platform& platform, QWidget* parent)
 
 FormMain::~FormMain() = default;
 
-QAction* FormMain::addItem(QMenu* menu, const char* name, const char* caption, void (FormMain::*command)()) {
-  QAction* item = menu->addAction(latin1(caption));
+QAction* FormMain::addItem(QWidget* menu, const char* name, const char* caption, std::function<void()> command) {
+  auto* item = new QAction(latin1(caption), this);
   item->setObjectName(latin1(name));
-  connect(item, &QAction::triggered, this, [this, command] { (this->*command)(); });
+  menu->addAction(item);
+  connect(item, &QAction::triggered, this, std::move(command));
   return item;
 }
 
 void FormMain::buildMenus() {
   QMenuBar* bar = menuBar();
+  const auto addMenu = [bar](const char* name, const char* caption) {
+    QMenu* menu = bar->addMenu(latin1(caption));
+    menu->setObjectName(latin1(name));
+    menu->menuAction()->setObjectName(latin1(name));
+    return menu;
+  };
 
-  QMenu* file = bar->addMenu(QStringLiteral("&File"));
-  file->setObjectName(QStringLiteral("m_File"));
-  file->menuAction()->setObjectName(QStringLiteral("m_File"));
-  addItem(file, "m_File_Server", "&Open Server...", &FormMain::openServerCommand);
+  QMenu* file = addMenu("m_File", "&File");
+  serverItem_ = addItem(file, "m_File_Server", "&Open Server...", [this] { openServerCommand(); });
   file->addSeparator();
-  addItem(file, "m_File_OpenSetup", "Open S&ettings...", &FormMain::openSetupCommand);
+  setupFileItem_ = addItem(file, "m_File_OpenSetup", "Open S&ettings...", [this] { openSetupCommand(); });
   file->addSeparator();
-  addItem(file, "m_File_Logs", "Open &Log File(s)...", &FormMain::openLogsCommand);
+  logsItem_ = addItem(file, "m_File_Logs", "Open &Log File(s)...", [this] { openLogsCommand(); });
   file->addSeparator();
-  addItem(file, "m_File_Export", "Export &Match Report...", &FormMain::exportCommand);
+  exportItem_ = addItem(file, "m_File_Export", "Export &Match Report...", [this] { exportCommand(); });
   file->addSeparator();
-  addItem(file, "m_File_Exit", "E&xit", &FormMain::exitCommand);
+  exitItem_ = addItem(file, "m_File_Exit", "E&xit", [this] { exitCommand(); });
 
-  QAction* score = bar->addAction(QStringLiteral("&Score"));
-  score->setObjectName(QStringLiteral("m_Score"));
-  connect(score, &QAction::triggered, this, [this] { scoreCommand(); });
+  scoreItem_ = addItem(bar, "m_Score", "&Score", [this] { scoreCommand(); });
+  settingsItem_ = addItem(bar, "m_Setup", "S&ettings", [this] { settingsCommand(); });
 
-  QAction* setup = bar->addAction(QStringLiteral("S&ettings"));
-  setup->setObjectName(QStringLiteral("m_Setup"));
-  connect(setup, &QAction::triggered, this, [this] { runHook(openSettingsWindow); });
-
-  QMenu* tools = bar->addMenu(QStringLiteral("&Tools"));
-  tools->setObjectName(QStringLiteral("m_Tools"));
-  tools->menuAction()->setObjectName(QStringLiteral("m_Tools"));
-  addItem(tools, "m_Tools_Save", "&Save Logs to Files", &FormMain::saveLogsMenuCommand);
+  QMenu* tools = addMenu("m_Tools", "&Tools");
+  saveItem_ = addItem(tools, "m_Tools_Save", "&Save Logs to Files", [this] { saveLogsMenuCommand(); });
   tools->addSeparator();
-  QAction* adjust = tools->addAction(QStringLiteral("&Adjust Score..."));
-  adjust->setObjectName(QStringLiteral("m_Tools_Adjust"));
-  connect(adjust, &QAction::triggered, this, [this] { runHook(openAdjustWindow); });
-  QAction* edit = tools->addAction(QStringLiteral("&Edit Log Lines..."));
-  edit->setObjectName(QStringLiteral("m_Tools_Edit"));
-  connect(edit, &QAction::triggered, this, [this] { runHook(openLogEditWindow); });
+  adjustItem_ = addItem(tools, "m_Tools_Adjust", "&Adjust Score...", [this] { adjustCommand(); });
+  editItem_ = addItem(tools, "m_Tools_Edit", "&Edit Log Lines...", [this] { editLinesCommand(); });
   tools->addSeparator();
-  QAction* options = tools->addAction(QStringLiteral("&Options..."));
-  options->setObjectName(QStringLiteral("m_Tools_Options"));
-  connect(options, &QAction::triggered, this, [this] { runHook(openOptionsWindow); });
+  optionsItem_ = addItem(tools, "m_Tools_Options", "&Options...", [this] { optionsCommand(); });
   tools->addSeparator();
-  addItem(tools, "m_Tools_Season", "Season S&tandings...", &FormMain::seasonMenuCommand);
+  seasonItem_ = addItem(tools, "m_Tools_Season", "Season S&tandings...", [this] { seasonMenuCommand(); });
 
-  winMenu_ = bar->addMenu(QStringLiteral("&Window"));
-  winMenu_->setObjectName(QStringLiteral("m_Win"));
-  winMenu_->menuAction()->setObjectName(QStringLiteral("m_Win"));
-  QAction* cascade = winMenu_->addAction(QStringLiteral("&Cascade"));
-  cascade->setObjectName(QStringLiteral("m_Win_Cascade"));
-  connect(cascade, &QAction::triggered, this, [this] { arrange(Arrange::Cascade); });
+  winMenu_ = addMenu("m_Win", "&Window");
+  addItem(winMenu_, "m_Win_Cascade", "&Cascade", [this] { arrange(Arrange::Cascade); });
   winMenu_->addSeparator();
-  QAction* tileV = winMenu_->addAction(QStringLiteral("Tile &Vertically"));
-  tileV->setObjectName(QStringLiteral("m_Win_V"));
-  connect(tileV, &QAction::triggered, this, [this] { arrange(Arrange::TileVertically); });
-  QAction* tileH = winMenu_->addAction(QStringLiteral("Tile &Horizontally"));
-  tileH->setObjectName(QStringLiteral("m_Win_H"));
-  connect(tileH, &QAction::triggered, this, [this] { arrange(Arrange::TileHorizontally); });
+  addItem(winMenu_, "m_Win_V", "Tile &Vertically", [this] { arrange(Arrange::TileVertically); });
+  addItem(winMenu_, "m_Win_H", "Tile &Horizontally", [this] { arrange(Arrange::TileHorizontally); });
   winMenu_->addSeparator();
   for (std::size_t i = 0; i < kLogWindowCount; ++i) {
     const auto window = static_cast<LogWindow>(i);
     const LogWindowInfo& info = logWindowInfo(window);
-    QAction* item = winMenu_->addAction(latin1(info.menuCaption));
-    item->setObjectName(latin1(info.menuName));
-    item->setCheckable(true);
-    connect(item, &QAction::triggered, this, [this, window] { toggleLogWindow(window); });
-    logItems_[i] = item;
+    logItems_[i] = addItem(winMenu_, info.menuName, info.menuCaption, [this, window] { toggleLogWindow(window); });
+    logItems_[i]->setCheckable(true);
     if (window == LogWindow::Score || window == LogWindow::Roster) winMenu_->addSeparator();
   }
   winMenu_->addSeparator();
-  addItem(winMenu_, "m_Win_Chart", "Pilots In Char&t", &FormMain::toggleChartWindow)->setCheckable(true);
+  chartItem_ = addItem(winMenu_, "m_Win_Chart", "Pilots In Char&t", [this] { toggleChartWindow(); });
+  chartItem_->setCheckable(true);
+  seasonWindowItem_ = addItem(winMenu_, "m_Win_Season", "Season Standin&gs", [this] { toggleSeasonWindow(); });
+  seasonWindowItem_->setCheckable(true);
 
-  QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-  help->setObjectName(QStringLiteral("m_Help"));
-  help->menuAction()->setObjectName(QStringLiteral("m_Help"));
-  QAction* helpItem = addItem(help, "m_Help_Help", "Program &Help", &FormMain::helpCommand);
-  helpItem->setShortcut(QKeySequence(Qt::Key_F1));
-  helpItem->setShortcutContext(Qt::ApplicationShortcut);
+  QMenu* help = addMenu("m_Help", "&Help");
+  helpItem_ = addItem(help, "m_Help_Help", "Program &Help", [this] { helpCommand(); });
+  helpItem_->setShortcut(QKeySequence(Qt::Key_F1));
+  helpItem_->setShortcutContext(Qt::ApplicationShortcut);
   help->addSeparator();
-  addItem(help, "m_Help_About", "&About", &FormMain::aboutCommand);
-}
+  addItem(help, "m_Help_About", "&About", [this] { aboutCommand(); });
 
-QAction* FormMain::menuItem(const char* name) const {
-  for (QAction* item : findChildren<QAction*>(latin1(name)))
-    if (item->objectName() == latin1(name)) return item;
-  return nullptr;
+  // The child windows' keys, of the main window so that they work whichever child has the focus.
+  closeChildKey_ = addItem(this, "k_Close", "Close", [this] { closeActiveChild(); });
+  closeChildKey_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_F4), QKeySequence(Qt::CTRL | Qt::Key_W)});
+  nextChildKey_ = addItem(this, "k_Next", "Next", [this] { mdi_->activateNextSubWindow(); });
+  nextChildKey_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab));
+  previousChildKey_ = addItem(this, "k_Previous", "Previous", [this] { mdi_->activatePreviousSubWindow(); });
+  previousChildKey_->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)});
 }
 
 void FormMain::applyMenuState() {
-  menuItem("m_Score")->setEnabled(menu_.scoreEnabled);
-  menuItem("m_Tools_Save")->setEnabled(menu_.toolsSaveEnabled);
-  menuItem("m_Tools_Edit")->setEnabled(menu_.toolsEditEnabled);
-  menuItem("m_Tools_Adjust")->setEnabled(menu_.toolsAdjustEnabled);
-  winMenu_->menuAction()->setEnabled(menu_.windowMenuEnabled);
-  menuItem("m_File_Export")->setEnabled(menu_.exportEnabled);
-  menuItem("m_Win_Chart")->setChecked(menu_.chartChecked);
-  chartForm_->setVisible(menu_.chartChecked);
-  for (std::size_t i = 0; i < kLogWindowCount; ++i) logItems_[i]->setChecked(menu_.checked[i]);
+  scoreItem_->setEnabled(menu_.scoreEnabled);
+  saveItem_->setEnabled(menu_.toolsSaveEnabled);
+  editItem_->setEnabled(menu_.toolsEditEnabled);
+  adjustItem_->setEnabled(menu_.toolsAdjustEnabled);
+  exportItem_->setEnabled(menu_.exportEnabled);
+  // Standings shown before any Score open the Window menu for their own item only.
+  winMenu_->menuAction()->setEnabled(menu_.windowMenuEnabled || seasonForm_->hasReport());
+  for (std::size_t i = 0; i < kLogWindowCount; ++i) {
+    logItems_[i]->setEnabled(menu_.windowMenuEnabled);
+    logItems_[i]->setChecked(menu_.checked[i]);
+  }
+  chartItem_->setEnabled(menu_.windowMenuEnabled);
+  chartItem_->setChecked(menu_.chartChecked);
+  if (!menu_.chartChecked) chartForm_->hide();
+  else if (chartForm_->isHidden()) showChild(chartForm_, (mdi_->viewport()->size() * 3 / 4).expandedTo(kChartLeast));
+  seasonWindowItem_->setEnabled(seasonForm_->hasReport());
+  seasonWindowItem_->setChecked(!seasonForm_->isHidden());
+  refreshStatus();
+}
+
+void FormMain::refreshStatus() {
+  // The setup in force, the server, the map and the lines loaded.
+  QString setup;
+  if (!state_.setupFileName.empty())
+    setup = QStringLiteral("Setup: ") + reportText(state_.setupFileName);
+  else if (setupScoresNothing(state_))
+    setup = QStringLiteral("no setup: every value is 0");
+  else
+    setup = QStringLiteral("Setup: entered in Settings");
+  const QString server = state_.serverName.empty() ? QStringLiteral("none") : reportText(state_.serverName);
+  const std::string map = mapName(state_.mapIndex);
+  status_->setText(setup + QStringLiteral("    Server: ") + server + QStringLiteral("    Map: ") +
+                   (map.empty() ? QStringLiteral("none") : latin1(map.c_str())) + QStringLiteral("    Lines: ") +
+                   QString::number(state_.lineCount));
 }
 
 void FormMain::refreshLogTexts() {
@@ -203,15 +226,28 @@ void FormMain::setLogWindowShown(LogWindow window, bool shown) {
   LogWindowForm* form = logWindow(window);
   if (!shown) return form->hide();
   form->showReport(state_.*logWindowInfo(window).text);
-  if (!placed_[indexOf(window)] && !mdi_->viewport()->rect().isEmpty()) {
-    // First shown: as large as a cascaded window, one step below the windows already shown.
-    int before = 0;
-    for (const LogWindowForm* other : logWindows_) before += other->isVisible() ? 1 : 0;
-    const QPoint at(before * cascadeStep(), before * cascadeStep());
-    form->setGeometry(placeInside(mdi_->viewport()->rect(), cascadeSize(before + 1), at));
-    placed_[indexOf(window)] = true;
+  showChild(form);
+}
+
+void FormMain::showChild(QMdiSubWindow* child, QSize wanted) {
+  const QRect area = mdi_->viewport()->rect();
+  if (!area.isEmpty()) {
+    if (!child->property("placed").toBool()) {
+      // First shown: one cascade step below the windows already shown.
+      int before = 0;
+      for (const QMdiSubWindow* other : mdi_->subWindowList()) before += other->isVisible() ? 1 : 0;
+      if (!wanted.isValid()) wanted = cascadeSize(before + 1);
+      child->setGeometry(placeInside(area, wanted, QPoint(before * cascadeStep(), before * cascadeStep())));
+      child->setProperty("placed", true);
+    } else if (!child->isMaximized()) {
+      child->setGeometry(placeInside(area, child->size(), child->pos()));
+    }
   }
-  form->show();
+  child->show();
+}
+
+void FormMain::closeActiveChild() {
+  if (QMdiSubWindow* child = mdi_->activeSubWindow()) child->close();
 }
 
 void FormMain::logWindowClosed(LogWindow window) {
@@ -220,13 +256,29 @@ void FormMain::logWindowClosed(LogWindow window) {
 }
 
 
-void FormMain::runHook(const std::function<void()>& hook) {
-  if (!hook) return;
+void FormMain::runSettingsWindow(const std::function<void()>& open) {
   runShowingRefusal(platform_, [&] {
-    hook();
+    open();
     return true;
   });
   refreshLogTexts();
+  applyMenuState();
+}
+
+void FormMain::settingsCommand() {
+  runSettingsWindow([this] { FormSetup(state_, platform_, this).exec(); });
+}
+
+void FormMain::adjustCommand() {
+  runSettingsWindow([this] { FormAdjust(state_, platform_, this).exec(); });
+}
+
+void FormMain::editLinesCommand() {
+  runSettingsWindow([this] { showLogEditWindow(mdi_, frameGeometry().size(), state_, platform_); });
+}
+
+void FormMain::optionsCommand() {
+  runSettingsWindow([this] { FormOpt(state_, platform_, this).exec(); });
 }
 
 void FormMain::loadWindow(const std::string& programFolder) {
@@ -238,6 +290,14 @@ void FormMain::loadWindow(const std::string& programFolder) {
   else
     startUp(state_, programFolder);
   setWindowTitle(reportText(kCaptionPrefix + state_.programVersion));
+}
+
+void FormMain::openGivenSetup(const std::string& path) {
+  runShowingRefusal(platform_, [&] {
+    readSetupFile(state_, path);
+    return true;
+  });
+  applyMenuState();
 }
 
 void FormMain::reportStartUpProblems() {
@@ -263,6 +323,7 @@ void FormMain::openServerCommand() {
 
 void FormMain::openSetupCommand() {
   runShowingRefusal(platform_, [this] { return openSetupFromMain(state_, platform_); });
+  applyMenuState();
 }
 
 void FormMain::openLogsCommand() {
@@ -322,11 +383,26 @@ void FormMain::toggleChartWindow() {
   if (menu_.chartChecked) mdi_->setActiveSubWindow(chartForm_);
 }
 
+void FormMain::toggleSeasonWindow() {
+  if (!seasonForm_->isHidden())
+    seasonForm_->hide();
+  else if (seasonForm_->hasReport())
+    showSeasonWindow();
+  applyMenuState();
+}
+
+void FormMain::showSeasonWindow() {
+  showChild(seasonForm_);
+  mdi_->setActiveSubWindow(seasonForm_);
+}
+
 void FormMain::seasonMenuCommand() {
   std::optional<SeasonReport> season;
   if (!runShowingRefusal(platform_, [&] { return (season = seasonStandingsCommand(state_, platform_)).has_value(); }))
     return;
-  showSeasonWindow(mdi_, season->text);
+  seasonForm_->showReport(season->text);
+  showSeasonWindow();
+  applyMenuState();
   runShowingRefusal(platform_, [&] {
     offerSeasonPageExport(*season, state_, platform_);
     return true;
@@ -362,7 +438,7 @@ void FormMain::arrange(Arrange mode) {
   for (int i = 0; i < n; ++i) {
     QMdiSubWindow* form = shown[i];
     if (form->isMaximized()) form->showNormal();
-    if (auto* log = qobject_cast<LogWindowForm*>(form)) placed_[indexOf(log->window())] = true;
+    form->setProperty("placed", true);
     QRect place;
     if (mode == Arrange::Cascade)
       place = placeInside(area, cascadeSize(n), QPoint(i * step, i * step));

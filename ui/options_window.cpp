@@ -33,7 +33,7 @@ FormOpt::FormOpt(WorkingState& state, Platform& platform, QWidget* parent)
     auto* box = new QCheckBox(QLatin1String(kLogCaptions[i]), logs);
     box->setObjectName(indexed("chkLogFile", i));
     connect(box, &QCheckBox::clicked, this, [this, i] { logFileClicked(i); });
-    chkLogFile[static_cast<std::size_t>(i)] = box;
+    ui_.chkLogFile[static_cast<std::size_t>(i)] = box;
     logsLayout->addWidget(box, i % 5, i / 5);
   }
   layout->addWidget(logs, 0, 0, 2, 1);
@@ -51,25 +51,25 @@ FormOpt::FormOpt(WorkingState& state, Platform& platform, QWidget* parent)
     }
     return frame;
   };
-  layout->addWidget(optionFrame("Log Save Options", "opLogSave", kSaveCaptions, opLogSave, &FormOpt::logSaveClicked),
+  layout->addWidget(optionFrame("Log Save Options", "opLogSave", kSaveCaptions, ui_.opLogSave, &FormOpt::logSaveClicked),
                     0, 1);
-  layout->addWidget(optionFrame("Log Delimiter", "opDelim", kDelimiterCaptions, opDelim, &FormOpt::delimiterClicked),
+  layout->addWidget(optionFrame("Log Delimiter", "opDelim", kDelimiterCaptions, ui_.opDelim, &FormOpt::delimiterClicked),
                     1, 1);
 
-  cmdDefault = new QPushButton(QStringLiteral("Default Values"), this);
-  cmdDefault->setObjectName(QStringLiteral("cmdDefault"));
-  cmdDefault->setAutoDefault(false);
-  connect(cmdDefault, &QPushButton::clicked, this, &FormOpt::defaultValues);
-  layout->addWidget(cmdDefault, 2, 0, 1, 2, Qt::AlignHCenter);
+  ui_.cmdDefault = new QPushButton(QStringLiteral("Default Values"), this);
+  ui_.cmdDefault->setObjectName(QStringLiteral("cmdDefault"));
+  ui_.cmdDefault->setAutoDefault(false);
+  connect(ui_.cmdDefault, &QPushButton::clicked, this, &FormOpt::defaultValues);
+  layout->addWidget(ui_.cmdDefault, 2, 0, 1, 2, Qt::AlignHCenter);
 
   // Opening: choosing a button runs its handler, which stores the same value
   // again. A value no button stands for (from a damaged file) is left alone.
   if (state_.delimiterChoice >= 0 && state_.delimiterChoice < 3) {
-    opDelim[static_cast<std::size_t>(state_.delimiterChoice)]->setChecked(true);
+    ui_.opDelim[static_cast<std::size_t>(state_.delimiterChoice)]->setChecked(true);
     delimiterClicked(state_.delimiterChoice);
   }
   if (state_.saveOption >= 0 && state_.saveOption < 3) {
-    opLogSave[static_cast<std::size_t>(state_.saveOption)]->setChecked(true);
+    ui_.opLogSave[static_cast<std::size_t>(state_.saveOption)]->setChecked(true);
     logSaveClicked(state_.saveOption);
   }
   showLogsToSave();
@@ -77,11 +77,11 @@ FormOpt::FormOpt(WorkingState& state, Platform& platform, QWidget* parent)
 
 void FormOpt::showLogsToSave() {
   for (int i = 0; i < kLogKinds; ++i)
-    chkLogFile[static_cast<std::size_t>(i)]->setChecked(state_.logsToSave[static_cast<std::size_t>(i)] == 1);
+    ui_.chkLogFile[static_cast<std::size_t>(i)]->setChecked(state_.logsToSave[static_cast<std::size_t>(i)] == 1);
 }
 
 void FormOpt::logFileClicked(int i) {
-  state_.logsToSave[static_cast<std::size_t>(i)] = chkLogFile[static_cast<std::size_t>(i)]->isChecked() ? 1 : 0;
+  state_.logsToSave[static_cast<std::size_t>(i)] = ui_.chkLogFile[static_cast<std::size_t>(i)]->isChecked() ? 1 : 0;
 }
 
 void FormOpt::logSaveClicked(int i) { state_.saveOption = static_cast<int16_t>(i); }
@@ -92,9 +92,9 @@ void FormOpt::delimiterClicked(int i) {
 }
 
 void FormOpt::defaultValues() {
-  opDelim[0]->setChecked(true);
+  ui_.opDelim[0]->setChecked(true);
   delimiterClicked(0);
-  opLogSave[1]->setChecked(true);
+  ui_.opLogSave[1]->setChecked(true);
   logSaveClicked(1);
   setDefaultPreferences(state_);
   showLogsToSave();

@@ -16,6 +16,15 @@ namespace skyvex::ui {
 class FormOpt : public QDialog {
   Q_OBJECT
  public:
+  // The controls, by the names the program has always given them; the tests
+  // reach them through WindowProbe.
+  struct Controls {
+    std::array<QCheckBox*, kLogKinds> chkLogFile{};
+    std::array<QRadioButton*, 3> opLogSave{};
+    std::array<QRadioButton*, 3> opDelim{};
+    QPushButton* cmdDefault;
+  };
+
   // Shows the preferences in force.
   FormOpt(WorkingState& state, Platform& platform, QWidget* parent = nullptr);
 
@@ -28,12 +37,10 @@ class FormOpt : public QDialog {
   // write is reported.
   void done(int result) override;
 
-  std::array<QCheckBox*, kLogKinds> chkLogFile{};
-  std::array<QRadioButton*, 3> opLogSave{};
-  std::array<QRadioButton*, 3> opDelim{};
-  QPushButton* cmdDefault;
-
  private:
+  friend class WindowProbe;
+  Controls ui_;
+
   void showLogsToSave();
 
   WorkingState& state_;

@@ -56,6 +56,8 @@ void prepare(QFileDialog& dialog, const FileDialogRequest& request, QWidget* own
   dialog.setWindowTitle(QString::fromLatin1(request.title.c_str()));
   dialog.setNameFilter(qtFilter(request.filter));
   if (!request.startFolder.empty()) dialog.setDirectory(pathText(request.startFolder));
+  if (!request.suggestedName.empty()) dialog.selectFile(pathText(request.suggestedName));
+  dialog.setOption(QFileDialog::ShowDirsOnly, request.chooseFolder);
   // Large enough for the name, size, type and date columns side by side.
   dialog.setViewMode(QFileDialog::Detail);
   const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();

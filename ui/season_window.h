@@ -1,13 +1,38 @@
-// The window of Tools > "Season Standings...": a child window of the main
-// window that shows the SEASON STANDINGS report as a log window does.
+// formSeason, the window of Tools > "Season Standings...": a child window of
+// the main window that shows the SEASON STANDINGS report as a log window does,
+// and tells the main window when it closes.
 #pragma once
 
-#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <string>
+
+#include "ui/log_pane.h"
 
 namespace skyvex::ui {
 
-// Shows text in the area's season window, made on first use, and brings it to the front.
-void showSeasonWindow(QMdiArea* area, const std::string& text);
+inline constexpr const char* kSeasonCaption = "Season Standings";
+
+class SeasonForm : public QMdiSubWindow {
+  Q_OBJECT
+ public:
+  explicit SeasonForm(QWidget* parent = nullptr);
+
+  // Replaces the shown standings.
+  void showReport(const std::string& text);
+  // True once standings were shown: the Window menu can show them again.
+  [[nodiscard]] bool hasReport() const { return hasReport_; }
+  [[nodiscard]] LogView* txtLog() const { return pane_->view(); }
+
+ signals:
+  void closed();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  LogPane* pane_;
+  bool hasReport_ = false;
+};
 
 }  // namespace skyvex::ui

@@ -29,8 +29,8 @@ struct TargetRow {
 
 struct TargetGroup {
   const char* heading;
-  int first;   // txtPtsTarget index of the first row
-  int button;  // but_Common index, -1 for none
+  int first;   // ui_.txtPtsTarget index of the first row
+  int button;  // ui_.but_Common index, -1 for none
   std::vector<TargetRow> rows;
   const char* footnote;
 };
@@ -68,21 +68,21 @@ constexpr int kBoxWidth = 56;
 struct MainBox {
   const char* caption;
   const char* name;
-  QLineEdit* FormSetup::*widget;
+  QLineEdit* FormSetup::Controls::*widget;
   std::string SetupForm::*text;
 };
 
 const MainBox kLimitBoxes[] = {
-    {"Max Pilots Permitted", "txtMaxPilots", &FormSetup::txtMaxPilots, &SetupForm::txtMaxPilots},
-    {"Multiple Death Time Check", "txtMultiDeath", &FormSetup::txtMultiDeath, &SetupForm::txtMultiDeath},
+    {"Max Pilots Permitted", "txtMaxPilots", &FormSetup::Controls::txtMaxPilots, &SetupForm::txtMaxPilots},
+    {"Multiple Death Time Check", "txtMultiDeath", &FormSetup::Controls::txtMultiDeath, &SetupForm::txtMultiDeath},
 };
 
 const MainBox kPenaltyBoxes[] = {
-    {"Max Pilots (pts/min)", "txtPenMaxPilots", &FormSetup::txtPenMaxPilots, &SetupForm::txtPenMaxPilots},
-    {"Max Pilots Grace (min)", "txtGrace", &FormSetup::txtGrace, &SetupForm::txtGrace},
-    {"Target Destroyed by Scout (pts)", "txtPenScout", &FormSetup::txtPenScout, &SetupForm::txtPenScout},
-    {"Target Destroyed by Friendly (pts)", "txtPenFriendly", &FormSetup::txtPenFriendly, &SetupForm::txtPenFriendly},
-    {"Invalid Target Destroyed  (pts)", "txtPenInvalid", &FormSetup::txtPenInvalid, &SetupForm::txtPenInvalid},
+    {"Max Pilots (pts/min)", "txtPenMaxPilots", &FormSetup::Controls::txtPenMaxPilots, &SetupForm::txtPenMaxPilots},
+    {"Max Pilots Grace (min)", "txtGrace", &FormSetup::Controls::txtGrace, &SetupForm::txtGrace},
+    {"Target Destroyed by Scout (pts)", "txtPenScout", &FormSetup::Controls::txtPenScout, &SetupForm::txtPenScout},
+    {"Target Destroyed by Friendly (pts)", "txtPenFriendly", &FormSetup::Controls::txtPenFriendly, &SetupForm::txtPenFriendly},
+    {"Invalid Target Destroyed  (pts)", "txtPenInvalid", &FormSetup::Controls::txtPenInvalid, &SetupForm::txtPenInvalid},
 };
 
 }  // namespace
@@ -101,11 +101,11 @@ FormSetup::FormSetup(WorkingState& state, Platform& platform, QWidget* parent)
   frameSettingsWindow(this, "formSetup", "Server Settings", "settings", state, platform);
 
   auto* layout = new QVBoxLayout(this);
-  menuBar = new QMenuBar(this);
-  layout->setMenuBar(menuBar);
+  ui_.menuBar = new QMenuBar(this);
+  layout->setMenuBar(ui_.menuBar);
 
   const auto menu = [this](const char* name, const char* caption) {
-    QMenu* m = menuBar->addMenu(QLatin1String(caption));
+    QMenu* m = ui_.menuBar->addMenu(QLatin1String(caption));
     m->setObjectName(QLatin1String(name));
     return m;
   };
@@ -115,37 +115,37 @@ FormSetup::FormSetup(WorkingState& state, Platform& platform, QWidget* parent)
     return action;
   };
   QMenu* mFile = menu("mFile", "&File");
-  mFileOpen = item(mFile, "mFileOpen", "&Open Settings...");
-  mFileSave = item(mFile, "mFileSave", "&Save");
-  mFileSaveAs = item(mFile, "mFileSaveAs", "Save &As...");
+  ui_.mFileOpen = item(mFile, "mFileOpen", "&Open Settings...");
+  ui_.mFileSave = item(mFile, "mFileSave", "&Save");
+  ui_.mFileSaveAs = item(mFile, "mFileSaveAs", "Save &As...");
   mFile->addSeparator();
-  mFileExit = item(mFile, "mFileExit", "E&xit Settings");
+  ui_.mFileExit = item(mFile, "mFileExit", "E&xit Settings");
   QMenu* mDefaults = menu("mDefaults", "&Defaults");
-  mDefaultsScoring = item(mDefaults, "mDefaultsScoring", "Use Default &Scoring Settings");
-  mDefaultPlane = item(mDefaults, "mDefaultPlane", "Use Default &Plane Map");
+  ui_.mDefaultsScoring = item(mDefaults, "mDefaultsScoring", "Use Default &Scoring Settings");
+  ui_.mDefaultPlane = item(mDefaults, "mDefaultPlane", "Use Default &Plane Map");
 
-  connect(mFileOpen, &QAction::triggered, this, &FormSetup::openSettings);
-  connect(mFileSave, &QAction::triggered, this, &FormSetup::saveSettings);
-  connect(mFileSaveAs, &QAction::triggered, this, &FormSetup::saveSettingsAs);
-  connect(mFileExit, &QAction::triggered, this, [this] { done(QDialog::Accepted); });
-  connect(mDefaultsScoring, &QAction::triggered, this, &FormSetup::useDefaultScoring);
-  connect(mDefaultPlane, &QAction::triggered, this, &FormSetup::useDefaultPlaneMap);
+  connect(ui_.mFileOpen, &QAction::triggered, this, &FormSetup::openSettings);
+  connect(ui_.mFileSave, &QAction::triggered, this, &FormSetup::saveSettings);
+  connect(ui_.mFileSaveAs, &QAction::triggered, this, &FormSetup::saveSettingsAs);
+  connect(ui_.mFileExit, &QAction::triggered, this, [this] { done(QDialog::Accepted); });
+  connect(ui_.mDefaultsScoring, &QAction::triggered, this, &FormSetup::useDefaultScoring);
+  connect(ui_.mDefaultPlane, &QAction::triggered, this, &FormSetup::useDefaultPlaneMap);
 
-  tabSetup = new QTabWidget(this);
-  tabSetup->setObjectName(QStringLiteral("tabSetup"));
-  tabSetup->addTab(buildMainTab(), QStringLiteral("Main Setup"));
-  tabSetup->addTab(buildBombingTab(), QStringLiteral("Bombing Setup"));
-  tabSetup->addTab(buildPlaneTab(), QStringLiteral("Aeroplane Setup"));
-  tabSetup->addTab(buildPlaneMapTab(), QStringLiteral("Aeroplane Map"));
-  layout->addWidget(tabSetup);
-  connect(tabSetup, &QTabWidget::currentChanged, this, &FormSetup::tabChanged);
+  ui_.tabSetup = new QTabWidget(this);
+  ui_.tabSetup->setObjectName(QStringLiteral("tabSetup"));
+  ui_.tabSetup->addTab(buildMainTab(), QStringLiteral("Main Setup"));
+  ui_.tabSetup->addTab(buildBombingTab(), QStringLiteral("Bombing Setup"));
+  ui_.tabSetup->addTab(buildPlaneTab(), QStringLiteral("Aeroplane Setup"));
+  ui_.tabSetup->addTab(buildPlaneMapTab(), QStringLiteral("Aeroplane Map"));
+  layout->addWidget(ui_.tabSetup);
+  connect(ui_.tabSetup, &QTabWidget::currentChanged, this, &FormSetup::tabChanged);
 
   // Opening: the map list, tab 0 with both name frames hidden, then every control.
-  lstMap->clear();
-  for (const char* item : kMapItems) lstMap->addItem(QLatin1String(item));
-  tabSetup->setCurrentIndex(0);
-  frmPlanes[0]->hide();
-  frmPlanes[1]->hide();
+  ui_.lstMap->clear();
+  for (const char* item : kMapItems) ui_.lstMap->addItem(QLatin1String(item));
+  ui_.tabSetup->setCurrentIndex(0);
+  ui_.frmPlanes[0]->hide();
+  ui_.frmPlanes[1]->hide();
   refresh();
 }
 
@@ -167,23 +167,23 @@ QWidget* FormSetup::buildMainTab() {
     ++r;
   };
 
-  txtServer = bound(new QLineEdit(page), [](SetupForm& f) -> std::string& { return f.txtServer; });
-  txtServer->setObjectName(QStringLiteral("txtServer"));
-  txtServer->setMinimumWidth(280);
-  connect(txtServer, &QLineEdit::editingFinished, this, &FormSetup::leaveServerName);
-  addRow(grid, row, "Server Name", txtServer);
+  ui_.txtServer = bound(new QLineEdit(page), [](SetupForm& f) -> std::string& { return f.txtServer; });
+  ui_.txtServer->setObjectName(QStringLiteral("txtServer"));
+  ui_.txtServer->setMinimumWidth(280);
+  connect(ui_.txtServer, &QLineEdit::editingFinished, this, [this] { collect(Collect::AtOnce); });
+  addRow(grid, row, "Server Name", ui_.txtServer);
 
-  lstMap = new QComboBox(page);
-  lstMap->setObjectName(QStringLiteral("lstMap"));
-  lstMap->setMinimumWidth(140);
-  connect(lstMap, &QComboBox::activated, this, &FormSetup::chooseMap);
-  addRow(grid, row, "Server Map", lstMap);
+  ui_.lstMap = new QComboBox(page);
+  ui_.lstMap->setObjectName(QStringLiteral("lstMap"));
+  ui_.lstMap->setMinimumWidth(140);
+  connect(ui_.lstMap, &QComboBox::activated, this, &FormSetup::chooseMap);
+  addRow(grid, row, "Server Map", ui_.lstMap);
 
   const auto addBoxes = [&](QGridLayout* into, int& r, const auto& boxes) {
     for (const MainBox& b : boxes) {
       const auto text = b.text;
-      this->*b.widget = bound(numericBox(b.name), [text](SetupForm& f) -> std::string& { return f.*text; });
-      addRow(into, r, b.caption, this->*b.widget);
+      ui_.*b.widget = bound(numericBox(b.name), [text](SetupForm& f) -> std::string& { return f.*text; });
+      addRow(into, r, b.caption, ui_.*b.widget);
     }
   };
   addBoxes(grid, row, kLimitBoxes);
@@ -194,11 +194,10 @@ QWidget* FormSetup::buildMainTab() {
   penaltyGrid->setColumnStretch(2, 1);
   grid->addWidget(penalties, row++, 0, 1, 3);
 
-  chkUseBoxed = new QCheckBox(QStringLiteral("Use \"Red Boxed\" Targets Only"), page);
-  chkUseBoxed->setObjectName(QStringLiteral("chkUseBoxed"));
-  connect(chkUseBoxed, &QCheckBox::clicked, this,
-          [this](bool checked) { state_.useBoxedTargets = checked ? 1 : 0; });
-  grid->addWidget(chkUseBoxed, row++, 0, 1, 3);
+  ui_.chkUseBoxed = new QCheckBox(QStringLiteral("Use \"Red Boxed\" Targets Only"), page);
+  ui_.chkUseBoxed->setObjectName(QStringLiteral("chkUseBoxed"));
+  connect(ui_.chkUseBoxed, &QCheckBox::clicked, this, [this] { collect(Collect::AtOnce); });
+  grid->addWidget(ui_.chkUseBoxed, row++, 0, 1, 3);
 
   grid->setColumnStretch(2, 1);
   grid->setRowStretch(row, 1);
@@ -222,7 +221,7 @@ QWidget* FormSetup::buildBombingTab() {
       QLineEdit* target = bound(numericBox("txtPtsTarget"),
                                 [index](SetupForm& f) -> std::string& { return f.txtPtsTarget[index]; });
       target->setObjectName(indexed("txtPtsTarget", index));
-      txtPtsTarget[static_cast<std::size_t>(index)] = target;
+      ui_.txtPtsTarget[static_cast<std::size_t>(index)] = target;
       rows->addWidget(target, r, 2);
     }
     if (group.footnote) rows->addWidget(new QLabel(QLatin1String(group.footnote), box), r++, 1, 1, 2);
@@ -231,7 +230,7 @@ QWidget* FormSetup::buildBombingTab() {
       common->setObjectName(indexed("but_Common", group.button));
       const int k = group.button;
       connect(common, &QPushButton::clicked, this, [this, k] { commonPoints(k); });
-      but_Common[static_cast<std::size_t>(k)] = common;
+      ui_.but_Common[static_cast<std::size_t>(k)] = common;
       rows->addWidget(common, r++, 1, 1, 2, Qt::AlignRight);
     }
     rows->setRowStretch(r, 1);
@@ -242,22 +241,22 @@ QWidget* FormSetup::buildBombingTab() {
   auto* active = new QGroupBox(QStringLiteral("Active Dromes"), page);
   auto* activeGrid = new QGridLayout(active);
   activeGrid->addWidget(new QLabel(QStringLiteral("Central"), active), 0, 0);
-  lblActiveCentral = bound(new QLabel(active), [](SetupForm& f) -> std::string& { return f.lblActiveCentral; });
-  lblActiveCentral->setObjectName(QStringLiteral("lblActiveCentral"));
-  activeGrid->addWidget(lblActiveCentral, 0, 1);
+  ui_.lblActiveCentral = bound(new QLabel(active), [](SetupForm& f) -> std::string& { return f.lblActiveCentral; });
+  ui_.lblActiveCentral->setObjectName(QStringLiteral("lblActiveCentral"));
+  activeGrid->addWidget(ui_.lblActiveCentral, 0, 1);
   activeGrid->addWidget(new QLabel(QStringLiteral("Allied"), active), 1, 0);
-  lblActiveAllied = bound(new QLabel(active), [](SetupForm& f) -> std::string& { return f.lblActiveAllied; });
-  lblActiveAllied->setObjectName(QStringLiteral("lblActiveAllied"));
-  activeGrid->addWidget(lblActiveAllied, 1, 1);
-  for (QLabel* label : {lblActiveCentral, lblActiveAllied}) {
+  ui_.lblActiveAllied = bound(new QLabel(active), [](SetupForm& f) -> std::string& { return f.lblActiveAllied; });
+  ui_.lblActiveAllied->setObjectName(QStringLiteral("lblActiveAllied"));
+  activeGrid->addWidget(ui_.lblActiveAllied, 1, 1);
+  for (QLabel* label : {ui_.lblActiveCentral, ui_.lblActiveAllied}) {
     label->setFrameShape(QFrame::StyledPanel);
     label->setMinimumWidth(320);
     label->installEventFilter(this);
   }
-  cmdActive = plainButton(QStringLiteral("Set Actives"), active);
-  cmdActive->setObjectName(QStringLiteral("cmdActive"));
-  connect(cmdActive, &QPushButton::clicked, this, &FormSetup::setActives);
-  activeGrid->addWidget(cmdActive, 0, 2, 2, 1, Qt::AlignVCenter);
+  ui_.cmdActive = plainButton(QStringLiteral("Set Actives"), active);
+  ui_.cmdActive->setObjectName(QStringLiteral("cmdActive"));
+  connect(ui_.cmdActive, &QPushButton::clicked, this, &FormSetup::setActives);
+  activeGrid->addWidget(ui_.cmdActive, 0, 2, 2, 1, Qt::AlignVCenter);
   activeGrid->setColumnStretch(1, 1);
   grid->addWidget(active, 2, 0, 1, 3);
   return page;
@@ -277,13 +276,12 @@ QWidget* FormSetup::buildPlaneTab() {
       const auto i = static_cast<std::size_t>(type - 1);
       auto* check = new QCheckBox(box);
       check->setObjectName(indexed("chkPlane", type - 1));
-      connect(check, &QCheckBox::clicked, this,
-              [this, type](bool checked) { state_.planeTypes[static_cast<std::size_t>(type)].planeAllowed = checked ? 1 : 0; });
-      chkPlane[i] = check;
+      connect(check, &QCheckBox::clicked, this, [this] { collect(Collect::AtOnce); });
+      ui_.chkPlane[i] = check;
       grid->addWidget(check, r, 0);
       QLineEdit* value = bound(numericBox("txtPlane"), [i](SetupForm& f) -> std::string& { return f.txtPlane[i]; });
       value->setObjectName(indexed("txtPlane", type - 1));
-      txtPlane[i] = value;
+      ui_.txtPlane[i] = value;
       grid->addWidget(value, r, 1);
     }
     grid->setRowStretch(r, 1);
@@ -296,8 +294,8 @@ QWidget* FormSetup::buildPlaneTab() {
 
   auto* death = new QHBoxLayout;
   death->addWidget(new QLabel(QStringLiteral("Points per death"), page));
-  txtPtsDeath = bound(numericBox("txtPtsDeath"), [](SetupForm& f) -> std::string& { return f.txtPtsDeath; });
-  death->addWidget(txtPtsDeath);
+  ui_.txtPtsDeath = bound(numericBox("txtPtsDeath"), [](SetupForm& f) -> std::string& { return f.txtPtsDeath; });
+  death->addWidget(ui_.txtPtsDeath);
   death->addStretch(1);
   layout->addLayout(death);
   return page;
@@ -317,29 +315,29 @@ QWidget* FormSetup::buildPlaneMapTab() {
     r = 1;
     for (int type = firstType; type <= lastType; ++type, ++r) {
       const auto i = static_cast<std::size_t>(type - 1);
-      lblPlane[i] = bound(new QLabel(box), [i](SetupForm& f) -> std::string& { return f.lblPlane[i]; });
-      lblPlane[i]->setObjectName(indexed("lblPlane", type - 1));
-      txtStyle4[i] = bound(new QLineEdit(box), [i](SetupForm& f) -> std::string& { return f.txtStyle4[i]; });
-      txtStyle4[i]->setObjectName(indexed("txtStyle4", type - 1));
-      txtStyle5[i] = bound(new QLineEdit(box), [i](SetupForm& f) -> std::string& { return f.txtStyle5[i]; });
-      txtStyle5[i]->setObjectName(indexed("txtStyle5", type - 1));
-      txtStyle5[i]->setMaximumWidth(120);
-      grid->addWidget(lblPlane[i], r, 0);
-      grid->addWidget(txtStyle4[i], r, 1);
-      grid->addWidget(txtStyle5[i], r, 2);
+      ui_.lblPlane[i] = bound(new QLabel(box), [i](SetupForm& f) -> std::string& { return f.lblPlane[i]; });
+      ui_.lblPlane[i]->setObjectName(indexed("lblPlane", type - 1));
+      ui_.txtStyle4[i] = bound(new QLineEdit(box), [i](SetupForm& f) -> std::string& { return f.txtStyle4[i]; });
+      ui_.txtStyle4[i]->setObjectName(indexed("txtStyle4", type - 1));
+      ui_.txtStyle5[i] = bound(new QLineEdit(box), [i](SetupForm& f) -> std::string& { return f.txtStyle5[i]; });
+      ui_.txtStyle5[i]->setObjectName(indexed("txtStyle5", type - 1));
+      ui_.txtStyle5[i]->setMaximumWidth(120);
+      grid->addWidget(ui_.lblPlane[i], r, 0);
+      grid->addWidget(ui_.txtStyle4[i], r, 1);
+      grid->addWidget(ui_.txtStyle5[i], r, 2);
     }
     grid->setRowStretch(r, 1);
     grid->setColumnStretch(1, 1);
-    frmPlanes[static_cast<std::size_t>(f)] = box;
+    ui_.frmPlanes[static_cast<std::size_t>(f)] = box;
     // Both frames stand at the same place; one is shown at a time.
     layout->addWidget(box, 0, 0);
   };
   frame(0, "Allied Planes", 1, 13);
   frame(1, "Central Planes", 14, 22);
-  cmdSwitch = plainButton(QStringLiteral("Switch"), page);
-  cmdSwitch->setObjectName(QStringLiteral("cmdSwitch"));
-  connect(cmdSwitch, &QPushButton::clicked, this, &FormSetup::switchPlanes);
-  layout->addWidget(cmdSwitch, 1, 0, Qt::AlignRight);
+  ui_.cmdSwitch = plainButton(QStringLiteral("Switch"), page);
+  ui_.cmdSwitch->setObjectName(QStringLiteral("cmdSwitch"));
+  connect(ui_.cmdSwitch, &QPushButton::clicked, this, &FormSetup::switchPlanes);
+  layout->addWidget(ui_.cmdSwitch, 1, 0, Qt::AlignRight);
   layout->setRowStretch(0, 1);
   return page;
 }
@@ -348,12 +346,12 @@ SetupForm FormSetup::formValues() const {
   SetupForm form;
   for (const auto& [box, text] : boxes_) text(form) = formBytes(box->text());
   for (const auto& [label, text] : labels_) text(form) = formBytes(label->text());
-  form.lstMap = lstMap->currentIndex();
-  form.chkUseBoxed = chkUseBoxed->isChecked();
-  form.cmdActiveEnabled = cmdActive->isEnabled();
+  form.lstMap = ui_.lstMap->currentIndex();
+  form.chkUseBoxed = ui_.chkUseBoxed->isChecked();
+  form.cmdActiveEnabled = ui_.cmdActive->isEnabled();
   for (int i = 0; i < kEditorPlanes; ++i) {
-    form.chkPlaneCaption[i] = formBytes(chkPlane[i]->text());
-    form.chkPlane[i] = chkPlane[i]->isChecked();
+    form.chkPlaneCaption[i] = formBytes(ui_.chkPlane[i]->text());
+    form.chkPlane[i] = ui_.chkPlane[i]->isChecked();
   }
   return form;
 }
@@ -362,31 +360,36 @@ void FormSetup::showValues(const SetupForm& form) {
   SetupForm shown = form;  // the bindings reach into a form they may write
   for (const auto& [box, text] : boxes_) box->setText(formText(text(shown)));
   for (const auto& [label, text] : labels_) label->setText(formText(text(shown)));
-  lstMap->setCurrentIndex(form.lstMap);
-  chkUseBoxed->setChecked(form.chkUseBoxed);
-  cmdActive->setEnabled(form.cmdActiveEnabled);
+  ui_.lstMap->setCurrentIndex(form.lstMap);
+  ui_.chkUseBoxed->setChecked(form.chkUseBoxed);
+  ui_.cmdActive->setEnabled(form.cmdActiveEnabled);
   for (int i = 0; i < kEditorPlanes; ++i) {
-    chkPlane[i]->setText(formText(form.chkPlaneCaption[i]));
-    chkPlane[i]->setChecked(form.chkPlane[i]);
+    ui_.chkPlane[i]->setText(formText(form.chkPlaneCaption[i]));
+    ui_.chkPlane[i]->setChecked(form.chkPlane[i]);
   }
 }
 
 void FormSetup::showActiveLabels(const SetupForm& form) {
-  lblActiveCentral->setText(formText(form.lblActiveCentral));
-  lblActiveAllied->setText(formText(form.lblActiveAllied));
+  ui_.lblActiveCentral->setText(formText(form.lblActiveCentral));
+  ui_.lblActiveAllied->setText(formText(form.lblActiveAllied));
 }
 
 void FormSetup::refresh() {
   SetupForm form;
   skyvex::refresh(state_, form);
   showValues(form);
-  if (tabSetup->currentIndex() != 3) {
-    frmPlanes[0]->hide();
-    frmPlanes[1]->hide();
+  if (ui_.tabSetup->currentIndex() != 3) {
+    ui_.frmPlanes[0]->hide();
+    ui_.frmPlanes[1]->hide();
   }
 }
 
-void FormSetup::collect() { skyvex::collect(formValues(), state_); }
+void FormSetup::collect(Collect what) {
+  if (what == Collect::AtOnce)
+    skyvex::collectAtOnce(formValues(), state_);
+  else
+    skyvex::collect(formValues(), state_);
+}
 
 void FormSetup::leaveNumericBox(QLineEdit* box) {
   const std::string text = formBytes(box->text());
@@ -394,13 +397,11 @@ void FormSetup::leaveNumericBox(QLineEdit* box) {
   if (left != text) box->setText(formText(left));
 }
 
-void FormSetup::leaveServerName() { state_.serverName = formBytes(txtServer->text()); }
-
 void FormSetup::chooseMap(int item) {
   SetupForm form = formValues();
   skyvex::chooseMap(state_, form, item);
-  lstMap->setCurrentIndex(form.lstMap);
-  cmdActive->setEnabled(form.cmdActiveEnabled);
+  ui_.lstMap->setCurrentIndex(form.lstMap);
+  ui_.cmdActive->setEnabled(form.cmdActiveEnabled);
 }
 
 void FormSetup::runActiveWindow() {
@@ -418,7 +419,7 @@ void FormSetup::setActives() {
 }
 
 bool FormSetup::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonDblClick && (watched == lblActiveCentral || watched == lblActiveAllied)) {
+  if (event->type() == QEvent::MouseButtonDblClick && (watched == ui_.lblActiveCentral || watched == ui_.lblActiveAllied)) {
     setActives();
     return true;
   }
@@ -428,18 +429,18 @@ bool FormSetup::eventFilter(QObject* watched, QEvent* event) {
 void FormSetup::commonPoints(int k) {
   SetupForm form = formValues();
   skyvex::commonPoints(form, k);
-  for (int i = 0; i < kTargetValues; ++i) txtPtsTarget[i]->setText(formText(form.txtPtsTarget[i]));
+  for (int i = 0; i < kTargetValues; ++i) ui_.txtPtsTarget[i]->setText(formText(form.txtPtsTarget[i]));
 }
 
 void FormSetup::tabChanged(int tab) {
-  frmPlanes[0]->setVisible(tab == 3);
-  frmPlanes[1]->hide();
+  ui_.frmPlanes[0]->setVisible(tab == 3);
+  ui_.frmPlanes[1]->hide();
 }
 
 void FormSetup::switchPlanes() {
-  const bool alliedShown = !frmPlanes[0]->isHidden();
-  frmPlanes[0]->setVisible(!alliedShown);
-  frmPlanes[1]->setVisible(alliedShown);
+  const bool alliedShown = !ui_.frmPlanes[0]->isHidden();
+  ui_.frmPlanes[0]->setVisible(!alliedShown);
+  ui_.frmPlanes[1]->setVisible(alliedShown);
 }
 
 void FormSetup::useDefaultPlaneMap() {

@@ -18,7 +18,7 @@ TEST(ScoreTool, AReportThatCannotBeWrittenIsAnInputError) {
   const std::string log = folder.write("match.log", "12/05/03 20:00:00 Server: mission started\r\n");
   std::ostream broken(nullptr);  // every write fails
   std::ostringstream err;
-  EXPECT_EQ(runScoreTool({"--print", "raw", log}, broken, err, binFolder()), 1);
+  EXPECT_EQ(runScoreTool({"--default-scoring", "--print", "raw", log}, broken, err, binFolder()), 1);
   EXPECT_EQ(err.str(), "Error: Could not write the report to standard output.\n");
 }
 

@@ -1,9 +1,12 @@
 // The text and number primitives every reader and report stands on, as tables
 // of their edge values.
 #include "core/text.h"
+#include "core/text_search.h"
 #include "core/text_words.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace skyvex {
 namespace {
@@ -91,6 +94,30 @@ TEST(Text, CopyBytesCopiesEveryLengthExactly) {
     EXPECT_EQ(to, "###" + from.substr(0, n) + std::string(45 - n, '#')) << n;
   }
   copyBytes(nullptr, nullptr, 0);  // an empty piece may have no bytes at all
+}
+
+TEST(FindText, GoesToTheNextOrPreviousPlaceAndRoundTheEnd) {
+  // "Mad Major" at 0, "mad major" at 14, "MAD MAJOR" at 25.
+  const std::string text = "Mad Major met mad major; MAD MAJOR";
+  // Wanted, backward, letter case counts, from -> the place found (-1: none).
+  const std::tuple<const char*, bool, bool, std::size_t, long> rows[] = {
+      {"mad major", false, false, 0, 0},   {"mad major", false, false, 1, 14},
+      {"mad major", false, false, 15, 25}, {"mad major", false, false, 26, 0},
+      {"mad major", false, false, 99, 0},  {"mad major", false, true, 1, 14},
+      {"mad major", false, true, 15, 14},  {"mad major", true, false, 25, 14},
+      {"mad major", true, false, 0, 25},   {"Mad Major", true, true, 30, 0},
+      {"MAJOR", true, false, 34, 29},      {"zzz", false, false, 0, -1},
+      {"", false, false, 0, -1},           {"Mad Major met mad major; MAD MAJOR!", false, false, 0, -1},
+  };
+  for (const auto& [wanted, backward, matchCase, from, place] : rows) {
+    const auto found = findText(text, {wanted, backward, matchCase}, from);
+    EXPECT_EQ(found ? static_cast<long>(*found) : -1, place) << wanted << " " << backward << matchCase << " " << from;
+  }
+  // Places that overlap, and the capitals of Windows-1252 beyond ASCII.
+  EXPECT_EQ(findText("aaa", {"aa", false, false}, 1), 1u);
+  EXPECT_EQ(findText("aaa", {"aa", true, false}, 1), 0u);
+  EXPECT_EQ(findText("le \xC9" "COLE", {"\xE9" "cole", false, false}, 0), 3u);
+  EXPECT_EQ(findText("le \xC9" "COLE", {"\xE9" "cole", false, true}, 0), std::nullopt);
 }
 
 }  // namespace

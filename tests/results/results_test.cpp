@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -164,8 +165,28 @@ TEST(ExportMatchReport, WritesThePageAndTheResultsSideBySideFromOneDialog) {
   EXPECT_EQ(testing::readFile(folder.file("friday.html")), matchReportHtml(results));
   EXPECT_EQ(testing::readFile(folder.file("friday.json")), resultsJson(results));
   ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text, "The match report has been saved.");
+  EXPECT_EQ(platform.messages[0].text, "The match report has been saved.\r\n\r\nPage: " + folder.file("friday.html") +
+                                          "\r\nResults: " + folder.file("friday.json"));
+  EXPECT_EQ(platform.dialogs[1].suggestedName, suggestedReportName(state));
   EXPECT_EQ(resultsPathBeside("/a/Report.HTML"), "/a/Report.json");
+}
+
+TEST(ExportMatchReport, SuggestsANameOfTheMatchDateServerAndMapThatEverySystemTakes) {
+  // Date, server, map index -> the suggested name.
+  const std::tuple<const char*, const char*, int, const char*> rows[] = {
+      {"12/05/03", "Friday Night League", 5, "12-05-03 Friday Night League Verdun.html"},
+      {"12/05/03", "A<b>:c\"d/e\\f|g?h*i\tj", 0, "12-05-03 A_b__c_d_e_f_g_h_i_j.html"},
+      {"", " League. ", 0, "League.html"},
+      {"", "...", 0, "match-report.html"},
+      {"", "", 0, "match-report.html"},
+  };
+  for (const auto& [date, server, map, name] : rows) {
+    WorkingState state;
+    state.matchDate = date;
+    state.serverName = server;
+    state.mapIndex = static_cast<int16_t>(map);
+    EXPECT_EQ(suggestedReportName(state), name) << server;
+  }
 }
 
 TEST(TextEncoding, EveryByteBecomesACharacterOfItsOwn) {

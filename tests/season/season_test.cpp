@@ -2,6 +2,8 @@
 // their SCORE LOGs, and the window program's command on the same folder.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -93,6 +95,10 @@ TEST(Season, FiguresAreTheSumsOfTheMatchesScoreLogsInTheToolAndTheWindow) {
   ASSERT_TRUE(report && platform.dialogs.at(0).chooseFolder);
   EXPECT_EQ(report->text, text.str());
   offerSeasonPageExport(*report, matches[1], platform);
+  // The page's dialog opens in the season folder, with a name after it.
+  EXPECT_EQ(platform.dialogs.at(1).startFolder, folder.path());
+  EXPECT_EQ(platform.dialogs.at(1).suggestedName,
+            std::filesystem::path(folder.path()).filename().string() + " standings.html");
   EXPECT_EQ(testing::readFile(folder.file("season.html")), standingsHtml(report->standings, kProgramVersion));
   EXPECT_EQ(platform.messages.at(0).text, "The season standings have been saved.");
 }

@@ -12,6 +12,9 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <filesystem>
+#include <regex>
+#include <set>
+#include <sstream>
 #include <utility>
 
 #include "tests/support/scripted_platform.h"
@@ -20,6 +23,7 @@
 #include "ui/help_window.h"
 #include "ui/log_edit_window.h"
 #include "ui/main_window.h"
+#include "tests/ui/window_probe.h"
 #include "ui/setup_window.h"
 
 namespace skyvex::ui {
@@ -89,23 +93,23 @@ class MainWindowWalk : public ::testing::Test {
       if (item(QLatin1String(path))->isEnabled()) enabled << item(QLatin1String(path))->text();
     for (const QAction* log : item(QStringLiteral("&Window"))->menu()->actions())
       if (log->isChecked()) checked << log->text();
-    for (const QMdiSubWindow* child : form.mdiArea()->subWindowList())
+    for (const QMdiSubWindow* child : WindowProbe::mdiArea(form)->subWindowList())
       if (!child->isHidden()) shown << child->windowTitle();
     shown.sort();
     return (enabled.join(", ") + " | " + checked.join(", ") + " | " + shown.join(", ")).toStdString();
   }
   // A child window wholly inside the area, at least half its width and height.
   bool readable(const QMdiSubWindow* child) const {
-    const QRect area = form.mdiArea()->viewport()->rect();
+    const QRect area = WindowProbe::mdiArea(form)->viewport()->rect();
     return area.contains(child->geometry()) && child->width() >= area.width() / 2 &&
            child->height() >= area.height() / 2;
   }
   QMdiSubWindow* window(const char* caption) const {
-    for (QMdiSubWindow* child : form.mdiArea()->subWindowList())
+    for (QMdiSubWindow* child : WindowProbe::mdiArea(form)->subWindowList())
       if (child->windowTitle() == QLatin1String(caption)) return child;
     return nullptr;
   }
-  LogView& view(const char* caption) const { return *qobject_cast<LogView*>(window(caption)->widget()); }
+  LogView& view(const char* caption) const { return *WindowProbe::logView(window(caption)); }
   std::string textOf(const char* caption) const { return view(caption).shownText(); }
   // The logs saved into the log folder since the last call, sorted; their files are removed.
   std::string takeSavedFiles() const {
@@ -145,6 +149,7 @@ TEST_F(MainWindowWalk, FromStartUpToExit) {
   EXPECT_TRUE(form.windowTitle() == versionCaption && (form.windowState() & Qt::WindowMaximized));
   form.reportStartUpProblems();
   EXPECT_EQ(screen(), " |  | ");
+  EXPECT_EQ(WindowProbe::statusText(form), "no setup: every value is 0    Server: none    Map: none    Lines: 0");
   const WorkingState fresh = state;
   form.scoreCommand();
   EXPECT_TRUE(state == fresh && takeMessages().empty());
@@ -164,6 +169,8 @@ TEST_F(MainWindowWalk, FromStartUpToExit) {
   EXPECT_TRUE(state == beforeSetup);
   choose("&File/Open S&ettings...");
   EXPECT_EQ(state.setupFileName + " " + std::to_string(state.mapIndex), "sample.vxs 2");
+  EXPECT_EQ(WindowProbe::statusText(form),
+            "Setup: sample.vxs    Server: Friday Night Skyvex League    Map: Flanders    Lines: 0");
 
   // --- Loading logs shows the raw log and enables Score; a vanished file leaves the lines loaded before.
   platform.dialogAnswers = {logs.write("match.log", kMatchLog), logs.file("vanished.log")};
@@ -185,18 +192,30 @@ TEST_F(MainWindowWalk, FromStartUpToExit) {
   EXPECT_EQ(screen(),
             "&Score, &Save Logs to Files, &Adjust Score..., &Edit Log Lines..., &Window | &Scoring Log, "
             "&Raw Data Log | Raw Log, Score Log");
-  EXPECT_EQ(form.mdiArea()->activeSubWindow(), window("Score Log"));
+  EXPECT_EQ(WindowProbe::mdiArea(form)->activeSubWindow(), window("Score Log"));
 
   // --- Export writes the match report and its JSON results side by side; the chart window shows
   // the Score's pilots in, and a new load closes it and waits for the next Score to export.
   platform.dialogAnswers = {logs.file("friday")};
   choose("&File/Export &Match Report...");
-  EXPECT_EQ(takeMessages(), Texts{"information: The match report has been saved."});
+  EXPECT_EQ(platform.dialogs.back().suggestedName, "12-05-03 Friday Night Skyvex League Flanders.html");
+  EXPECT_EQ(takeMessages(), Texts{"information: The match report has been saved.\r\n\r\nPage: " + logs.file("friday.html") +
+                                  "\r\nResults: " + logs.file("friday.json")});
   EXPECT_TRUE(std::filesystem::exists(logs.file("friday.html")) && std::filesystem::exists(logs.file("friday.json")));
   choose("&Window/Pilots In Char&t");
-  EXPECT_TRUE(!form.chartWindow()->isHidden() && !form.chartWindow()->canvas()->chart().steps[0].empty());
+  EXPECT_TRUE(!WindowProbe::chartWindow(form)->isHidden() &&
+              !WindowProbe::chartWindow(form)->canvas()->chart().steps[0].empty());
   choose("&Window/Pilots In Char&t");
-  EXPECT_TRUE(form.chartWindow()->isHidden() && !item(QStringLiteral("&Window/Pilots In Char&t"))->isChecked());
+  EXPECT_TRUE(WindowProbe::chartWindow(form)->isHidden() && !item(QStringLiteral("&Window/Pilots In Char&t"))->isChecked());
+  // The standings of the folder just exported to: a child window with its own Window item.
+  platform.dialogAnswers = {logs.path()};
+  choose("&Tools/Season S&tandings...");
+  EXPECT_EQ(platform.questions.back(), "Export the season standings as an HTML page?");  // answered No
+  QAction* standingsItem = item(QStringLiteral("&Window/Season Standin&gs"));
+  EXPECT_TRUE(readable(window("Season Standings")) && standingsItem->isChecked());
+  EXPECT_NE(textOf("Season Standings").find("Friday Night Skyvex League"), std::string::npos);
+  choose("&Window/Season Standin&gs");
+  EXPECT_TRUE(window("Season Standings")->isHidden() && !standingsItem->isChecked() && standingsItem->isEnabled());
 
   // --- The log windows: each holds its report, shown or not; its Window item shows and hides it.
   for (const auto& [logItem, caption, report] : kLogWindows) {
@@ -205,7 +224,7 @@ TEST_F(MainWindowWalk, FromStartUpToExit) {
     const bool wasShown = !window(caption)->isHidden();
     choose(logItem);
     EXPECT_TRUE(window(caption)->isHidden() == wasShown && item(QLatin1String(logItem))->isChecked() == !wasShown &&
-                (wasShown || (form.mdiArea()->activeSubWindow() == window(caption) && readable(window(caption)))));
+                (wasShown || (WindowProbe::mdiArea(form)->activeSubWindow() == window(caption) && readable(window(caption)))));
     choose(logItem);
   }
   // The logs' font, and the keys to their last and first lines.
@@ -220,8 +239,8 @@ TEST_F(MainWindowWalk, FromStartUpToExit) {
   // Tiling and cascading keep the shown windows inside the area.
   for (const char* arrange : {"&Window/Tile &Vertically", "&Window/Tile &Horizontally", "&Window/&Cascade"}) {
     choose(arrange);
-    for (const QMdiSubWindow* child : form.mdiArea()->subWindowList())
-      EXPECT_TRUE(child->isHidden() || form.mdiArea()->viewport()->rect().contains(child->geometry())) << arrange;
+    for (const QMdiSubWindow* child : WindowProbe::mdiArea(form)->subWindowList())
+      EXPECT_TRUE(child->isHidden() || WindowProbe::mdiArea(form)->viewport()->rect().contains(child->geometry())) << arrange;
   }
   // A window closed by its close box unchecks its own item only; Score keeps the windows the user
   // hid and the ones he opened, and the score window always shows.
@@ -243,41 +262,42 @@ TEST_F(MainWindowWalk, FromStartUpToExit) {
   EXPECT_EQ(takeMessages(), Texts{saved()});
   EXPECT_EQ(testing::readFile(logs.file("vxLog2_Score.txt")), state.scoreLogText + "\r\n");
   EXPECT_EQ(takeSavedFiles(), kSavedByDefault);
-  EXPECT_EQ(platform.questions.size(), 2u);  // the two Scores before only
+  EXPECT_EQ(platform.questions.size(), 3u);  // the two Scores and the standings before only
 
   // --- The log-line editor: a child window; a click disables a line, the next Score lists it.
   choose("&Tools/&Edit Log Lines...");
   EXPECT_EQ(screen().substr(screen().rfind('|')), "| Chronology Log, Log Edit, Pilot Log, Score Log");
   EXPECT_TRUE(readable(window("Log Edit")));
   auto* editor = qobject_cast<FormLog*>(window("Log Edit")->widget());
-  LogLinesModel& grid = *editor->model;
+  auto& editorUi = WindowProbe::controls(*editor);
+  LogLinesModel& grid = *editorUi.model;
   EXPECT_EQ(QString::number(grid.rowCount()) + grid.index(2, 1).data().toString(),
             "5" + QString::fromLatin1(state.logLines[3].text.c_str()));
-  emit editor->grdLog->clicked(grid.index(2, 1));
+  emit editorUi.grdLog->clicked(grid.index(2, 1));
   choose("&Score");
   const std::string& score = state.scoreLogText;
   EXPECT_NE(score.find(state.logLines[3].text, score.find("10. DISABLED LOG LINES")), std::string::npos);
   EXPECT_EQ(textOf("Score Log"), asShown(state.scoreLogText));
-  emit editor->grdLog->clicked(grid.index(2, 1));  // a second click takes the line back
-  for (int row : {0, 4}) emit editor->grdLog->clicked(grid.index(row, 0));  // the number column too
+  emit editorUi.grdLog->clicked(grid.index(2, 1));  // a second click takes the line back
+  for (int row : {0, 4}) emit editorUi.grdLog->clicked(grid.index(row, 0));  // the number column too
   EXPECT_EQ(state.logLines[1].enabled + state.logLines[3].enabled + state.logLines[5].enabled, 1);
   // The keys of the active editor: Space toggles the current line, the first at opening; Enter the
   // one below. Alt+E is the editor's Enable All, not the main window's Settings (any window that
   // opened is counted).
-  form.mdiArea()->setActiveSubWindow(window("Log Edit"));
-  type(editor->grdLog, Qt::Key_Space);
-  EXPECT_EQ(QApplication::focusWidget(), editor->grdLog);
-  type(editor->grdLog, Qt::Key_Down);
-  type(editor->grdLog, Qt::Key_Return);
+  WindowProbe::mdiArea(form)->setActiveSubWindow(window("Log Edit"));
+  type(editorUi.grdLog, Qt::Key_Space);
+  EXPECT_EQ(QApplication::focusWidget(), editorUi.grdLog);
+  type(editorUi.grdLog, Qt::Key_Down);
+  type(editorUi.grdLog, Qt::Key_Return);
   EXPECT_EQ(std::to_string(state.logLines[1].enabled) + std::to_string(state.logLines[2].enabled), "10");
   int opened = 0;
-  testing::withModalWindow([&] { type(editor->grdLog, Qt::Key_E, Qt::AltModifier); },
+  testing::withModalWindow([&] { type(editorUi.grdLog, Qt::Key_E, Qt::AltModifier); },
                            [&](QWidget*) { ++opened; });
   EXPECT_EQ(opened + state.logLines[2].enabled + state.logLines[5].enabled, 2);
   EXPECT_EQ(takeMessages(), (Texts{saved(), "information: All log lines have been enabled."}));
   // F1 opens the help at the editor's part; Escape closes it.
-  type(editor->grdLog, Qt::Key_F1);
-  FormHelp* help = form.helpWindow();
+  type(editorUi.grdLog, Qt::Key_F1);
+  FormHelp* help = WindowProbe::helpWindow(form);
   ASSERT_TRUE(help && help->isVisible());
   EXPECT_EQ(help->browser()->source().fragment(), QStringLiteral("edit"));
   type(help->browser(), Qt::Key_Escape);
@@ -291,7 +311,7 @@ TEST_F(MainWindowWalk, FromStartUpToExit) {
 
   // --- A refused Score: a kill value typed in the Settings window makes the two kills overflow.
   testing::withModalWindow([&] { choose("S&ettings"); }, [](QWidget* setup) {
-    testing::typeIn(qobject_cast<FormSetup*>(setup)->txtPlane[17], QStringLiteral("20000"));
+    testing::typeIn(WindowProbe::controls(*qobject_cast<FormSetup*>(setup)).txtPlane[17], QStringLiteral("20000"));
   });
   EXPECT_EQ(takeSavedFiles(), kSavedByDefault);  // by the Score of the editor's part
   const auto windows = [&](std::string all = {}) {  // what the menus and log windows show
@@ -318,9 +338,9 @@ TEST_F(MainWindowWalk, FromStartUpToExit) {
   EXPECT_NE(raw.shownText().find(left + "\n" + longChat + "\n"), std::string::npos);
   EXPECT_GT(raw.rows().size(), longChat.size() / raw.columns());
   EXPECT_EQ(std::to_string(grid.rowCount()) + grid.index(0, 1).data().toString().toStdString(), "2" + left);
-  emit editor->grdLog->clicked(grid.index(1, 1));
-  form.mdiArea()->setActiveSubWindow(window("Log Edit"));
-  type(editor->grdLog, Qt::Key_F4, Qt::ControlModifier);  // closes the active window
+  emit editorUi.grdLog->clicked(grid.index(1, 1));
+  WindowProbe::mdiArea(form)->setActiveSubWindow(window("Log Edit"));
+  type(editorUi.grdLog, Qt::Key_F4, Qt::ControlModifier);  // closes the active window
   EXPECT_EQ(screen(), "&Score, &Window | &Raw Data Log | Raw Log");
   choose("&Score");
   EXPECT_EQ(state.logLines[1].enabled * 10 + state.logLines[2].enabled, 10);
@@ -338,11 +358,11 @@ TEST_F(MainWindowWalk, FromStartUpToExit) {
   int ended = 0;
   QObject::connect(&form, &FormMain::shutDownFinished, [&] { ++ended; });
   choose("&File/E&xit");
-  FormExit* farewell = form.exitWindow();
+  FormExit* farewell = WindowProbe::exitWindow(form);
   ASSERT_NE(farewell, nullptr);
   EXPECT_LE((farewell->frameGeometry().center() - form.screen()->availableGeometry().center()).manhattanLength(), 4);
   EXPECT_TRUE(farewell->isVisible() && !form.isVisible() && platform.beeps == 1 && ended == 0);
-  farewell->cmdOK->click();
+  WindowProbe::controls(*farewell).cmdOK->click();
   EXPECT_TRUE(ended == 1 && form.isShutDown() && !farewell->isVisible());
   EXPECT_EQ(screen().substr(screen().rfind('|')) + takeSavedFiles() + std::to_string(platform.messages.size()), "| 0");
 }
@@ -350,11 +370,51 @@ TEST_F(MainWindowWalk, FromStartUpToExit) {
 TEST_F(MainWindowWalk, ClosingTheMainWindowEndsTheProgramWithoutFarewellAndClosesTheEditor) {
   int ended = 0;
   QObject::connect(&form, &FormMain::shutDownFinished, [&] { ++ended; });
-  form.openLogEditWindow();
-  QPointer<QMdiSubWindow> editor = form.mdiArea()->subWindowList().back();
+  form.editLinesCommand();
+  QPointer<QMdiSubWindow> editor = WindowProbe::mdiArea(form)->subWindowList().back();
   ASSERT_TRUE(editor->isVisible() && form.close());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_TRUE(ended == 1 && form.exitWindow() == nullptr && !platform.beeps && (editor.isNull() || editor->isHidden()));
+  EXPECT_TRUE(ended == 1 && WindowProbe::exitWindow(form) == nullptr && !platform.beeps && (editor.isNull() || editor->isHidden()));
+}
+
+
+// A new menu command without its help heading or manual-page entry fails here.
+TEST_F(MainWindowWalk, EveryMenuCommandIsDescribedInTheHelpAndTheManualPage) {
+  // "Menu/Command" for every command of the menu bar, without accelerator marks and ellipses.
+  const auto plain = [](QString caption) { return caption.remove(QLatin1Char('&')).remove(QStringLiteral("...")); };
+  std::set<std::string> commands;
+  for (QAction* top : form.menuBar()->actions()) {
+    if (!top->menu()) commands.insert(plain(top->text()).toStdString());
+    else
+      for (QAction* sub : top->menu()->actions())
+        if (!sub->isSeparator()) commands.insert((plain(top->text()) + '/' + plain(sub->text())).toStdString());
+  }
+  // The help's headings: the bold names in its <h3> and <dt> elements, under the <h3> of their menu.
+  const std::string help = testing::readFile(testing::sourcePath("data/help/index.html"));
+  const std::regex element(R"(<(h3|dt)>([\s\S]*?)</\1>)"), bold(R"(<b>([^<]*)</b>)"), tag(R"(<[^>]*>)");
+  std::set<std::string> helped;
+  std::string menu;
+  for (std::sregex_iterator e(help.begin(), help.end(), element), end; e != end; ++e) {
+    const std::string inside = (*e)[2];
+    if ((*e)[1] == "h3") menu = std::regex_replace(inside, tag, "");
+    for (std::sregex_iterator b(inside.begin(), inside.end(), bold); b != end; ++b)
+      helped.insert(((*e)[1] == "h3" ? "" : menu + "/") + plain(QString::fromStdString((*b)[1])).toStdString());
+  }
+  // The manual page's entries: ".B Menu > First, Second" or ".B Command" under MENU COMMANDS.
+  const std::string manual = testing::readFile(testing::sourcePath("packaging/skyvex-scoring.1"));
+  const std::size_t from = manual.find(".SH MENU COMMANDS"), to = manual.find(".SH", from + 1);
+  std::istringstream entries(manual.substr(from, to - from));
+  std::set<std::string> listed;
+  for (std::string line; std::getline(entries, line);) {
+    if (line.rfind(".B ", 0) != 0) continue;
+    const std::size_t arrow = line.find(" > ");
+    const std::string prefix = arrow == std::string::npos ? "" : line.substr(3, arrow - 3) + "/";
+    std::istringstream names(line.substr(arrow == std::string::npos ? 3 : arrow + 3));
+    for (std::string name; std::getline(names >> std::ws, name, ',');)
+      listed.insert(prefix + plain(QString::fromStdString(name)).toStdString());
+  }
+  for (const std::string& command : commands) EXPECT_TRUE(helped.count(command)) << command << " has no help heading";
+  EXPECT_EQ(listed, commands);
 }
 
 }  // namespace

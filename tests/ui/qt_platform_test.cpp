@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QFileDialog>
+
+#include "tests/support/test_files.h"
+#include "tests/ui/qt_app.h"
+
 namespace skyvex::ui {
 namespace {
 
@@ -18,6 +23,27 @@ TEST(QtPlatform, FiltersAndSeveralChosenFilesInTheFormsTheCommandsUse) {
                                       {"/s/friday.txt", "/s/friday.txt"}})
     EXPECT_EQ(withDefaultExtension(typed, "Setup Files (*.vxs)|*.vxs|"), saved);
   EXPECT_EQ(withDefaultExtension("/s/friday", "All|*.*|"), "/s/friday");
+}
+
+TEST(QtPlatform, AFolderDialogShowsFoldersOnlyAndASaveDialogOffersTheSuggestedName) {
+  testing::qtApplication();
+  testing::TempFolder folder;
+  QtPlatform platform;
+  QString shown;
+  const auto look = [&](QWidget* window) {
+    auto* dialog = qobject_cast<QFileDialog*>(window);
+    ASSERT_NE(dialog, nullptr);
+    shown = QString::number(dialog->fileMode()) + (dialog->testOption(QFileDialog::ShowDirsOnly) ? " dirs only " : " all ") +
+            dialog->selectedFiles().value(0);
+  };
+  FileDialogRequest season{"Season Standings", "", folder.path()};
+  season.chooseFolder = true;
+  testing::withModalWindow([&] { (void)platform.openFileDialog(season); }, look);
+  EXPECT_EQ(shown.toStdString(), std::to_string(QFileDialog::Directory) + " dirs only " + folder.path());
+  FileDialogRequest page{"Export Match Report", "Match Report (*.html)|*.html|", folder.path()};
+  page.suggestedName = "12-05-03 Friday Verdun.html";
+  testing::withModalWindow([&] { (void)platform.saveFileDialog(page); }, look);
+  EXPECT_EQ(shown.toStdString(), std::to_string(QFileDialog::AnyFile) + " all " + folder.file("12-05-03 Friday Verdun.html"));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "tests/support/scripted_platform.h"
 #include "tests/support/test_files.h"
 #include "tests/ui/qt_app.h"
+#include "tests/ui/window_probe.h"
 #include "ui/active_window.h"
 #include "ui/adjust_window.h"
 #include "ui/options_window.h"
@@ -36,9 +37,10 @@ std::string checkedCaptions(const QWidget& window) {
 
 // The Main Setup tab: the boxes, the map and the check box.
 std::string mainTab(const FormSetup& editor) {
-  return joined(std::array{editor.txtServer, editor.txtMaxPilots, editor.txtMultiDeath, editor.txtPenMaxPilots,
-                           editor.txtGrace, editor.txtPenScout, editor.txtPenFriendly, editor.txtPenInvalid}) +
-         " " + editor.lstMap->currentText().toStdString() + (editor.chkUseBoxed->isChecked() ? " boxed" : "");
+  const auto& widgets = WindowProbe::controls(editor);
+  return joined(std::array{widgets.txtServer, widgets.txtMaxPilots, widgets.txtMultiDeath, widgets.txtPenMaxPilots,
+                           widgets.txtGrace, widgets.txtPenScout, widgets.txtPenFriendly, widgets.txtPenInvalid}) +
+         " " + widgets.lstMap->currentText().toStdString() + (widgets.chkUseBoxed->isChecked() ? " boxed" : "");
 }
 
 // Flanders as three landmarks: aerodrome 12 (Central) first, bridge 30, aerodrome 7 (Allied).
@@ -66,53 +68,54 @@ TEST_F(SettingsWindows, SetupWindowShowsTheSetupInForceAndPutsWhatIsTypedInForce
   const std::string targets = "101 101 101 101 101 101 106 106 106 109 109 109 112 112 114 115 115 115";
   {
     FormSetup editor(state, platform);
+    auto& widgets = WindowProbe::controls(editor);
     EXPECT_EQ(mainTab(editor), "Friday Night Skyvex League 18 15 1 5 10 10 0 Flanders boxed");
-    EXPECT_EQ(joined(editor.txtPtsTarget), "9 9 9 9 9 9 6 6 6 5 5 5 4 4 3 0 0 0");
-    EXPECT_EQ(editor.lblActiveCentral->text() + "/" + editor.lblActiveAllied->text(), QStringLiteral(" 12/ 7"));
-    EXPECT_EQ(checkedCaptions(*editor.tabSetup->widget(2)), "Nieuport 11, SPAD XIII, Fokker EIII, Halberstadt DII");
-    EXPECT_EQ(joined(editor.txtPlane) + " " + joined(std::array{editor.txtPtsDeath, editor.txtStyle5[16]}),
+    EXPECT_EQ(joined(widgets.txtPtsTarget), "9 9 9 9 9 9 6 6 6 5 5 5 4 4 3 0 0 0");
+    EXPECT_EQ(widgets.lblActiveCentral->text() + "/" + widgets.lblActiveAllied->text(), QStringLiteral(" 12/ 7"));
+    EXPECT_EQ(checkedCaptions(*widgets.tabSetup->widget(2)), "Nieuport 11, SPAD XIII, Fokker EIII, Halberstadt DII");
+    EXPECT_EQ(joined(widgets.txtPlane) + " " + joined(std::array{widgets.txtPtsDeath, widgets.txtStyle5[16]}),
               "1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 DR1");
 
     // The server name, the check boxes and the map list are in force at once, the boxes on closing.
-    typeIn(editor.txtServer, QStringLiteral("Jasta 11"));
+    typeIn(widgets.txtServer, QStringLiteral("Jasta 11"));
     EXPECT_EQ(state.serverName, "Jasta 11");
     const std::pair<QLineEdit*, const char*> typed[] = {
-        {editor.txtMaxPilots, "21"}, {editor.txtMultiDeath, "12 min"}, {editor.txtPenMaxPilots, ".5"},
-        {editor.txtGrace, "3"},      {editor.txtPenScout, "abc"},      {editor.txtPenFriendly, "-4"},
-        {editor.txtPenInvalid, "8"}, {editor.txtPtsDeath, "3"}};
+        {widgets.txtMaxPilots, "21"}, {widgets.txtMultiDeath, "12 min"}, {widgets.txtPenMaxPilots, ".5"},
+        {widgets.txtGrace, "3"},      {widgets.txtPenScout, "abc"},      {widgets.txtPenFriendly, "-4"},
+        {widgets.txtPenInvalid, "8"}, {widgets.txtPtsDeath, "3"}};
     for (const auto& [box, text] : typed) typeIn(box, QLatin1String(text));
     EXPECT_EQ(mainTab(editor), "Jasta 11 21 12 min .5 3 0 -4 8 Flanders boxed");  // a box left keeps its text but 0
-    editor.chkUseBoxed->click();
-    editor.chkPlane[0]->click();
+    widgets.chkUseBoxed->click();
+    widgets.chkPlane[0]->click();
     EXPECT_TRUE(state.useBoxedTargets == 0 && state.planeTypes[1].planeAllowed == 1);
-    for (int i = 0; i < kTargetValues; ++i) typeIn(editor.txtPtsTarget[i], QString::number(100 + i));
-    for (int i = 0; i < kEditorPlanes; ++i) typeIn(editor.txtPlane[i], QString::number(200 + i));
+    for (int i = 0; i < kTargetValues; ++i) typeIn(widgets.txtPtsTarget[i], QString::number(100 + i));
+    for (int i = 0; i < kEditorPlanes; ++i) typeIn(widgets.txtPlane[i], QString::number(200 + i));
     // Each "Commmon Pts" copies the box its group marks ">" to the group.
-    for (QPushButton* common : editor.but_Common) common->click();
-    EXPECT_EQ(joined(editor.txtPtsTarget), targets);
+    for (QPushButton* common : widgets.but_Common) common->click();
+    EXPECT_EQ(joined(widgets.txtPtsTarget), targets);
     EXPECT_EQ(state.targetValues[0], 9);
-    editor.txtStyle4[20]->setText(QStringLiteral("Pfalz D.III"));
-    editor.txtStyle5[20]->setText(QStringLiteral("Pf D3"));
+    widgets.txtStyle4[20]->setText(QStringLiteral("Pfalz D.III"));
+    widgets.txtStyle5[20]->setText(QStringLiteral("Pf D3"));
     // The active aerodromes window shows the list in force; OK keeps the map's aerodromes, sorted.
     const auto setActives = [&](const char* shown, const char* typedText, bool ok) {
-      testing::withModalWindow([&] { editor.cmdActive->click(); }, [&](QWidget* window) {
+      testing::withModalWindow([&] { widgets.cmdActive->click(); }, [&](QWidget* window) {
         auto* active = qobject_cast<FormActive*>(window);
-        EXPECT_EQ(active->txtActive->text(), QLatin1String(shown));
-        active->txtActive->setText(QLatin1String(typedText));
-        if (ok) active->cmdOK->click();
+        EXPECT_EQ(WindowProbe::controls(*active).txtActive->text(), QLatin1String(shown));
+        WindowProbe::controls(*active).txtActive->setText(QLatin1String(typedText));
+        if (ok) WindowProbe::controls(*active).cmdOK->click();
       });
-      return (editor.lblActiveCentral->text() + "/" + editor.lblActiveAllied->text()).toStdString();
+      return (widgets.lblActiveCentral->text() + "/" + widgets.lblActiveAllied->text()).toStdString();
     };
     EXPECT_EQ(setActives("7,12,", "12", true), " 12/");
     EXPECT_EQ(setActives("12,", "12, 7,7, x30,600", true), " 12/ 7");
     EXPECT_EQ(setActives("7,12,", "30", false), " 12/ 7");  // closed without OK
     EXPECT_EQ(state.activeAerodromes, (std::vector<ActiveAerodrome>{{}, {7, 1}, {12, 0}}));
     for (int item : {4, 0}) {  // "(select map)" cannot take the map away
-      editor.lstMap->setCurrentIndex(item);
-      emit editor.lstMap->activated(item);
+      widgets.lstMap->setCurrentIndex(item);
+      emit widgets.lstMap->activated(item);
     }
-    EXPECT_TRUE(state.mapIndex == 4 && editor.cmdActive->isEnabled());
-    editor.mFileExit->trigger();
+    EXPECT_TRUE(state.mapIndex == 4 && widgets.cmdActive->isEnabled());
+    widgets.mFileExit->trigger();
   }
   std::string inForce;
   for (const int value : {state.maxPilotsAllowed, state.multiDeathSeconds, state.graceMinutes, state.penaltyScout,
@@ -129,11 +132,12 @@ TEST_F(SettingsWindows, SetupWindowFileAndDefaultsMenus) {
   testing::TempFolder folder;
   state.planeTypes[17].currentName = "Dreidecker";
   FormSetup editor(state, platform);
-  typeIn(editor.txtPenScout, QStringLiteral("6"));
+  auto& widgets = WindowProbe::controls(editor);
+  typeIn(widgets.txtPenScout, QStringLiteral("6"));
   platform.dialogAnswers = {folder.file("new.vxs"), std::nullopt, folder.write("short.vxs", "Only a name\r\n"),
                             testing::sourcePath("data/sample/sample.vxs")};
-  editor.mFileSave->trigger();    // no file yet: Save asks for one, and saves the controls
-  editor.mFileSaveAs->trigger();  // cancelled
+  widgets.mFileSave->trigger();    // no file yet: Save asks for one, and saves the controls
+  widgets.mFileSaveAs->trigger();  // cancelled
   WorkingState reread = state;
   reread.penaltyScout = 0;
   readSetupFile(reread, folder.file("new.vxs"));
@@ -142,17 +146,17 @@ TEST_F(SettingsWindows, SetupWindowFileAndDefaultsMenus) {
   // Defaults: No changes nothing; the plane names change the controls; the scoring values with no server
   // name and no map name the server, choose Flanders and take the names the controls show.
   platform.questionAnswers = {false, true, true};
-  for (QAction* item : {editor.mDefaultPlane, editor.mDefaultPlane, editor.mDefaultsScoring}) item->trigger();
+  for (QAction* item : {widgets.mDefaultPlane, widgets.mDefaultPlane, widgets.mDefaultsScoring}) item->trigger();
   EXPECT_EQ(mainTab(editor), "Skyvex Server 18 15 1 0 10 10 0 Flanders boxed");
   EXPECT_EQ(state.setupFileName + "/" + state.planeTypes[17].currentName, "{manual/default settings}/Fokker DRI");
-  typeIn(editor.txtPenFriendly, QStringLiteral("9"));
+  typeIn(widgets.txtPenFriendly, QStringLiteral("9"));
   const WorkingState before = state;
-  editor.mFileOpen->trigger();  // refused: the setup and the controls stay
-  EXPECT_TRUE(state == before && editor.txtPenFriendly->text() == QStringLiteral("9"));
-  editor.mFileOpen->trigger();
+  widgets.mFileOpen->trigger();  // refused: the setup and the controls stay
+  EXPECT_TRUE(state == before && widgets.txtPenFriendly->text() == QStringLiteral("9"));
+  widgets.mFileOpen->trigger();
   EXPECT_EQ(platform.messages.size(), 3u);  // saved, the refusal, opened
   EXPECT_EQ(platform.messages[1].text.rfind("Error: While reading setup file ", 0), 0u);
-  EXPECT_EQ(editor.txtServer->text() + editor.txtPenScout->text(), QStringLiteral("Friday Night Skyvex League10"));
+  EXPECT_EQ(widgets.txtServer->text() + widgets.txtPenScout->text(), QStringLiteral("Friday Night Skyvex League10"));
 }
 
 TEST_F(SettingsWindows, OptionsWindowShowsThePreferencesAndWritesThemOnClosing) {
@@ -190,23 +194,24 @@ TEST_F(SettingsWindows, AdjustWindowShowsTheEntriesAndWritesThemOnClosing) {
   state.scoreAdjustments[0][1] = {-5, "Late start"};
   state.scoreAdjustments[1][2] = {0, "Noted"};
   FormAdjust adjust(state, platform);
-  EXPECT_EQ(joined(adjust.txtPts[0]) + "|" + joined(adjust.txtDesc[0]), "-5    |Late start    ");
-  EXPECT_EQ(joined(adjust.txtPts[1]) + "|" + joined(adjust.txtDesc[1]), "    | Noted   ");  // no points: empty
+  auto& widgets = WindowProbe::controls(adjust);
+  EXPECT_EQ(joined(widgets.txtPts[0]) + "|" + joined(widgets.txtDesc[0]), "-5    |Late start    ");
+  EXPECT_EQ(joined(widgets.txtPts[1]) + "|" + joined(widgets.txtDesc[1]), "    | Noted   ");  // no points: empty
   // Each box writes its own entry as it is typed; a box left with no points is emptied.
   for (int side = 0; side < kSides; ++side)
     for (int box = 0; box < kAdjustmentBoxes; ++box) {
       const ScoreAdjustment typed{static_cast<int16_t>(10 * side + box + 1),
                                   "d" + std::to_string(side) + std::to_string(box)};
-      adjust.txtPts[side][box]->setText(QString::number(typed.points));
-      adjust.txtDesc[side][box]->setText(QString::fromStdString(typed.description));
+      widgets.txtPts[side][box]->setText(QString::number(typed.points));
+      widgets.txtDesc[side][box]->setText(QString::fromStdString(typed.description));
       EXPECT_EQ(state.scoreAdjustments[side][box + 1], typed) << side << box;
     }
-  typeIn(adjust.txtPts[1][0], QStringLiteral("12abc"));
-  typeIn(adjust.txtPts[1][4], QStringLiteral("0"));
-  EXPECT_EQ(joined(adjust.txtPts[1]), "12abc 12 13 14 ");
+  typeIn(widgets.txtPts[1][0], QStringLiteral("12abc"));
+  typeIn(widgets.txtPts[1][4], QStringLiteral("0"));
+  EXPECT_EQ(joined(widgets.txtPts[1]), "12abc 12 13 14 ");
   EXPECT_EQ(state.scoreAdjustments[1][1].points + state.scoreAdjustments[1][5].points, 12);
-  adjust.cmdClear[1]->click();  // one side, boxes and entries
-  EXPECT_EQ(joined(adjust.txtPts[1]) + joined(adjust.txtDesc[1]) + joined(adjust.txtDesc[0]),
+  widgets.cmdClear[1]->click();  // one side, boxes and entries
+  EXPECT_EQ(joined(widgets.txtPts[1]) + joined(widgets.txtDesc[1]) + joined(widgets.txtDesc[0]),
             "        d00 d01 d02 d03 d04");
   for (const ScoreAdjustment& entry : state.scoreAdjustments[1]) EXPECT_EQ(entry, ScoreAdjustment{});
   adjust.reject();
