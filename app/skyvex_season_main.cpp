@@ -1,7 +1,9 @@
 #include <iostream>
 
 #include "app/season_tool.h"
+#include "core/system.h"
 
 int main(int argc, char** argv) {
-  return skyvex::runSeasonTool(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+  skyvex::useBinaryStandardStreams();  // reports leave byte for byte
+  return skyvex::runSeasonTool(skyvex::commandLineArguments(argc, argv), std::cout, std::cerr);
 }

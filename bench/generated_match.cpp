@@ -27,7 +27,7 @@ std::string stamp(int seconds) {
 
 }  // namespace
 
-WorkingState generatedMatch(int lineCount, int pilots) {
+WorkingState generatedMatch(int lineCount, int pilots, std::string* logFile) {
   WorkingState state;
   state.programVersion = kProgramVersion;
   state.programFolder = SKYVEX_SOURCE_DIR "/data";
@@ -104,6 +104,8 @@ WorkingState generatedMatch(int lineCount, int pilots) {
     }
   }
 
+  if (logFile)
+    for (const std::string& line : lines) *logFile += line + "\r\n";
   installLoadedLines(state, std::move(lines), SortedLines(), "");
   return state;
 }

@@ -9,7 +9,8 @@ namespace skyvex {
 
 // Start-up values, the landmark table of the source tree, the default setup
 // on Flanders, and lineCount generated lines (at most 32767). The same count
-// always gives the same match.
-[[nodiscard]] WorkingState generatedMatch(int lineCount, int pilots = 200);
+// always gives the same match. logFile, when given, receives the lines as a
+// server log file (CR LF line ends).
+[[nodiscard]] WorkingState generatedMatch(int lineCount, int pilots = 200, std::string* logFile = nullptr);
 
 }  // namespace skyvex

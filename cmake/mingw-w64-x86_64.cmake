@@ -14,8 +14,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY BOTH)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE BOTH)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
 
-# Tests and tools built here run under Wine on the build machine.
-find_program(SKYVEX_WINE NAMES wine64 wine)
+# Tests and tools built here run under Wine on the build machine, quietly, in
+# a Wine prefix of the build tree (scripts/test creates it and starts its server).
+find_program(SKYVEX_WINE NAMES wine64 wine HINTS /usr/lib/wine)
 if(SKYVEX_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${SKYVEX_WINE})
+  set(CMAKE_CROSSCOMPILING_EMULATOR env WINEPREFIX=${CMAKE_BINARY_DIR}/wine WINEDEBUG=-all ${SKYVEX_WINE})
 endif()

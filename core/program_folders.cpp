@@ -1,9 +1,5 @@
 #include "core/program_folders.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
 
 #include "core/file_system.h"
@@ -15,19 +11,6 @@ namespace {
 
 // The folder of an installed copy under share/ and in the configuration folder.
 constexpr const char* kInstalledName = "skyvex-scoring";
-
-std::string environment(const char* name) {
-  const char* value = std::getenv(name);
-  return value ? value : "";
-}
-
-// HOME, or the account's home folder when HOME is unset.
-std::string homeFolder() {
-  std::string home = environment("HOME");
-  if (home.empty())
-    if (const passwd* account = getpwuid(getuid())) home = account->pw_dir ? account->pw_dir : "";
-  return home;
-}
 
 }  // namespace
 
@@ -45,15 +28,11 @@ ProgramFolders chooseProgramFolders(const std::string& executableFolder, const s
   return folders;
 }
 
-ProgramFolders programFoldersOfThisProgram() {
-  return chooseProgramFolders(executableFolder(), environment("XDG_CONFIG_HOME"), homeFolder());
-}
-
 std::optional<WriteFailure> writeUserFile(const WorkingState& state, const std::string& name,
                                           const std::string& bytes) {
   const std::string path = joinPath(state.configFolder, name);
   std::error_code ec;
-  std::filesystem::create_directories(state.configFolder, ec);
+  std::filesystem::create_directories(pathFromText(state.configFolder), ec);
   if (ec) return WriteFailure{path, ec.message()};
   return writeFileSafely(path, bytes);
 }

@@ -23,7 +23,9 @@ struct ProgramFolders {
 // XDG_CONFIG_HOME and HOME (empty when unset); a relative configHome is ignored.
 [[nodiscard]] ProgramFolders chooseProgramFolders(const std::string& executableFolder, const std::string& configHome,
                                                   const std::string& home);
-// The same for the running executable and the environment it runs in.
+// The same for the running executable and the environment it runs in (on
+// Windows the program folder is the executable's, the configuration folder
+// %APPDATA%\Skyvex Scoring).
 [[nodiscard]] ProgramFolders programFoldersOfThisProgram();
 
 // Writes one of the user's files (the preference or adjustment file) into

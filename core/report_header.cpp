@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/system.h"
 #include "core/text.h"
 
 namespace skyvex {
@@ -25,10 +26,7 @@ std::string mapName(int mapIndex) {
 
 std::tm scoreTime(const WorkingState& state) {
   if (state.fixedScoreTime) return *state.fixedScoreTime;
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return local;
+  return localTimeNow();
 }
 
 std::string buildReportHeader(const WorkingState& state, const std::string& title, const std::string& matchDate) {

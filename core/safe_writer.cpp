@@ -1,17 +1,12 @@
 #include "core/safe_writer.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
-#include <vector>
 
+#include "core/file_reader.h"
 #include "core/file_system.h"
 
-namespace fs = std::filesystem;
+// Staging and putting in place are the system's part: core/posix/files.cpp,
+// core/windows/files.cpp.
 
 namespace skyvex {
 
@@ -19,57 +14,24 @@ std::string WriteFailure::message() const { return "Error: Could not write " + p
 
 namespace {
 
-constexpr int kMostLinkHops = 40;  // as the system allows
+// A target as it was before its staged file was put in place.
+struct Previous {
+  std::string path;
+  std::optional<std::string> bytes;  // none: there was no file
+};
 
-std::string systemReason() { return std::strerror(errno); }
-
-// The file at the end of a chain of symbolic links (the path itself when it is
-// no link); a link to a missing file gives the file it would create.
-std::string followLinks(const std::string& path) {
-  std::string at = path;
-  for (int hop = 0; hop < kMostLinkHops; ++hop) {
-    struct stat status {};
-    if (::lstat(at.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) break;
+// Puts back every target already replaced, the last first. Best effort: what
+// cannot be put back is named with the failure that stopped the set.
+void putBack(const std::vector<Previous>& placed, std::vector<WriteFailure>& failures) {
+  for (auto it = placed.rbegin(); it != placed.rend(); ++it) {
     std::error_code ec;
-    const fs::path target = fs::read_symlink(at, ec);
-    if (ec) break;
-    at = target.is_absolute() ? target.string() : (fs::path(at).parent_path() / target).string();
-  }
-  return at;
-}
-
-// The permissions a new file gets: what the user's umask leaves of rw-rw-rw-.
-mode_t newFileMode() {
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
-}
-
-bool writeAll(int fd, const std::string& bytes) {
-  size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t wrote = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (wrote < 0) {
-      if (errno == EINTR) continue;
-      return false;
+    if (!it->bytes) {
+      (void)std::filesystem::remove(pathFromText(it->path), ec);  // already gone is as good as removed
+      if (ec) failures.push_back({it->path, "it could not be removed again"});
+    } else if (auto failure = writeFileSafely(it->path, *it->bytes)) {
+      failures.push_back({it->path, "it could not be put back as it was: " + failure->reason});
     }
-    done += static_cast<size_t>(wrote);
   }
-  return true;
-}
-
-// The folder's entry for the renamed file reaches the disk. Best effort: the
-// file is in place and whole either way, and a failure here cannot be undone.
-void syncFolder(const std::string& folder) {
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  (void)::fsync(fd);
-  ::close(fd);
-}
-
-std::string folderOf(const std::string& path) {
-  const std::string parent = GetParentFolderName(path);
-  return parent.empty() ? "." : parent;
 }
 
 }  // namespace
@@ -77,51 +39,6 @@ std::string folderOf(const std::string& path) {
 StagedFile::StagedFile(StagedFile&& other) noexcept
     : path_(std::move(other.path_)), realPath_(std::move(other.realPath_)), tempPath_(std::move(other.tempPath_)) {
   other.tempPath_.clear();
-}
-
-StagedFile::~StagedFile() {
-  if (!tempPath_.empty()) ::unlink(tempPath_.c_str());
-}
-
-std::optional<WriteFailure> StagedFile::write(const std::string& bytes) {
-  realPath_ = followLinks(path_);
-  struct stat old {};
-  const bool replacing = ::stat(realPath_.c_str(), &old) == 0;
-  if (replacing && S_ISDIR(old.st_mode)) return WriteFailure{path_, "it is a folder"};
-
-  // mkstemp creates the file exclusively (O_EXCL): a name taken by a file or
-  // a link fails and another is tried, so no link is ever followed.
-  std::string pattern = joinPath(folderOf(realPath_), "." + GetFileName(realPath_) + ".XXXXXX");
-  std::vector<char> name(pattern.begin(), pattern.end());
-  name.push_back('\0');
-  const int fd = ::mkostemp(name.data(), O_CLOEXEC);
-  if (fd < 0) return WriteFailure{path_, systemReason()};
-  tempPath_ = name.data();
-
-  const mode_t mode = replacing ? (old.st_mode & 07777) : newFileMode();
-  const bool written = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
-  const std::string reason = written ? std::string() : systemReason();
-  const bool closed = ::close(fd) == 0;
-  if (!written || !closed) {
-    const WriteFailure failure{path_, written ? systemReason() : reason};
-    ::unlink(tempPath_.c_str());
-    tempPath_.clear();
-    return failure;
-  }
-  return std::nullopt;
-}
-
-std::optional<WriteFailure> StagedFile::commit() {
-  if (tempPath_.empty()) return WriteFailure{path_, "nothing was written"};
-  if (::rename(tempPath_.c_str(), realPath_.c_str()) != 0) {
-    const WriteFailure failure{path_, systemReason()};
-    ::unlink(tempPath_.c_str());
-    tempPath_.clear();
-    return failure;
-  }
-  tempPath_.clear();
-  syncFolder(folderOf(realPath_));
-  return std::nullopt;
 }
 
 std::optional<WriteFailure> writeFileSafely(const std::string& path, const std::string& bytes) {
@@ -141,8 +58,23 @@ std::vector<WriteFailure> writeFilesTogether(const std::vector<FileToWrite>& fil
       staged.push_back(std::move(next));
   }
   if (!failures.empty()) return failures;  // the staged files are removed unplaced
-  for (StagedFile& file : staged)
-    if (auto failure = file.commit()) failures.push_back(std::move(*failure));
+  std::vector<Previous> placed;
+  for (size_t k = 0; k < staged.size(); ++k) {
+    Previous previous{files[k].path, std::nullopt};
+    std::string bytes, reason;
+    if (readFileBytes(previous.path, bytes, reason)) {
+      previous.bytes = std::move(bytes);
+    } else if (FileExists(previous.path)) {
+      failures.push_back({previous.path, "its old contents could not be kept: " + reason});
+      break;
+    }
+    if (auto failure = staged[k].commit()) {
+      failures.push_back(std::move(*failure));
+      break;
+    }
+    placed.push_back(std::move(previous));
+  }
+  if (!failures.empty()) putBack(placed, failures);
   return failures;
 }
 

@@ -2,9 +2,10 @@
 // saved logs), written as careful editors write files:
 // - the bytes go to a new temporary file beside the target, created under an
 //   unpredictable name, exclusively, never through a symbolic link;
-// - the file is flushed to the disk, renamed over the target, and the folder
-//   is flushed, so a crash or a power cut leaves the old file or the new one,
-//   never an empty or half-written one;
+// - the file is flushed to the disk and put in place of the target in one
+//   step, so a crash or a power cut leaves the old file or the new one, never
+//   an empty or half-written one (on Windows a target held open by another
+//   program is tried again for a moment);
 // - a target that is a symbolic link keeps its link: the file it points to is
 //   replaced; a replaced file keeps its permissions;
 // - on every failure the temporary file is removed and the target untouched.
@@ -37,7 +38,7 @@ class StagedFile {
 
   // Writes bytes to the temporary file and flushes it to the disk.
   [[nodiscard]] std::optional<WriteFailure> write(const std::string& bytes);
-  // Renames the written file over the target.
+  // Puts the written file in place of the target.
   [[nodiscard]] std::optional<WriteFailure> commit();
 
  private:
@@ -56,7 +57,8 @@ struct FileToWrite {
 
 // Writes several files all or nothing: every one is written in full beside
 // its target first, and they are put in place only when all were written.
-// The failures, in the order of the files; empty on success.
+// When one cannot be put in place, those put in place before it are put back
+// as they were. The failures, in the order of the files; empty on success.
 [[nodiscard]] std::vector<WriteFailure> writeFilesTogether(const std::vector<FileToWrite>& files);
 
 }  // namespace skyvex

@@ -81,7 +81,7 @@ namespace {
 // reported, and its values are not taken.
 bool readUserFile(WorkingState& state, const std::string& path, const char* what, std::string& bytes) {
   std::error_code ec;
-  if (!std::filesystem::exists(path, ec)) return false;
+  if (!std::filesystem::exists(pathFromText(path), ec)) return false;
   std::string reason;
   if (readFileBytes(path, bytes, reason)) return true;
   state.startUpProblems.push_back("Error: Could not read the " + std::string(what) + " " + path + ": " + reason);

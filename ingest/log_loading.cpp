@@ -117,7 +117,7 @@ void loadLogFilePaths(WorkingState& state, const std::vector<std::string>& paths
   std::set<std::string> seen;  // a file named twice, in any spelling, is read once
   for (const std::string& path : paths) {
     std::error_code ec;
-    const std::string canonical = std::filesystem::weakly_canonical(path, ec).string();
+    const std::string canonical = textFromPath(std::filesystem::weakly_canonical(pathFromText(path), ec));
     if (seen.insert(ec ? path : canonical).second) files.push_back({GetFileName(path), path});
   }
   std::stable_sort(files.begin(), files.end(), [](const ChosenFile& a, const ChosenFile& b) {

@@ -58,7 +58,7 @@ std::string saveFailureMessage(const std::vector<WriteFailure>& failures) {
 
 void showSaveResult(const WorkingState& state, const std::vector<WriteFailure>& failures, Platform& platform) {
   // An empty log folder is the folder the program was started in.
-  const std::string folder = state.logFolder.empty() ? withSeparator(std::filesystem::current_path().string())
+  const std::string folder = state.logFolder.empty() ? withSeparator(textFromPath(std::filesystem::current_path()))
                                                      : state.logFolder;
   if (failures.empty())
     platform.showMessage(std::string("The log files have been saved.") + CRLF + CRLF + "Folder: " + folder,

@@ -136,8 +136,8 @@ bool isJsonName(const std::string& name) {
 std::vector<std::string> resultsFilesIn(const std::string& folder) {
   std::vector<std::pair<std::string, std::string>> named;
   std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-    const std::string name = entry.path().filename().string();
+  for (const auto& entry : std::filesystem::directory_iterator(pathFromText(folder), error)) {
+    const std::string name = textFromPath(entry.path().filename());
     if (isJsonName(name) && !entry.is_directory()) named.emplace_back(toLower(name), name);
   }
   if (error) throw Refusal("Error: Could not read the folder " + folder + ": " + error.message() + ".");

@@ -6,9 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <csignal>
 #include <filesystem>
@@ -26,12 +28,6 @@ using testing::TempFolder;
 
 long entries(const TempFolder& folder) { return std::distance(fs::directory_iterator(folder.path()), {}); }
 
-mode_t currentUmask() {
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return mask;
-}
-
 TEST(FileSystem, SplitsAndJoinsPaths) {
   const struct { const char* path; const char* name; const char* parent; const char* folder; } paths[] = {
       {"/srv/logs/a.log", "a.log", "/srv/logs", "/srv/logs/a.log/"}, {"/a.log", "a.log", "/", "/a.log/"},
@@ -43,21 +39,27 @@ TEST(FileSystem, SplitsAndJoinsPaths) {
   }
   for (const auto& [folder, want] : {std::pair{"/srv", "/srv/a.txt"}, {"/srv/", "/srv/a.txt"}, {"", "a.txt"}})
     EXPECT_EQ(joinPath(folder, "a.txt"), want) << folder;
+#ifdef _WIN32
+  // Either separator, drive letters and network shares, whose roots keep their separator.
+  const struct { const char* path; const char* name; const char* parent; const char* folder; } windowsPaths[] = {
+      {"C:\\Logs\\a.log", "a.log", "C:\\Logs", "C:\\Logs\\a.log/"}, {"C:\\a.log", "a.log", "C:\\", "C:\\a.log/"},
+      {"C:/Logs/a.log", "a.log", "C:/Logs", "C:/Logs/a.log/"}, {"C:\\Logs\\", "", "C:\\", "C:\\Logs\\"},
+      {"\\\\srv\\share\\a.log", "a.log", "\\\\srv\\share\\", "\\\\srv\\share\\a.log/"},
+      {"\\\\srv\\share\\logs\\a.log", "a.log", "\\\\srv\\share\\logs", "\\\\srv\\share\\logs\\a.log/"},
+      {"Logs\\a.log", "a.log", "Logs", "Logs\\a.log/"}};
+  for (const auto& p : windowsPaths) {
+    EXPECT_EQ(GetFileName(p.path), p.name) << p.path;
+    EXPECT_EQ(GetParentFolderName(p.path), p.parent) << p.path;
+    EXPECT_EQ(withSeparator(p.path), p.folder) << p.path;
+  }
+#else
+  EXPECT_EQ(GetFileName("C:\\Logs\\a.log"), "C:\\Logs\\a.log");  // a file name may hold a backslash
+#endif
 
   TempFolder folder;
   const std::string file = folder.write("x.txt", "x");
   EXPECT_TRUE(FileExists(file) && FolderExists(folder.path()));
   EXPECT_FALSE(FileExists(folder.path()) || FolderExists(file) || FileExists("") || FolderExists(""));
-}
-
-TEST(SafeWriter, ReplacesTheFileWholeAndKeepsItsPermissions) {
-  TempFolder folder;
-  const std::string path = folder.write("out.txt", "old contents");
-  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
-  ASSERT_FALSE(writeFileSafely(path, "new\r\n"));
-  EXPECT_EQ(testing::readFile(path), "new\r\n");
-  EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
-  EXPECT_EQ(entries(folder), 1);
 }
 
 TEST(SafeWriter, AVanishedFolderOrAFolderInTheWayIsReportedWithPathAndReason) {
@@ -71,6 +73,23 @@ TEST(SafeWriter, AVanishedFolderOrAFolderInTheWayIsReportedWithPathAndReason) {
   fs::create_directory(folder.file("taken"));
   const auto taken = writeFileSafely(folder.file("taken"), "x");
   EXPECT_EQ(taken.value().message(), "Error: Could not write " + folder.file("taken") + ": it is a folder");
+  EXPECT_EQ(entries(folder), 1);
+}
+
+#ifndef _WIN32  // POSIX permissions, links, pipes, devices and file-size limits
+mode_t currentUmask() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return mask;
+}
+
+TEST(SafeWriter, ReplacesTheFileWholeAndKeepsItsPermissions) {
+  TempFolder folder;
+  const std::string path = folder.write("out.txt", "old contents");
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+  ASSERT_FALSE(writeFileSafely(path, "new\r\n"));
+  EXPECT_EQ(testing::readFile(path), "new\r\n");
+  EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
   EXPECT_EQ(entries(folder), 1);
 }
 
@@ -129,22 +148,28 @@ TEST(SafeWriter, ALinkIsKeptAndNoLinkIsFollowedToAFileNotNamed) {
   EXPECT_EQ(entries(folder), 6);
 }
 
+#endif
+
 TEST(FileReader, OnlyARegularFileIsReadAndEveryReadErrorIsReported) {
   TempFolder folder;
+  std::vector<std::pair<std::string, std::string>> refused = {
+      {folder.path(), "it is a folder"}, {folder.file("missing"), "No such file or directory"}};
+#ifdef _WIN32
+  refused.push_back({"NUL", "it is not a regular file"});  // a device: read, it would never end
+#else
   const std::string pipe = folder.file("pipe");
   ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-  const struct { std::string path, reason; } refused[] = {
-      {folder.path(), "it is a folder"},
+  refused.insert(refused.end(), {
       {pipe, "it is not a regular file"},  // read, it would wait for a writer forever
       {"/dev/zero", "it is not a regular file"},  // read, it would never end
       {"/proc/self/mem", "Input/output error"},  // a regular file whose first read fails
-      {folder.file("missing"), "No such file or directory"},
-  };
-  for (const auto& file : refused) {
+  });
+#endif
+  for (const auto& [path, why] : refused) {
     std::string bytes = "untouched", reason;
-    EXPECT_FALSE(readFileBytes(file.path, bytes, reason)) << file.path;
-    EXPECT_EQ(reason, file.reason) << file.path;
-    EXPECT_EQ(bytes, "untouched") << file.path;
+    EXPECT_FALSE(readFileBytes(path, bytes, reason)) << path;
+    EXPECT_EQ(reason, why) << path;
+    EXPECT_EQ(bytes, "untouched") << path;
   }
   const std::string big(200000, 'x');  // several pieces
   std::string bytes, reason;

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include <cstdio>
 #include <filesystem>
@@ -65,6 +67,7 @@ TEST(StartUp, ARememberedFolderOrSetupThatIsGoneIsForgottenTheRestIsTaken) {
   EXPECT_EQ(state.logsToSave, (std::array<int16_t, 10>{1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
 }
 
+#ifndef _WIN32  // pipes in the file system are POSIX's
 // Files that cannot be read are reported once the window is up, and start-up
 // never waits: a pipe where the landmark or preference file belongs is no
 // file to read. A byte-order mark in front of the preference file is skipped.
@@ -82,6 +85,7 @@ TEST(StartUp, FilesThatCannotBeReadAreReportedAndAByteOrderMarkIsSkipped) {
                 "Error: Could not read the adjustment file " + folder.file("vxScore.vxa") + ": it is not a regular file"}));
   EXPECT_EQ(std::make_pair(state.logFolder, state.delimiterChoice), std::make_pair(folder.path(), int16_t{2}));
 }
+#endif
 
 // Map 1 announces 422 entries: the first 420 are kept, and the two lines
 // past them are still map 1's, so map 2's one entry is the line after them.

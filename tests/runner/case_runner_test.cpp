@@ -1,6 +1,7 @@
 // Runs every case file of tests/cases through the command-line tool's entry
 // point (skyvex-season's when the command line begins with its name), with the score time and the landmark file pinned. A case holds its
 // input files, the command line and the expected outputs (README: "Tests").
+// A case for one system only names it: "=== tags posix" or "=== tags windows".
 // With SKYVEX_UPDATE_CASES=1 set, a failing case's expected blocks are
 // rewritten from what the run gave, for review with git diff.
 #include <gtest/gtest.h>
@@ -10,11 +11,18 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
 #include "app/score_tool.h"
 #include "app/season_tool.h"
+#include "core/system.h"
 #include "tests/support/test_files.h"
+
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
 
 namespace fs = std::filesystem;
 
@@ -101,14 +109,53 @@ std::string inputFileBytes(std::string text, const std::vector<std::string>& fla
   return text;
 }
 
-// Writes the case's input files into a fresh folder and runs its command line there.
+// An input file another program holds open as long as this lives: letting
+// others read it (a viewer) or not (a program writing it).
+class HeldOpen {
+ public:
+  HeldOpen(const std::string& path, bool othersRead) {
+#ifdef _WIN32
+    handle_ = CreateFileW(pathFromText(path).c_str(), GENERIC_READ, othersRead ? FILE_SHARE_READ : 0, nullptr,
+                          OPEN_EXISTING, 0, nullptr);
+#else
+    (void)path, (void)othersRead;  // POSIX has no mandatory locks: such cases are tagged windows
+#endif
+  }
+  ~HeldOpen() {
+#ifdef _WIN32
+    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+#endif
+  }
+  HeldOpen(const HeldOpen&) = delete;
+  HeldOpen& operator=(const HeldOpen&) = delete;
+
+ private:
+#ifdef _WIN32
+  HANDLE handle_ = INVALID_HANDLE_VALUE;
+#endif
+};
+
+// Writes the case's input files into a fresh folder and runs its command line
+// there. An input file's flags: readonly; viewed or locked (held open during
+// the run by another program that lets others read it, or not).
 ToolRun runCase(const CaseFile& file, const TempFolder& folder) {
   std::vector<std::string> args = {"--score-time", kPinnedScoreTime};
+  std::vector<std::unique_ptr<HeldOpen>> held;
+  std::vector<fs::path> readOnly;
   for (const Block& block : file.blocks) {
     const std::vector<std::string> words = splitWords(block.header.substr(4));
-    if (words.at(0) == "file") {
-      fs::create_directories(fs::path(folder.file(words.at(1))).parent_path());
+    if (words.at(0) == "file" || words[0] == "folder") {
+      const fs::path path = pathFromText(folder.file(words.at(1)));
+      fs::create_directories(words[0] == "folder" ? path : path.parent_path());
+      if (words[0] == "folder") continue;
       (void)folder.write(words[1], inputFileBytes(block.content, words));
+      if (has(words, "viewed") || has(words, "locked"))
+        held.push_back(std::make_unique<HeldOpen>(folder.file(words[1]), has(words, "viewed")));
+      if (has(words, "readonly")) {
+        fs::permissions(path, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                        fs::perm_options::remove);
+        readOnly.push_back(path);
+      }
     } else if (words[0] == "run") {
       for (std::string arg : splitWords(block.content)) {
         replaceAll(arg, "{source}", SKYVEX_SOURCE_DIR);
@@ -125,6 +172,8 @@ ToolRun runCase(const CaseFile& file, const TempFolder& folder) {
   const bool season = args.size() > 2 && args[2] == "skyvex-season";
   run.status = season ? runSeasonTool({args.begin() + 3, args.end()}, out, err) : runScoreTool(args, out, err, binFolder());
   fs::current_path(before);
+  held.clear();
+  for (const fs::path& path : readOnly) fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
   run.out = out.str();
   run.err = err.str();
   for (std::string* text : {&run.out, &run.err}) replaceAll(*text, SKYVEX_SOURCE_DIR, "{source}");
@@ -173,30 +222,52 @@ std::string actualFor(const std::vector<std::string>& words, const ToolRun& run,
   return section == words.end() ? text : scoreLogSection(text, std::stoi(section[1]));
 }
 
-std::string unifiedDiff(const std::string& expected, const std::string& actual) {
-  TempFolder folder;
-  const std::string command = "diff -u --label expected --label actual " + folder.write("expected", expected) + " " +
-                              folder.write("actual", actual);
-  std::string diff;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[4096];
-    for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) diff.append(buffer, n);
-    pclose(pipe);
+std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  for (size_t start = 0, end; start < text.size(); start = end) {
+    end = nextLine(text, start);
+    lines.push_back(text.substr(start, end - start));
   }
-  return diff;
+  return lines;
+}
+
+// Where expected and actual part: the lines between their common beginning
+// and their common end, "-" expected, "+" actual, at most kShown of each.
+std::string differingLines(const std::string& expected, const std::string& actual) {
+  constexpr size_t kShown = 40;
+  const std::vector<std::string> want = linesOf(expected), got = linesOf(actual);
+  size_t head = 0, tail = 0;
+  while (head < want.size() && head < got.size() && want[head] == got[head]) ++head;
+  while (tail < want.size() - head && tail < got.size() - head &&
+         want[want.size() - 1 - tail] == got[got.size() - 1 - tail])
+    ++tail;
+  std::string shown = "from line " + std::to_string(head + 1) + ":\n";
+  for (const auto& [mark, lines] : {std::pair{'-', &want}, std::pair{'+', &got}})
+    for (size_t k = head; k < lines->size() - tail && k < head + kShown; ++k)
+      shown += mark + (*lines)[k] + ((*lines)[k].back() == '\n' ? "" : "\n(no line end)\n");
+  return shown;
 }
 
 class Case : public ::testing::TestWithParam<std::string> {};
 
+#ifdef _WIN32
+constexpr const char* kOtherSystem = "posix";
+#else
+constexpr const char* kOtherSystem = "windows";
+#endif
+
 TEST_P(Case, GivesItsExpectedOutput) {
   const std::string path = sourcePath("tests/cases/" + GetParam());
   CaseFile file = parseCaseFile(readFile(path));
+  for (const Block& block : file.blocks)
+    if (has(splitWords(block.header.substr(4)), "tags") && has(splitWords(block.header.substr(4)), kOtherSystem))
+      GTEST_SKIP() << "a case for " << (std::string(kOtherSystem) == "posix" ? "POSIX systems" : "Windows");
   TempFolder folder;
   const ToolRun run = runCase(file, folder);
   bool sawStatus = false, sawStderr = false, rewritten = false;
   for (Block& block : file.blocks) {
     const std::vector<std::string> words = splitWords(block.header.substr(4));
-    if (words[0] == "file" || words[0] == "run") continue;
+    if (words[0] == "file" || words[0] == "folder" || words[0] == "run" || words[0] == "tags") continue;
     if (words[0] == "status") {
       sawStatus = true;
       if (words.at(1) == std::to_string(run.status)) continue;
@@ -210,7 +281,7 @@ TEST_P(Case, GivesItsExpectedOutput) {
     const std::string actual = actualFor(words, run, problem);
     EXPECT_EQ(problem, "") << GetParam() << ": " << block.header;
     if (actual == block.content) continue;
-    ADD_FAILURE() << GetParam() << ": " << block.header << " differs:\n" << unifiedDiff(block.content, actual);
+    ADD_FAILURE() << GetParam() << ": " << block.header << " differs:\n" << differingLines(block.content, actual);
     block.content = actual;
     rewritten = true;
   }
