@@ -1,24 +1,39 @@
 // formChart: pilots in per side over the match as a chart in a child window of
 // the main window, with the allowance line, the time over it shaded and a hover
-// that shows the time and both counts. Rebuilt from each Score command's results.
+// that shows the time and both counts. Rebuilt from each Score command's
+// results, and painted from the same chart model as the match report's picture.
 #pragma once
 
 #include <QMdiSubWindow>
-#include <QString>
+#include <QWidget>
 
 #include "results/match_results.h"
-
-QT_BEGIN_NAMESPACE
-class QChartView;
-QT_END_NAMESPACE
+#include "results/pilots_chart.h"
 
 namespace skyvex::ui {
 
 inline constexpr const char* kChartCaption = "Pilots In Chart";
 
-// "21:23:17  Central 17, Allied 20": the counts in force at seconds (the
-// count before the first change is none).
-[[nodiscard]] QString pilotsInTip(const MatchResults& results, double seconds);
+// The chart itself: axes, grid, the shaded excess, a step line per side, the
+// dashed allowance and a legend, scaled to the widget's size.
+class PilotsChartCanvas : public QWidget {
+  Q_OBJECT
+ public:
+  explicit PilotsChartCanvas(QWidget* parent = nullptr);
+  void showResults(const MatchResults& results);
+  [[nodiscard]] const PilotsInChart& chart() const { return chart_; }
+  // The plot area inside the widget: where start, end, 0 and top are drawn.
+  [[nodiscard]] QRectF plotArea() const;
+  [[nodiscard]] QPointF pointAt(double seconds, double pilots) const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  MatchResults results_;
+  PilotsInChart chart_;
+};
 
 class PilotsChartForm : public QMdiSubWindow {
   Q_OBJECT
@@ -27,7 +42,7 @@ class PilotsChartForm : public QMdiSubWindow {
 
   // Replaces the chart with the one of these results.
   void showResults(const MatchResults& results);
-  [[nodiscard]] QChartView* chartView() const { return view_; }
+  [[nodiscard]] PilotsChartCanvas* canvas() const { return canvas_; }
 
  signals:
   void closed();
@@ -36,8 +51,7 @@ class PilotsChartForm : public QMdiSubWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  QChartView* view_;
-  MatchResults results_;
+  PilotsChartCanvas* canvas_;
 };
 
 }  // namespace skyvex::ui

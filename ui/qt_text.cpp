@@ -1,6 +1,5 @@
 #include "ui/qt_text.h"
 
-#include <QFile>
 
 namespace skyvex::ui {
 
@@ -23,15 +22,18 @@ QString reportText(const std::string& bytes) {
   return QString::fromLatin1(lines.data(), static_cast<qsizetype>(lines.size()));
 }
 
+// Messages name files by their UTF-8 paths.
 QString messageText(const std::string& bytes) {
   const std::string lines = withoutCarriageReturns(bytes);
-  return QFile::decodeName(QByteArray(lines.data(), static_cast<qsizetype>(lines.size())));
+  return QString::fromUtf8(lines.data(), static_cast<qsizetype>(lines.size()));
 }
 
+// Paths are UTF-8 inside the program on every system (on Windows the file
+// calls convert them to UTF-16), so the local 8-bit encoding never takes part.
 QString pathText(const std::string& path) {
-  return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
+  return QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
 }
 
-std::string pathBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string pathBytes(const QString& path) { return path.toUtf8().toStdString(); }
 
 }  // namespace skyvex::ui

@@ -2,7 +2,6 @@
 // their captions, with the file dialogs and messages answered by a script.
 #include <gtest/gtest.h>
 
-#include <QChartView>
 
 #include <QDir>
 #include <QFontInfo>
@@ -144,6 +143,27 @@ class MainWindowWalk : public ::testing::Test {
   FormMain form{state, platform};
 };
 
+// The sample match scored through the window gives the tool's SCORE LOG, as the
+// sample's case file has it (also where the window program runs on Windows).
+TEST_F(MainWindowWalk, ScoresTheSampleMatchAsTheToolDoes) {
+  platform.dialogAnswers = {testing::sourcePath("data/sample/vx2Server.ini")};
+  choose("&File/&Open Server...");
+  platform.dialogAnswers = {testing::sourcePath("data/sample/sample.vxs")};
+  choose("&File/Open S&ettings...");
+  platform.dialogAnswers = {testing::sourcePath("data/sample") + '\0' + "match1.log" + '\0' + "match2.log" + '\0' +
+                            "match3.log"};
+  choose("&File/Open &Log File(s)...");
+  choose("&Score");
+  const std::string cases = testing::readFile(testing::sourcePath("tests/cases/sample/scored-with-its-setup.case"));
+  const std::string heading = "=== out vxLog2_Score.txt\n";
+  const std::size_t from = cases.find(heading) + heading.size();
+  std::string expected = cases.substr(from, cases.find("\n=== ", from) + 1 - from);
+  for (std::size_t at = expected.find('\n'); at != std::string::npos; at = expected.find('\n', at + 2))
+    expected.insert(at, 1, '\r');
+  EXPECT_EQ(state.scoreLogText + "\r\n", expected);  // a saved log is the report and one more line break
+  EXPECT_TRUE(takeMessages().empty());
+}
+
 TEST_F(MainWindowWalk, FromStartUpToExit) {
   // --- Start-up: the version in the caption, nothing to score yet, even when Score is called directly.
   const QString versionCaption = QStringLiteral("Skyvex Scoring Utility - v3.0.0i beta");
@@ -204,7 +224,8 @@ TEST_F(MainWindowWalk, FromStartUpToExit) {
                                   "\r\nResults: " + logs.file("friday.json")});
   EXPECT_TRUE(std::filesystem::exists(logs.file("friday.html")) && std::filesystem::exists(logs.file("friday.json")));
   choose("&Window/Pilots In Char&t");
-  EXPECT_TRUE(!WindowProbe::chartWindow(form)->isHidden() && !WindowProbe::chartWindow(form)->chartView()->chart()->series().isEmpty());
+  EXPECT_TRUE(!WindowProbe::chartWindow(form)->isHidden() &&
+              !WindowProbe::chartWindow(form)->canvas()->chart().steps[0].empty());
   choose("&Window/Pilots In Char&t");
   EXPECT_TRUE(WindowProbe::chartWindow(form)->isHidden() && !item(QStringLiteral("&Window/Pilots In Char&t"))->isChecked());
   // The standings of the folder just exported to: a child window with its own Window item.

@@ -1,18 +1,17 @@
-// The chart window shows a step line per side, the shaded time over the
-// allowance and the allowance itself; its hover names the counts at a time.
+// The chart window paints the chart model: each side's line in its colour,
+// the time over the allowance shaded, nothing shaded below it.
 #include "ui/pilots_chart_window.h"
 
 #include <gtest/gtest.h>
 
-#include <QAreaSeries>
-#include <QChartView>
+#include <QImage>
 
 #include "tests/ui/qt_app.h"
 
 namespace skyvex::ui {
 namespace {
 
-TEST(PilotsChart, ShowsBothSidesTheAllowanceAndTheCountsUnderTheMouse) {
+TEST(PilotsChart, PaintsTheSidesTheShadedExcessAndTheAllowance) {
   (void)testing::qtApplication();
   MatchResults r;
   r.pilotsAllowed = 1;
@@ -21,16 +20,24 @@ TEST(PilotsChart, ShowsBothSidesTheAllowanceAndTheCountsUnderTheMouse) {
   r.lastSeconds = 72300;
   PilotsChartForm form;
   form.showResults(r);
-  QStringList names;
-  int shaded = 0;
-  for (QAbstractSeries* series : form.chartView()->chart()->series()) {
-    names << series->name();
-    shaded += qobject_cast<QAreaSeries*>(series) != nullptr;
-  }
-  EXPECT_EQ(names.join('|').toStdString(), "|Central||Allied|Allowance (1)");  // each side's shading, then its line
-  EXPECT_EQ(shaded, 2);
-  EXPECT_EQ(pilotsInTip(r, 72040), QStringLiteral("20:00:40  Central 2, Allied 0"));
-  EXPECT_EQ(pilotsInTip(r, 72060), QStringLiteral("20:01:00  Central 2, Allied 1"));
+  PilotsChartCanvas* canvas = form.canvas();
+  canvas->resize(760, 400);
+  QImage picture(canvas->size(), QImage::Format_RGB32);
+  canvas->render(&picture);
+  const auto colourAt = [&](double seconds, double pilots) {
+    return picture.pixelColor(canvas->pointAt(seconds, pilots).toPoint());
+  };
+  const QColor background = colourAt(72005, 2.5);
+  // Central is over the allowance from 20:00:30 on: shaded reddish between 1 and 2 pilots, its line at 2.
+  const QColor shaded = colourAt(72150, 1.5), central = colourAt(72150, 2);
+  EXPECT_GT(shaded.red(), shaded.blue() + 20);
+  EXPECT_GT(central.red(), central.blue() + 60);
+  EXPECT_LT(central.red(), shaded.red());  // the line is darker than its shading
+  // Allied rises to one pilot at 20:01:00; nothing is shaded at or under the allowance.
+  const QColor allied = colourAt(72060, 0.5);
+  EXPECT_GT(allied.blue(), allied.red() + 60);
+  EXPECT_EQ(colourAt(72150, 0.5), background);
+  EXPECT_EQ(background, QColor(Qt::white));
 }
 
 }  // namespace
