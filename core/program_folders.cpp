@@ -14,18 +14,18 @@ constexpr const char* kInstalledName = "skyvex-scoring";
 
 }  // namespace
 
-ProgramFolders chooseProgramFolders(const std::string& executableFolder, const std::string& configHome,
-                                    const std::string& home) {
+ProgramFolders chooseProgramFolders(const std::string& executableFolder, const std::string& userConfigFolder) {
   if (FileExists(joinPath(executableFolder, kLandmarkFileName))) return {executableFolder, executableFolder};
   // Installed as <prefix>/bin/<program>: the data lies in <prefix>/share.
   const std::string prefix = GetParentFolderName(executableFolder);
-  ProgramFolders folders;
-  folders.programFolder = joinPath(joinPath(prefix, "share"), kInstalledName);
-  const std::string configRoot = !configHome.empty() && configHome[0] == kFolderSeparator
+  return {joinPath(joinPath(prefix, "share"), kInstalledName), userConfigFolder};
+}
+
+std::string xdgConfigFolder(const std::string& configHome, const std::string& home) {
+  const std::string configRoot = !configHome.empty() && configHome[0] == '/'
                                      ? configHome
-                                     : joinPath(home.empty() ? std::string(1, kFolderSeparator) : home, ".config");
-  folders.configFolder = joinPath(configRoot, kInstalledName);
-  return folders;
+                                     : joinPath(home.empty() ? std::string("/") : home, ".config");
+  return joinPath(configRoot, kInstalledName);
 }
 
 std::optional<WriteFailure> writeUserFile(const WorkingState& state, const std::string& name,

@@ -19,13 +19,16 @@ struct ProgramFolders {
 };
 
 // The folders for an executable in executableFolder. The copy is portable when
-// that folder holds the landmark file. configHome and home are the values of
-// XDG_CONFIG_HOME and HOME (empty when unset); a relative configHome is ignored.
-[[nodiscard]] ProgramFolders chooseProgramFolders(const std::string& executableFolder, const std::string& configHome,
-                                                  const std::string& home);
+// that folder holds the landmark file; an installed copy keeps the user's files
+// in userConfigFolder.
+[[nodiscard]] ProgramFolders chooseProgramFolders(const std::string& executableFolder,
+                                                  const std::string& userConfigFolder);
+// The XDG configuration folder of the program: $XDG_CONFIG_HOME/skyvex-scoring,
+// or ~/.config/skyvex-scoring when configHome (XDG_CONFIG_HOME) is empty or
+// relative; home is HOME.
+[[nodiscard]] std::string xdgConfigFolder(const std::string& configHome, const std::string& home);
 // The same for the running executable and the environment it runs in (on
-// Windows the program folder is the executable's, the configuration folder
-// %APPDATA%\Skyvex Scoring).
+// Windows an installed copy keeps the user's files in %APPDATA%\Skyvex Scoring).
 [[nodiscard]] ProgramFolders programFoldersOfThisProgram();
 
 // Writes one of the user's files (the preference or adjustment file) into

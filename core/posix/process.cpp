@@ -48,7 +48,7 @@ std::tm localTimeNow() {
 }
 
 ProgramFolders programFoldersOfThisProgram() {
-  return chooseProgramFolders(executableFolder(), environment("XDG_CONFIG_HOME"), homeFolder());
+  return chooseProgramFolders(executableFolder(), xdgConfigFolder(environment("XDG_CONFIG_HOME"), homeFolder()));
 }
 
 }  // namespace skyvex

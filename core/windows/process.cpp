@@ -56,13 +56,13 @@ std::tm localTimeNow() {
   return local;
 }
 
-// The landmark file and the help pages lie beside the programs; each user's
-// preference and adjustment files in %APPDATA%\Skyvex Scoring.
+// Each user's preference and adjustment files of an installed copy lie in
+// %APPDATA%\Skyvex Scoring (beside the program when APPDATA is unset).
 ProgramFolders programFoldersOfThisProgram() {
   const std::string programFolder = executableFolder();
   const wchar_t* appData = _wgetenv(L"APPDATA");
-  if (!appData || !*appData) return {programFolder, programFolder};
-  return {programFolder, joinPath(utf8FromWide(appData), "Skyvex Scoring")};
+  return chooseProgramFolders(programFolder,
+                              appData && *appData ? joinPath(utf8FromWide(appData), "Skyvex Scoring") : programFolder);
 }
 
 }  // namespace skyvex

@@ -27,7 +27,7 @@ TEST(ProgramFolders, PortableBesideTheLandmarkFileInstalledOtherwise) {
       {bin, "relative/cfg", share, homeConfig},
   };
   for (const auto& row : rows) {
-    const ProgramFolders folders = chooseProgramFolders(row.executable, row.configHome, "/home/ann");
+    const ProgramFolders folders = chooseProgramFolders(row.executable, xdgConfigFolder(row.configHome, "/home/ann"));
     EXPECT_EQ(folders.programFolder + " | " + folders.configFolder, row.programFolder + " | " + row.configFolder);
   }
 }
