@@ -1,0 +1,149 @@
+// The results reader and the whole skyvex-season --site process on seasons of
+// 50, 200 and 1 000 generated matches of about 1 200 and 3 000 lines (200
+// pilots), every one a different match:
+// - the reader before the fast one (the library's document of each file, kept
+//   to the standings' fields) side by side with the fast reader, which reads
+//   every field of the results, in this process, and a pass of nlohmann-json's
+//   SAX parser that keeps nothing (what any reader on it would at least cost);
+// - the tool writing the site, the text report, the page and the JSON of the
+//   standings as a process of its own: its time (the median of the runs) and
+//   its peak memory, beside the largest results file.
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <nlohmann/json.hpp>
+
+#include "bench/generated_match.h"
+#include "bench/reader_before.h"
+#include "core/file_reader.h"
+#include "results/match_results.h"
+#include "results/results_json.h"
+#include "results/results_reader.h"
+#include "scoring/score_command.h"
+#include "season/results_reader.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kRuns = 3;
+
+struct ProcessRun {
+  double seconds = 0;
+  long peakKilobytes = 0;
+};
+
+ProcessRun runTool(const std::vector<std::string>& arguments) {
+  std::vector<char*> argv;
+  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
+  const auto start = std::chrono::steady_clock::now();
+  pid_t pid = 0;
+  int status = 1;
+  rusage usage{};
+  if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) == 0) wait4(pid, &status, 0, &usage);
+  const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+  if (status != 0) std::fprintf(stderr, "%s failed with status %d\n", argv[0], status);
+  return {took.count(), usage.ru_maxrss};
+}
+
+double seconds(const std::function<void()>& work) {
+  const auto start = std::chrono::steady_clock::now();
+  work();
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Keeps nothing: the cost of nlohmann-json's SAX parse alone.
+struct NothingKept : nlohmann::json_sax<nlohmann::json> {
+  bool null() override { return true; }
+  bool boolean(bool) override { return true; }
+  bool number_integer(number_integer_t) override { return true; }
+  bool number_unsigned(number_unsigned_t) override { return true; }
+  bool number_float(number_float_t, const string_t&) override { return true; }
+  bool string(string_t&) override { return true; }
+  bool binary(binary_t&) override { return true; }
+  bool start_object(std::size_t) override { return true; }
+  bool key(string_t&) override { return true; }
+  bool end_object() override { return true; }
+  bool start_array(std::size_t) override { return true; }
+  bool end_array() override { return true; }
+  bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override { return false; }
+};
+
+std::string bytesOf(const std::string& file) {
+  std::string bytes, reason;
+  if (!skyvex::readFileBytes(file, bytes, reason)) std::fprintf(stderr, "%s: %s\n", file.c_str(), reason.c_str());
+  return bytes;
+}
+
+}  // namespace
+
+int main() {
+  const fs::path bin = fs::canonical("/proc/self/exe").parent_path();
+  const fs::path folder = fs::temp_directory_path() / ("skyvex-site-bench-" + std::to_string(getpid()));
+  const int seasons[] = {50, 200, 1000};
+  std::printf("%5s %7s %9s | %8s %8s %8s | %8s %9s %9s\n", "lines", "matches", "MB", "before", "fast", "SAX only",
+              "process", "peak MB", "largest");
+  for (const int lines : {1200, 3000}) {
+    std::vector<std::string> files;
+    size_t largest = 0;
+    for (int k = 0; k < seasons[2]; ++k) {
+      // Another count of lines or of pilots is another match.
+      skyvex::WorkingState match = skyvex::generatedMatch(lines + k % 100, 200 - 2 * (k / 100));
+      skyvex::runScoring(match);
+      const std::string json = skyvex::resultsJson(skyvex::buildMatchResults(match));
+      largest = std::max(largest, json.size());
+      const fs::path file = folder / std::to_string(lines) / ("match" + std::to_string(k) + ".json");
+      fs::create_directories(file.parent_path());
+      std::ofstream(file, std::ios::binary) << json;
+      files.push_back(file.string());
+    }
+    for (const int matches : seasons) {
+      const fs::path season = folder / (std::to_string(lines) + "-" + std::to_string(matches));
+      fs::create_directories(season);
+      size_t bytes = 0;
+      for (int k = 0; k < matches; ++k) {
+        fs::create_hard_link(files[static_cast<size_t>(k)], season / fs::path(files[static_cast<size_t>(k)]).filename());
+        bytes += fs::file_size(files[static_cast<size_t>(k)]);
+      }
+      const std::vector<std::string> some(files.begin(), files.begin() + matches);
+      long kept = 0;  // so that no reading is left out
+      const double before = seconds([&] {
+        for (const std::string& file : some) kept += skyvex::parseSeasonMatchBefore(bytesOf(file), file).sides[0].finalScore;
+      });
+      const double fast = seconds([&] {
+        for (const std::string& file : some)
+          kept += skyvex::seasonMatchOf(skyvex::readMatchResults(file), file).sides[0].finalScore;
+      });
+      const double sax = seconds([&] {
+        for (const std::string& file : some) {
+          NothingKept nothing;
+          kept += nlohmann::json::sax_parse(bytesOf(file), &nothing);
+        }
+      });
+      std::vector<ProcessRun> runs;
+      for (int run = 0; run < kRuns; ++run)
+        runs.push_back(runTool({(bin / "skyvex-season").string(), "--site", (folder / "site").string(), "--text",
+                                (folder / "table.txt").string(), "--html", (folder / "table.html").string(), "--json",
+                                (folder / "table.json").string(), season.string()}));
+      std::sort(runs.begin(), runs.end(), [](const ProcessRun& a, const ProcessRun& b) { return a.seconds < b.seconds; });
+      long peak = 0;
+      for (const ProcessRun& run : runs) peak = std::max(peak, run.peakKilobytes);
+      std::printf("%5d %7d %9.1f | %7.3fs %7.3fs %7.3fs | %7.3fs %9.1f %9.2f%s\n", lines, matches,
+                  static_cast<double>(bytes) / 1e6, before, fast, sax, runs[runs.size() / 2].seconds,
+                  static_cast<double>(peak) / 1024, static_cast<double>(largest) / 1e6, kept == 42 ? " " : "");
+      std::fflush(stdout);
+      fs::remove_all(folder / "site");
+    }
+  }
+  if (!std::getenv("SKYVEX_KEEP_SEASONS")) fs::remove_all(folder);
+}
