@@ -46,8 +46,12 @@ std::string whatIsWrongWith(const std::string& bytes, const std::string& file, s
   if (error == simdjson::CAPACITY || error == simdjson::MEMALLOC) return "Error: The results file " + file + " is too large to read.";
   if (bytes[first] != '{') return "Error: " + file + " is not a results file.";
   FirstFault fault;
-  if (nlohmann::json::sax_parse(bytes, &fault, nlohmann::json::input_format_t::json, false))
+  if (nlohmann::json::sax_parse(bytes, &fault, nlohmann::json::input_format_t::json, false)) {
+    // The second reader takes a whole number beyond 64 bits as a fraction.
+    if (error == simdjson::NUMBER_ERROR || error == simdjson::NUMBER_OUT_OF_RANGE)
+      return damaged + "it holds a figure too large.";
     return damaged + "it is not JSON this program can read.";
+  }
   if (fault.tooLarge) return damaged + "it holds a figure too large, ending at byte " + std::to_string(fault.byte) + ".";
   if (fault.byte >= bytes.size()) return "Error: The results file " + file + " is truncated: it ends before its results do.";
   return damaged + "it is not JSON from byte " + std::to_string(fault.byte) + " on.";

@@ -18,9 +18,10 @@ JsonFields::JsonFields(simdjson::dom::element value, const JsonPlace& place, con
   simdjson::dom::object object;
   if (value.get_object().get(object) != simdjson::SUCCESS) damaged(place, "is not an object");
   for (const simdjson::dom::key_value_pair member : object) {
-    for (const auto& earlier : members_)
-      if (earlier.first == member.key) damaged(place, "gives " + std::string(member.key) + " twice");
-    members_.emplace_back(member.key, member.value);
+    for (size_t k = 0; k < count_; ++k)
+      if (members_[k].first == member.key) damaged(place, "gives " + std::string(member.key) + " twice");
+    if (count_ == kMostMembers) damaged(place, "has more members than any results file");
+    members_[count_++] = {member.key, member.value};
   }
 }
 
@@ -31,14 +32,14 @@ void JsonFields::damaged(const JsonPlace& place, const std::string& what) const 
 }
 
 bool JsonFields::has(const char* name) const {
-  for (const auto& [key, value] : members_)
-    if (key == name) return true;
+  for (size_t k = 0; k < count_; ++k)
+    if (members_[k].first == name) return true;
   return false;
 }
 
 simdjson::dom::element JsonFields::member(const char* name, const JsonPlace& at) const {
-  for (const auto& [key, value] : members_)
-    if (key == name) return value;
+  for (size_t k = 0; k < count_; ++k)
+    if (members_[k].first == name) return members_[k].second;
   damaged(at, "is missing");
 }
 

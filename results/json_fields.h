@@ -5,10 +5,10 @@
 
 #include <simdjson.h>
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 namespace skyvex {
 
@@ -62,7 +62,10 @@ class JsonFields {
   [[nodiscard]] const JsonPlace& place() const { return place_; }
 
  private:
-  std::vector<std::pair<std::string_view, simdjson::dom::element>> members_;
+  // Thousands of objects a file: their members are kept without a heap block.
+  static constexpr size_t kMostMembers = 32;  // twice the most any object of the results has
+  std::array<std::pair<std::string_view, simdjson::dom::element>, kMostMembers> members_;
+  size_t count_ = 0;
   const JsonPlace& place_;
   const std::string& file_;
 };

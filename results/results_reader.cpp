@@ -1,6 +1,8 @@
 #include "results/results_reader.h"
 
 
+#include <filesystem>
+
 #include "core/file_reader.h"
 #include "core/refusal.h"
 #include "results/json_diagnosis.h"
@@ -163,6 +165,9 @@ MatchResults parseMatchResults(const std::string& bytes, const std::string& file
 
 MatchResults readMatchResults(const std::string& path) {
   std::string bytes, reason;
+  std::error_code unknown;
+  const auto size = std::filesystem::file_size(path, unknown);
+  if (!unknown && size < (size_t(1) << 32)) bytes.reserve(size + simdjson::SIMDJSON_PADDING);  // no copy for the parser
   const bool read = readFileChunks(path, [&](const char* data, size_t size) {
     if (bytes.empty()) {  // leading blanks are not kept
       while (size > 0 && (*data == ' ' || *data == '\t' || *data == '\r' || *data == '\n')) ++data, --size;

@@ -75,7 +75,7 @@ void SiteWriter::stage(const std::string& name, const std::string& bytes) {
     throw Refusal("Error: " + path + " is not a page of this site; it is left as it is and the site is not written. "
                   "Move it away or publish into another folder.");
   auto file = std::make_unique<StagedFile>(path);
-  if (auto failure = file->write(bytes)) throw Refusal(failure->message());
+  if (auto failure = file->write(bytes, Sync::Later)) throw Refusal(failure->message());
   staged_.emplace_back(name, std::move(file));
 }
 
@@ -87,11 +87,13 @@ void SiteWriter::drop(const std::string& name) {
 void SiteWriter::commit() {
   std::set<std::string> now, both = earlier_;
   for (const auto& page : staged_) now.insert(page.first), both.insert(page.first);
+  if (auto failure = syncFilesBelow(folder_)) throw Refusal(failure->message());
   committed_ = true;  // from here on the folder holds the site
   writeList(listPath_, both);
   for (auto& [name, file] : staged_)
-    if (auto failure = file->commit()) throw Refusal(failure->message());
+    if (auto failure = file->commit(Sync::Later)) throw Refusal(failure->message());
   staged_.clear();
+  syncFolder(folder_);
   for (const std::string& name : earlier_) {
     if (now.count(name) > 0) continue;
     const std::string path = joinPath(folder_, name);
