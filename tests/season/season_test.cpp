@@ -4,58 +4,44 @@
 
 #include <map>
 #include <nlohmann/json.hpp>
+#include <cstdlib>
 #include <sstream>
 
 #include "app/season_tool.h"
-#include "bench/generated_match.h"
 #include "core/startup.h"
-#include "ingest/log_loading.h"
-#include "ingest/server_file.h"
 #include "results/match_results.h"
 #include "results/results_json.h"
 #include "results/text_encoding.h"
-#include "scoring/score_command.h"
 #include "season/season_command.h"
 #include "season/standings_html.h"
-#include "setup/setup_file.h"
 #include "tests/support/scripted_platform.h"
+#include "tests/season/scored_matches.h"
 #include "tests/support/test_files.h"
 
 namespace skyvex {
 namespace {
 
-std::vector<WorkingState> threeScoredMatches() {
-  std::vector<WorkingState> matches(1);
-  startUpWithoutUserFiles(matches[0], testing::binFolder());
-  readSetupFile(matches[0], testing::sourcePath("data/sample/sample.vxs"));
-  openServerFile(matches[0], testing::sourcePath("data/sample/vx2Server.ini"));
-  loadLogFilePaths(matches[0], {testing::sourcePath("data/sample/match1.log"), testing::sourcePath("data/sample/match2.log"),
-                                testing::sourcePath("data/sample/match3.log")});
-  matches.push_back(generatedMatch(600));
-  matches.push_back(generatedMatch(3000));
-  for (WorkingState& state : matches) runScoring(state);
-  return matches;
-}
-
-// The figure after label in a SCORE LOG ("FINAL CENTRAL SCORE:  188").
-long printedAfter(const std::string& log, const std::string& label) {
-  const size_t at = log.find(label);
-  return at == std::string::npos ? -99999 : std::stol(log.substr(at + label.size(), 12));
-}
+using testing::printedAfter;
+using testing::threeScoredMatches;
 
 // The "Done when" of the season: the table's figures are the sums of the three
-// SCORE LOGs, and the window program's command shows the tool's table.
-TEST(Season, FiguresAreTheSumsOfTheMatchesScoreLogsInTheToolAndTheWindow) {
+// SCORE LOGs, the window program's command shows the tool's table, and the site
+// walked with an HTML parser links every pilot to a page with his sums.
+TEST(Season, FiguresAreTheSumsOfTheMatchesScoreLogsInTheToolTheWindowAndTheSite) {
   std::vector<WorkingState> matches = threeScoredMatches();
   testing::TempFolder folder;
   std::map<std::string, std::array<long, 6>> pilots;  // side and name: matches, kills, deaths, losses, targets, total
   std::array<std::array<long, 2>, kSides> sides{};    // final scores, penalty points
+  std::string rosters;                                // the walker's lines of each match's pilots
   for (size_t k = 0; k < matches.size(); ++k) {
     const WorkingState& state = matches[k];
     const MatchResults results = buildMatchResults(state);
     (void)folder.write("match" + std::to_string(k) + ".json", resultsJson(results));
     ASSERT_NE(state.pointsPerDeath * state.aamPointsPerDeath, 0);
+    rosters += "roster";
     for (size_t s = 0; s < kSides; ++s) {
+      for (const PilotRow& p : results.sides[s].pilots) rosters += "\t" + windows1252ToUtf8(p.name);
+      rosters += s + 1 == kSides ? "\n" : "";
       sides[s][0] += printedAfter(state.scoreLogText, s == 0 ? "FINAL CENTRAL SCORE:" : "FINAL ALLIED SCORE:");
       sides[s][1] += results.sides[s].penaltyPoints;
       for (const PilotRow& p : results.sides[s].pilots) {
@@ -82,6 +68,19 @@ TEST(Season, FiguresAreTheSumsOfTheMatchesScoreLogsInTheToolAndTheWindow) {
     const char* const fields[] = {"matches", "kills", "deaths", "losses", "targets", "totalPoints"};
     for (size_t i = 0; i < sums.size(); ++i) EXPECT_EQ(p[fields[i]].get<long>(), sums[i]) << p["name"] << fields[i];
   }
+
+  // The site, walked by a script with Python's HTML parser.
+  testing::TempFolder site;
+  ASSERT_EQ(runSeasonTool({"--site", site.file("site"), folder.path()}, out, err), 0) << err.str();
+  std::string expected;
+  for (const auto& [sideAndName, sums] : pilots) {
+    expected += sideAndName.substr(0, sideAndName.find(' ')) + "\t" + sideAndName.substr(sideAndName.find(' ') + 1);
+    for (const long v : sums) expected += "\t" + std::to_string(v);
+    expected += "\n";
+  }
+  const std::string command = "python3 " + testing::sourcePath("tests/season/walk_site.py") + " " + site.file("site") +
+                              " " + site.write("expected.txt", expected + rosters);
+  EXPECT_EQ(std::system(command.c_str()), 0) << "the walker's faults are above";
 
   // The window program: the folder picked, the same table shown, the page exported.
   std::ostringstream text;
