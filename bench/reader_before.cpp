@@ -1,12 +1,10 @@
 // The season's reader of results files as it was before the fast reader: the
 // library's document of every file, kept to the standings' fields by a
-// callback, then the events replayed for the deaths. Kept for the benchmark's
-// side-by-side figures only.
+// callback. Kept for the benchmark's side-by-side figures only.
 #include "bench/reader_before.h"
 
 #include <algorithm>
 #include <filesystem>
-#include <map>
 #include <unordered_set>
 #include <nlohmann/json.hpp>
 
@@ -56,11 +54,6 @@ class FieldReader {
     if (!fits) damaged(where + name + " is not a whole number");
     return static_cast<int>(value.get<long long>());
   }
-  bool flag(const Json& parent, const char* name, const std::string& where) const {
-    const Json& value = member(parent, name, where);
-    if (!value.is_boolean()) damaged(where + name + " is not true or false");
-    return value.get<bool>();
-  }
   // The text as Windows-1252 bytes, as the logs wrote it.
   std::string text(const Json& parent, const char* name, const std::string& where) const {
     const Json& value = member(parent, name, where);
@@ -74,29 +67,6 @@ class FieldReader {
  private:
   const std::string& file_;
 };
-
-// Deaths and losses from the counted kills, on the rows of the sides' rosters.
-void countDeaths(const FieldReader& read, const Json& events, SeasonMatch& match) {
-  std::array<std::map<std::string, size_t>, kSides> rows;
-  for (size_t s = 0; s < kSides; ++s)
-    for (size_t k = match.sides[s].pilots.size(); k-- > 0;) rows[s][toLower(match.sides[s].pilots[k].name)] = k;
-  const auto sideOf = [&](const Json& event, const char* name, const std::string& where) -> size_t {
-    const std::string side = read.text(event, name, where);
-    if (side != "Central" && side != "Allied") read.damaged(where + name + " is neither Central nor Allied");
-    return side == "Central" ? 0 : 1;
-  };
-  for (size_t k = 0; k < events.size(); ++k) {
-    const std::string where = "events[" + std::to_string(k) + "].";
-    const Json& event = events[k];
-    if (!event.is_object()) read.damaged("events[" + std::to_string(k) + "] is not an object");
-    if (read.text(event, "type", where) != "kill" || !read.flag(event, "counted", where)) continue;
-    const bool self = read.flag(event, "selfCredited", where);
-    const size_t side = self ? sideOf(event, "side", where) : sideOf(event, "victimSide", where);
-    const auto row = rows[side].find(toLower(read.text(event, self ? "pilot" : "victim", where)));
-    if (row == rows[side].end()) continue;  // not on the roster: counted nowhere, as in the SCORE LOG
-    ++(self ? match.sides[side].pilots[row->second].losses : match.sides[side].pilots[row->second].deaths);
-  }
-}
 
 SeasonMatch matchOf(const Json& doc, const std::string& file) {
   const FieldReader read(file);
@@ -123,12 +93,13 @@ SeasonMatch matchOf(const Json& doc, const std::string& file) {
       SeasonPilot pilot;
       pilot.name = read.text(pilots[k], "name", at);
       pilot.kills = read.integer(pilots[k], "kills", at);
+      pilot.deaths = read.integer(pilots[k], "deaths", at);
+      pilot.losses = read.integer(pilots[k], "losses", at);
       pilot.targets = read.integer(pilots[k], "targets", at);
       pilot.totalPoints = read.integer(pilots[k], "totalPoints", at);
       out.pilots.push_back(std::move(pilot));
     }
   }
-  countDeaths(read, read.array(doc, "events", ""), match);
   return match;
 }
 
@@ -140,9 +111,9 @@ SeasonMatch parseSeasonMatchBefore(const std::string& bytes, const std::string& 
   // Only the fields the standings read are kept: a long match's events and
   // pilots-in points are most of its file.
   static const std::unordered_set<std::string> kept = {
-      "schema", "match",  "sides",       "events", "date",         "server", "map",       "setupFile", "scored",
-      "central", "allied", "finalScore", "penaltyPoints", "pilots", "name",   "kills",     "targets",   "totalPoints",
-      "type",   "pilot",  "side",        "victim", "victimSide",   "selfCredited", "counted"};
+      "schema",  "match",  "sides",      "date",          "server", "map",   "setupFile", "scored", "central",
+      "allied",  "finalScore", "penaltyPoints", "pilots", "name",   "kills", "deaths",    "losses", "targets",
+      "totalPoints"};
   const Json::parser_callback_t keep = [](int, Json::parse_event_t event, Json& value) {
     return event != Json::parse_event_t::key || kept.count(value.get_ref<const std::string&>()) > 0;
   };
@@ -159,6 +130,12 @@ SeasonMatch parseSeasonMatchBefore(const std::string& bytes, const std::string& 
   if (!doc.is_object() || !doc.contains("schema") || !doc["schema"].is_number_integer())
     throw Refusal("Error: " + file + " is not a results file.");
   const long long version = doc["schema"].get<long long>();
+  // A version 1 file holds no death counts; its events could only give them
+  // by replaying the tally's rules, which disagreed with the SCORE LOG.
+  if (version == 1)
+    throw Refusal("Error: The results file " + file +
+                  " was written by an older version of this program and holds no death counts: export the match "
+                  "again (skyvex-score --json, or File > Export Match Report...).");
   if (version != kResultsSchemaVersion)
     throw Refusal("Error: The results file " + file + " is of format version " + std::to_string(version) +
                   "; this program reads version " + std::to_string(kResultsSchemaVersion) + ".");

@@ -23,16 +23,28 @@ std::string mapName(int mapIndex) {
   }
 }
 
-std::tm scoreTime(const WorkingState& state) {
-  if (state.fixedScoreTime) return *state.fixedScoreTime;
+std::tm clockTime() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
   return local;
 }
 
-std::string buildReportHeader(const WorkingState& state, const std::string& title, const std::string& matchDate) {
-  const std::tm t = scoreTime(state);
+std::tm scoreTime(const WorkingState& state) { return state.fixedScoreTime ? *state.fixedScoreTime : clockTime(); }
+
+ReportHeaderFields headerFields(const WorkingState& state, const std::tm& scoreTime) {
+  return {state.programVersion, state.serverName, mapName(state.mapIndex), state.setupFileName, scoreTime};
+}
+
+std::string scoreStamp(const std::tm& t) {
+  char stamp[64];
+  std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02dT%02d:%02d:%02d", t.tm_year + 1900, t.tm_mon + 1, t.tm_mday,
+                t.tm_hour, t.tm_min, t.tm_sec);
+  return stamp;
+}
+
+std::string buildReportHeader(const ReportHeaderFields& fields, const std::string& title, const std::string& matchDate) {
+  const std::tm& t = fields.scoreTime;
   char date[32], clock[32];
   std::snprintf(date, sizeof date, "%02d-%02d-%04d", t.tm_mon + 1, t.tm_mday, t.tm_year + 1900);
   std::snprintf(clock, sizeof clock, "%02d:%02d:%02d", t.tm_hour, t.tm_min, t.tm_sec);
@@ -40,16 +52,16 @@ std::string buildReportHeader(const WorkingState& state, const std::string& titl
   const std::string lines[] = {
       centredLine("Skyvex Scoring Utility"),
       centredLine("Marrowby Enterprises"),
-      centredLine(state.programVersion),
+      centredLine(fields.programVersion),
       "*",
       "*       Match Date: " + matchDate,
       "*",
       "*       Score Date: " + std::string(date),
       "*       Score Time: " + std::string(clock),
       "*",
-      "*      Server Name: " + state.serverName,
-      "*       Server Map: " + mapName(state.mapIndex),
-      "*       Setup File: " + state.setupFileName,
+      "*      Server Name: " + fields.serverName,
+      "*       Server Map: " + fields.mapName,
+      "*       Setup File: " + fields.setupFile,
       "*",
       centredLine(title),
       "*------------------------------------------",

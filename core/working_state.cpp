@@ -8,6 +8,7 @@ bool WorkingState::operator==(const WorkingState& o) const {
   const auto tables = [](const WorkingState& w) {
     return std::tie(w.logLines, w.planeTypes, w.landmarks, w.landmarkCounts, w.roster, w.rosterCounts,
                     w.pilotsIn, w.pilotsInChanges, w.maxPilotsIn, w.excessSeconds, w.penaltyTally, w.targetKindTally,
+                    w.lineOutcomes, w.friendlyTargets,
                     w.scoreAdjustments, w.activeAerodromes, w.targetValues, w.logsToSave, w.indents);
   };
   const auto setup = [](const WorkingState& w) {

@@ -127,10 +127,44 @@ struct RosterEntry {
   int16_t aamPoints = 0;
   int16_t targets = 0;
   int16_t targetPoints = 0;
-  std::string targetList;
+  std::vector<std::string> targetList;  // id texts of the credited targets, in log order
   int16_t totalPoints = 0;
-  auto tie() const { return std::tie(name, kills, killPoints, deathPoints, aamPoints, targets, targetPoints, targetList, totalPoints); }
+  // Counted beside the points: deaths charged deathPoints, losses aamPoints.
+  int16_t deaths = 0;
+  int16_t losses = 0;
+  auto tie() const { return std::tie(name, kills, killPoints, deathPoints, aamPoints, targets, targetPoints, targetList, totalPoints, deaths, losses); }
   bool operator==(const RosterEntry& o) const { return tie() == o.tie(); }
+};
+
+// Why the score tally credited a kill or target line to no pilot; Counted
+// when it credited one.
+enum class Exclusion : int8_t {
+  Counted,
+  Scout,           // the line's marks (LineMark)
+  Friendly,
+  Invalid,
+  MultipleDeath,
+  MultipleCredit,
+  Disabled,        // a disabled line
+  OffRoster,       // the killer or destroyer is on no roster row of his side
+};
+
+// What the score tally decided for one kill or target line.
+struct LineOutcome {
+  int16_t line = 0;  // its index in logLines
+  Exclusion exclusion = Exclusion::Counted;
+  // The points the line is worth: the victim's aeroplane value (0 for a loss
+  // the server credits to the pilot himself) or the target's value.
+  int value = 0;
+  // A kill: the victim's death, or the pilot's own loss, was charged to a roster row.
+  bool charged = false;
+  // A target: the landmark entry it was identified as, its id text ("*" on an
+  // active aerodrome) and its description.
+  int16_t landmarkEntry = 0;
+  std::string targetId;
+  std::string targetDescription;
+  auto tie() const { return std::tie(line, exclusion, value, charged, landmarkEntry, targetId, targetDescription); }
+  bool operator==(const LineOutcome& o) const { return tie() == o.tie(); }
 };
 
 struct ScoreAdjustment {
@@ -166,6 +200,10 @@ struct WorkingState {
   // [kFriendlyMark] the friendly target points, [kInvalidMark] the invalid targets.
   std::array<std::array<int16_t, 11>, kSides> penaltyTally{};
   std::array<std::array<int16_t, 10>, kSides> targetKindTally{};
+  // The score tally's decision for every kill and target line, in log order.
+  std::vector<LineOutcome> lineOutcomes;
+  // Per side, the lines marked friendly (enabled or not): the penalty summary's count.
+  std::array<int16_t, kSides> friendlyTargets{};
   std::array<std::array<ScoreAdjustment, kAdjustmentEntries>, kSides> scoreAdjustments{};
   std::vector<ActiveAerodrome> activeAerodromes = std::vector<ActiveAerodrome>(1);  // entry 0 placeholder
   std::array<int16_t, kTargetValues> targetValues{};
@@ -203,6 +241,8 @@ struct WorkingState {
   // --- Working values of a load and a Score command ---
   int16_t lineCount = 0;
   std::string matchDate;
+  // The date and time of the last Score command, which its reports print.
+  std::tm scoredAt{};
 
   // --- Report texts ---
   std::string rawLogText;

@@ -69,7 +69,7 @@ void installLoadedLines(WorkingState& state, std::vector<std::string> rawLines, 
   }
   // Every report's header shows the date of the first line.
   std::string matchDate = logLines.size() > 1 ? logLines[1].date : std::string();
-  std::string rawLog = buildReportHeader(state, "RAW LOG", matchDate);
+  std::string rawLog = buildReportHeader(headerFields(state, scoreTime(state)), "RAW LOG", matchDate);
   for (const std::string& line : rawLines) rawLog.append(line).append(CRLF);
 
   state.chosenFiles = std::move(chosenFiles);

@@ -91,7 +91,7 @@ class FinishedLines {
 
 std::string categoryLog(const WorkingState& state, const char* title, const SortedLines& lines,
                         const char* columnLine = nullptr) {
-  std::string text = buildReportHeader(state, title, state.matchDate);
+  std::string text = buildReportHeader(headerFields(state, state.scoredAt), title, state.matchDate);
   size_t size = text.size() + (columnLine ? std::string_view(columnLine).size() + 2 : 0);
   for (const std::string_view line : lines) size += line.size() + 2;
   text.reserve(size);

@@ -18,35 +18,9 @@ int lineTotal(const WorkingState& state) {
   return std::min<int>(state.lineCount, static_cast<int>(state.logLines.size()) - 1);
 }
 
-// The text after a header label of the SCORE LOG ("Score Date: "), so the
-// results carry the score time the report printed, not the time of export.
-std::string headerValue(const std::string& report, const std::string& label) {
-  const size_t at = report.find(label);
-  if (at == std::string::npos) return "";
-  const size_t start = at + label.size();
-  return report.substr(start, report.find('\r', start) - start);
-}
-
-std::string scoredStamp(const WorkingState& state) {
-  const std::string date = headerValue(state.scoreLogText, "Score Date: ");  // MM-DD-YYYY
-  const std::string time = headerValue(state.scoreLogText, "Score Time: ");
-  if (date.size() != 10) return "";
-  return date.substr(6, 4) + "-" + date.substr(0, 2) + "-" + date.substr(3, 2) + "T" + time;
-}
-
-std::vector<std::string> splitTargetList(const std::string& list) {
-  std::vector<std::string> ids;
-  for (size_t start = 0; start < list.size();) {
-    const size_t comma = list.find(", ", start);
-    ids.push_back(list.substr(start, comma - start));
-    start = comma == std::string::npos ? list.size() : comma + 2;
-  }
-  return ids;
-}
-
 PilotRow pilotRow(const RosterEntry& row) {
-  return {row.name,         row.kills,        row.killPoints, row.deathPoints, row.aamPoints, row.targets,
-          row.targetPoints, row.totalPoints, splitTargetList(row.targetList)};
+  return {row.name,         row.kills,       row.killPoints, row.deathPoints, row.aamPoints, row.targets,
+          row.targetPoints, row.totalPoints, row.targetList, row.deaths,      row.losses};
 }
 
 SideResults sideResults(const WorkingState& state, int s, const SideFigures& f) {
@@ -60,10 +34,7 @@ SideResults sideResults(const WorkingState& state, int s, const SideFigures& f) 
   r.excessPenalty = f.X;
   r.scoutTargets = tally[kScoutMark];
   r.scoutPenalty = f.S;
-  for (int i = 1; i <= lineTotal(state); ++i) {
-    const LogLine& line = state.logLines[static_cast<size_t>(i)];
-    if (line.errorCode == kFriendlyMark && line.side1 == s) ++r.friendlyTargets;
-  }
+  r.friendlyTargets = state.friendlyTargets[side];
   r.friendlyPenalty = f.F;
   r.invalidTargets = tally[kInvalidMark];
   r.invalidPenalty = f.I;
@@ -85,18 +56,6 @@ SideResults sideResults(const WorkingState& state, int s, const SideFigures& f) 
   return r;
 }
 
-Exclusion exclusionOf(const LogLine& line) {
-  if (line.enabled != 1) return Exclusion::Disabled;
-  switch (line.errorCode) {
-    case kCounts: return Exclusion::Counted;
-    case kScoutMark: return Exclusion::Scout;
-    case kFriendlyMark: return Exclusion::Friendly;
-    case kInvalidMark: return Exclusion::Invalid;
-    case kMultipleDeathMark: return Exclusion::MultipleDeath;
-    default: return Exclusion::MultipleCredit;
-  }
-}
-
 // The names the reports give the aeroplanes, by the display and log names the
 // lines hold (the first type that has a name wins); a name no type has stays.
 class PlaneNames {
@@ -115,50 +74,33 @@ class PlaneNames {
   std::unordered_map<std::string, std::string> names_;
 };
 
-// The kill and target lines, identified as the score tally identifies them:
-// the landmark entry is carried from one enabled target line to the next.
+// The kill and target lines with the score tally's decision on each.
 std::vector<MatchEvent> matchEvents(const WorkingState& state) {
   std::vector<MatchEvent> events;
+  events.reserve(state.lineOutcomes.size());
   const PlaneNames planes(state);
-  TargetIdentity carried;
-  for (int i = 1; i <= lineTotal(state); ++i) {
-    const LogLine& line = state.logLines[static_cast<size_t>(i)];
-    if (line.eventType != kKillEvent && line.eventType != kTargetEvent) continue;
+  for (const LineOutcome& outcome : state.lineOutcomes) {
+    const LogLine& line = state.logLines[static_cast<size_t>(outcome.line)];
     MatchEvent e;
-    e.line = i;
+    e.line = outcome.line;
     e.time = line.time;
     e.isKill = line.eventType == kKillEvent;
     e.pilot1 = line.pilot1;
     e.plane1 = planes.of(line.plane1);
     e.side1 = line.side1;
     e.side2 = line.side2;
-    e.exclusion = exclusionOf(line);
+    e.value = outcome.value;
+    e.exclusion = outcome.exclusion;
+    e.charged = outcome.charged;
     if (e.isKill) {
       e.pilot2 = line.pilot2;
       e.plane2 = planes.of(line.plane2);
       e.selfCredited = line.pilot2 == line.pilot1;
-      for (size_t k = 1; !e.selfCredited && k < kPlaneRows; ++k) {
-        const PlaneType& type = state.planeTypes[k];
-        if (type.displayName == line.plane2 || type.logName == line.plane2) e.value += type.planeValue;
-      }
     } else {
-      // A disabled line is not identified by the tally, so it moves nothing on.
-      TargetIdentity scratch = carried;
-      TargetIdentity& identity = line.enabled == 1 ? carried : scratch;
-      identifyTarget(state, line.targetId, state.mapIndex, identity);
       e.targetNumber = line.targetId;
-      e.targetId = identity.idText;
-      e.targetDescription = identity.description;
-      e.value = identity.value;
-      const int map = state.mapIndex >= 0 && state.mapIndex < kMaps ? state.mapIndex : 0;
-      const int entry = identity.entryIndex >= 0 && identity.entryIndex <= kMaxLandmarks ? identity.entryIndex : 0;
-      e.targetName = state.landmarks[static_cast<size_t>(map)][static_cast<size_t>(entry)].name;
-      if (e.exclusion == Exclusion::Counted)
-        for (size_t a = 1; a < state.activeAerodromes.size(); ++a)
-          if (state.activeAerodromes[a].aerodromeNumber == line.targetId) {
-            e.targetId += "*";
-            e.value = state.targetValues[0];
-          }
+      e.targetId = outcome.targetId;
+      e.targetDescription = outcome.targetDescription;
+      e.targetName = landmarkEntry(state, outcome.landmarkEntry).name;
     }
     events.push_back(std::move(e));
   }
@@ -187,6 +129,7 @@ const char* exclusionName(Exclusion exclusion) {
     case Exclusion::MultipleDeath: return "multiple death";
     case Exclusion::MultipleCredit: return "multiple bombing credit";
     case Exclusion::Disabled: return "disabled line";
+    case Exclusion::OffRoster: return "not on the roster";
   }
   return "";
 }
@@ -194,8 +137,8 @@ const char* exclusionName(Exclusion exclusion) {
 MatchResults buildMatchResults(const WorkingState& state) {
   if (lineTotal(state) < 1 || state.scoreLogText.empty()) throw Refusal("Error: No log lines are loaded.");
   MatchResults r;
-  r.match = {state.matchDate, state.serverName,  mapName(state.mapIndex),
-             state.setupFileName, scoredStamp(state), state.programVersion};
+  r.match = {state.matchDate,     state.serverName,         mapName(state.mapIndex),
+             state.setupFileName, scoreStamp(state.scoredAt), state.programVersion};
   r.pilotsAllowed = state.maxPilotsAllowed;
   r.penaltyPerExcessMinute = state.penaltyPerExcessMinute;
   r.graceMinutes = state.graceMinutes;

@@ -1,7 +1,8 @@
 // The results of a scored match as plain figures: what the JSON results and
-// the HTML match report publish. Built from the working state after a Score
-// command; every figure is the one the SCORE LOG printed. Texts are the log's
-// 8-bit bytes, as the reports hold them (the writers convert them).
+// the HTML match report publish. Copied from the working state after a Score
+// command: every figure and decision is the one the score tally and the SCORE
+// LOG made. Texts are the log's 8-bit bytes, as the reports hold them (the
+// writers convert them).
 #pragma once
 
 #include <array>
@@ -25,6 +26,8 @@ struct PilotRow {
   std::string name;
   int kills = 0, killPoints = 0, deathPoints = 0, aamPoints = 0, targets = 0, targetPoints = 0, totalPoints = 0;
   std::vector<std::string> targetList;  // id texts in log order, "*" on an active aerodrome
+  int deaths = 0;  // shot down by another pilot, as charged in deathPoints
+  int losses = 0;  // lost to anti-aircraft fire or failure, as charged in aamPoints
 };
 
 struct Adjustment {
@@ -55,9 +58,6 @@ struct SideResults {
   PilotRow totals;
 };
 
-// Why a kill or destroyed target did not count; Counted when it did.
-enum class Exclusion { Counted, Scout, Friendly, Invalid, MultipleDeath, MultipleCredit, Disabled };
-
 struct MatchEvent {
   int line = 0;         // 1-based number of the log line
   std::string time;     // HH:MM:SS
@@ -72,7 +72,8 @@ struct MatchEvent {
   std::string targetId, targetDescription;  // target identification, "*" on an active aerodrome
   std::string targetName;                   // the landmark's name
   int value = 0;  // the aeroplane's or target's points
-  Exclusion exclusion = Exclusion::Counted;
+  Exclusion exclusion = Exclusion::Counted;  // as the score tally decided
+  bool charged = false;  // a kill: the victim's death or loss was charged to a roster row
 };
 
 // Pilots in per side after a log line entered or left.
@@ -98,7 +99,7 @@ struct MatchResults {
 [[nodiscard]] MatchResults buildMatchResults(const WorkingState& state);
 
 // "scout", "friendly", "invalid", "multiple death", "multiple bombing credit",
-// "disabled line"; "" for Counted.
+// "disabled line", "not on the roster"; "" for Counted.
 [[nodiscard]] const char* exclusionName(Exclusion exclusion);
 
 }  // namespace skyvex

@@ -24,6 +24,8 @@ Json pilotJson(const PilotRow& row, bool named) {
   pilot["killPoints"] = row.killPoints;
   pilot["deathPoints"] = row.deathPoints;
   pilot["aamPoints"] = row.aamPoints;
+  pilot["deaths"] = row.deaths;
+  pilot["losses"] = row.losses;
   pilot["targets"] = row.targets;
   pilot["targetPoints"] = row.targetPoints;
   pilot["targetList"] = std::move(targetList);
@@ -147,7 +149,7 @@ void addEvent(std::string& out, const MatchEvent& e) {
   line.text("pilot", e.pilot1).text("plane", e.plane1).text("side", sideName(e.side1));
   if (e.isKill) {
     line.text("victim", e.pilot2).text("victimPlane", e.plane2).text("victimSide", sideName(e.side2));
-    line.flag("selfCredited", e.selfCredited);
+    line.flag("selfCredited", e.selfCredited).flag("charged", e.charged);
   } else {
     line.open("target").number("number", e.targetNumber).text("id", e.targetId);
     line.text("description", e.targetDescription).text("name", e.targetName);

@@ -9,7 +9,7 @@ namespace skyvex {
 
 // The version of the format the "schema" field carries; raised when a field
 // changes meaning or goes away.
-inline constexpr int kResultsSchemaVersion = 1;
+inline constexpr int kResultsSchemaVersion = 2;
 
 // The JSON text, indented by two blanks, ending in a line feed.
 [[nodiscard]] std::string resultsJson(const MatchResults& results);

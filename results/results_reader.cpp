@@ -26,6 +26,8 @@ PilotRow pilotRow(const JsonFields& f, bool named) {
   row.killPoints = f.integer("killPoints");
   row.deathPoints = f.integer("deathPoints");
   row.aamPoints = f.integer("aamPoints");
+  row.deaths = f.integer("deaths");
+  row.losses = f.integer("losses");
   row.targets = f.integer("targets");
   row.targetPoints = f.integer("targetPoints");
   row.totalPoints = f.integer("totalPoints");
@@ -97,6 +99,7 @@ MatchEvent matchEvent(const JsonFields& f) {
     e.plane2 = f.text("victimPlane");
     e.side2 = sideIndex(f, "victimSide");
     e.selfCredited = f.flag("selfCredited");
+    e.charged = f.flag("charged");
   } else {
     f.object("target", [&](const JsonFields& t) {
       e.targetNumber = t.integer("number");
@@ -155,6 +158,12 @@ MatchResults parseMatchResults(const std::string& bytes, const std::string& file
   int64_t version = 0;
   if (doc.type() != simdjson::dom::element_type::OBJECT || doc["schema"].get_int64().get(version) != simdjson::SUCCESS)
     throw Refusal("Error: " + file + " is not a results file.");
+  // A version 1 file holds no death counts; its events could only give them
+  // by replaying the tally's rules, which disagreed with the SCORE LOG.
+  if (version == 1)
+    throw Refusal("Error: The results file " + file +
+                  " was written by an older version of this program and holds no death counts: export the match "
+                  "again (skyvex-score --json, or File > Export Match Report...).");
   if (version != kResultsSchemaVersion)
     throw Refusal("Error: The results file " + file + " is of format version " + std::to_string(version) +
                   "; this program reads version " + std::to_string(kResultsSchemaVersion) + ".");

@@ -68,7 +68,7 @@ void appendSideHeading(std::string& text, const WorkingState& state, int side) {
 
 PilotBlocks startPilotBlocks(const WorkingState& state, const char* title) {
   PilotBlocks log;
-  log.text = buildReportHeader(state, title, state.matchDate);
+  log.text = buildReportHeader(headerFields(state, state.scoredAt), title, state.matchDate);
   log.text.reserve(static_cast<size_t>(eventLineCount(state)) * 64 + 4096);
   return log;
 }

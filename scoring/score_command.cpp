@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/refusal.h"
+#include "core/report_header.h"
 #include "ingest/process_log.h"
 #include "scoring/chronology_log.h"
 #include "scoring/event_index.h"
@@ -25,6 +26,7 @@ namespace {
 // list is copied with the rest: slower, never wrong.
 struct SetAside {
   std::array<std::vector<RosterEntry>, kSides> roster;
+  std::vector<LineOutcome> lineOutcomes;
   SortedLines centralPilots, alliedPilots, ipLines, rosterLines, chatLines, killLines, bombLines, processedLines;
   std::string processedLogText, rosterLogText, killLogText, bombingLogText, chatLogText, ipLogText, scoreLogText,
       pilotsLogText, chronologyLogText;
@@ -36,6 +38,7 @@ struct SetAside {
   void swapWith(WorkingState& s) noexcept {
     using std::swap;
     swap(roster, s.roster);
+    swap(lineOutcomes, s.lineOutcomes);
     swap(centralPilots, s.centralPilots);
     swap(alliedPilots, s.alliedPilots);
     swap(ipLines, s.ipLines);
@@ -75,6 +78,7 @@ void runScoring(WorkingState& state) {
   WorkingState before = state;
   for (size_t i = 0; i < texts.size(); ++i) state.logLines[i].text = std::move(texts[i]);
   try {
+    state.scoredAt = scoreTime(state);
     processLog(state);
     tallyScores(state);
     buildScoreLog(state);

@@ -91,8 +91,10 @@ std::string titleBlock(const std::string& title, bool emptyLineAfter) {
   return out;
 }
 
-std::string listWithoutLastSeparator(const std::string& list) {
-  return Mid(list, 1, static_cast<long>(list.size()) - 2);
+std::string targetListText(const std::vector<std::string>& ids) {
+  std::string text;
+  for (size_t k = 0; k < ids.size(); ++k) append(text, k == 0 ? "" : ", ", ids[k]);
+  return text;
 }
 
 std::string summarySection(const WorkingState& state, const Figures& figures) {
@@ -134,7 +136,7 @@ std::string rosterSection(const WorkingState& state, const Figures& figures) {
     line(out, ind1 + rule(state, 80));
     for (int n = 1; n <= rosterPilotCount(state, s); ++n) {
       const RosterEntry& row = rows[static_cast<size_t>(n)];
-      line(out, rosterRow(state, row) + listWithoutLastSeparator(row.targetList));
+      line(out, rosterRow(state, row) + targetListText(row.targetList));
     }
     std::string dashes = ind1 + p(22) + "----";
     for (int i = 0; i < 6; ++i) dashes += p(2) + "----";
@@ -176,7 +178,7 @@ void buildScoreLog(WorkingState& state) {
   state.roster[1][0].name = "Allied Pilot Totals";
 
   const Figures figures = computeSideFigures(state);
-  std::string text = buildReportHeader(state, "SCORE LOG", state.matchDate) + CRLF;
+  std::string text = buildReportHeader(headerFields(state, state.scoredAt), "SCORE LOG", state.matchDate) + CRLF;
   text += summarySection(state, figures);
   text += rosterSection(state, figures);
   text += aircraftSection(state);

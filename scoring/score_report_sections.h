@@ -44,8 +44,8 @@ void line(std::string& out, const std::string& text);
 
 // The title block of a section: dash line, title, dash line (and an empty line).
 [[nodiscard]] std::string titleBlock(const std::string& title, bool emptyLineAfter);
-// A target list without its closing ", ".
-[[nodiscard]] std::string listWithoutLastSeparator(const std::string& list);
+// The id texts of a target list joined by ", ".
+[[nodiscard]] std::string targetListText(const std::vector<std::string>& ids);
 
 [[nodiscard]] std::string summarySection(const WorkingState& state, const Figures& figures);
 [[nodiscard]] std::string rosterSection(const WorkingState& state, const Figures& figures);

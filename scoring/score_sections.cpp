@@ -68,9 +68,9 @@ std::string bombingSection(const WorkingState& state) {
   line(out, rj(state, "----", 35) + rj(state, "----", 35));
   line(out, cell("Total Targets Destroyed:", T(1, 9)) + cell("Total Targets Destroyed:", T(0, 9)));
   line(out, "");
-  line(out, p(3) + "Allied Targets Destroyed:" + p(1) + listWithoutLastSeparator(state.roster[0][0].targetList));
+  line(out, p(3) + "Allied Targets Destroyed:" + p(1) + targetListText(state.roster[0][0].targetList));
   line(out, "");
-  line(out, p(2) + "Central Targets Destroyed:" + p(1) + listWithoutLastSeparator(state.roster[1][0].targetList));
+  line(out, p(2) + "Central Targets Destroyed:" + p(1) + targetListText(state.roster[1][0].targetList));
   line(out, "");
   line(out, "");
   return out;
@@ -82,7 +82,6 @@ std::string penaltySummarySection(const WorkingState& state, const Figures& figu
   const auto p = [&](long n) { return pad(state, n); };
   const auto N = [&](long v, long width) { return rj(state, fmtN(v), width); };
   std::string out = titleBlock("5. PENALTY REPORT (SUMMARY)", true);
-  const int lines = std::min<int>(state.lineCount, static_cast<int>(state.logLines.size()) - 1);
   for (int s = 0; s < kSides; ++s) {
     const SideFigures& f = figures[static_cast<size_t>(s)];
     const auto& tally = state.penaltyTally[static_cast<size_t>(s)];
@@ -104,12 +103,7 @@ std::string penaltySummarySection(const WorkingState& state, const Figures& figu
                   rj(state, fmtWhole(m), 4) + " min" + rj(state, fmtWhole(c), 3) + " sec" + p(4) + "penalty:" +
                   rj(state, fmtM(f.X), 4));
     line(out, p(7) + "Targets attacked by scouts:" + N(tally[kScoutMark], 4) + p(15) + "penalty:" + rj(state, fmtM(f.S), 4));
-    long friendly = 0;
-    for (int r = 1; r <= lines; ++r) {
-      const LogLine& l = state.logLines[static_cast<size_t>(r)];
-      if (l.errorCode == kFriendlyMark && l.side1 == s) ++friendly;
-    }
-    line(out, p(8) + "Friendly targets attacked:" + N(friendly, 4) + p(15) + "penalty:" + rj(state, fmtM(f.F), 4));
+    line(out, p(8) + "Friendly targets attacked:" + N(state.friendlyTargets[static_cast<size_t>(s)], 4) + p(15) + "penalty:" + rj(state, fmtM(f.F), 4));
     line(out, p(9) + "Invalid targets attacked:" + N(tally[kInvalidMark], 4) + p(15) + "penalty:" + rj(state, fmtM(f.I), 4));
     line(out, p(61) + "----");
     line(out, p(36) + (s == 0 ? "Central Penalty Subtotal:" : " Allied Penalty Subtotal:") +

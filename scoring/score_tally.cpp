@@ -44,54 +44,131 @@ std::string pilotLabel(int side, const RosterEntry& row) {
   return std::string(sideName(side)) + " pilot " + row.name;
 }
 
-// destroyedCount + 1 for every type whose display or log name is the victim's aeroplane.
-void countDestroyed(WorkingState& state, const std::string& plane, int16_t* killPoints, const RosterEntry* killer,
-                    int killerSide) {
+// The points of an aeroplane: the values of every type whose display or log
+// name it is.
+int planeValue(const WorkingState& state, const std::string& plane) {
   const int types = std::clamp<int>(state.planeTypeCount, 0, kPlaneRows - 1);
-  for (int k = 1; k <= types; ++k) {
-    PlaneType& type = state.planeTypes[static_cast<size_t>(k)];
-    if (type.displayName != plane && type.logName != plane) continue;
-    if (killPoints)
-      addChecked(*killPoints, type.planeValue, [&] { return "The kill points of " + pilotLabel(killerSide, *killer); });
-    addChecked(type.destroyedCount, 1, [&] { return "The destroyed count of the " + type.displayName; });
+  int value = 0;
+  for (size_t k = 1; k <= static_cast<size_t>(types); ++k)
+    if (state.planeTypes[k].displayName == plane || state.planeTypes[k].logName == plane)
+      value += state.planeTypes[k].planeValue;
+  return value;
+}
+
+// destroyedCount + 1 for every type whose display or log name is the victim's aeroplane.
+void countDestroyed(WorkingState& state, const std::string& plane) {
+  const int types = std::clamp<int>(state.planeTypeCount, 0, kPlaneRows - 1);
+  for (size_t k = 1; k <= static_cast<size_t>(types); ++k) {
+    PlaneType& type = state.planeTypes[k];
+    if (type.displayName == plane || type.logName == plane)
+      addChecked(type.destroyedCount, 1, [&] { return "The destroyed count of the " + type.displayName; });
   }
 }
 
-void tallyKill(WorkingState& state, const RosterIndex& pilots, const LogLine& line) {
+// Why a line earns nothing by its state alone: disabled, or its mark.
+Exclusion exclusionOf(const LogLine& line) {
+  if (line.enabled != 1) return Exclusion::Disabled;
+  switch (line.errorCode) {
+    case kCounts: return Exclusion::Counted;
+    case kScoutMark: return Exclusion::Scout;
+    case kFriendlyMark: return Exclusion::Friendly;
+    case kInvalidMark: return Exclusion::Invalid;
+    case kMultipleDeathMark: return Exclusion::MultipleDeath;
+    default: return Exclusion::MultipleCredit;
+  }
+}
+
+// Every kill line, counted or not, is decided here.
+LineOutcome tallyKill(WorkingState& state, const RosterIndex& pilots, const LogLine& line, int16_t index) {
+  const bool selfCredited = line.pilot2 == line.pilot1;  // the server's word for AA fire or failure
+  LineOutcome outcome;
+  outcome.line = index;
+  outcome.exclusion = exclusionOf(line);
+  outcome.value = selfCredited ? 0 : planeValue(state, line.plane2);
+  if (outcome.exclusion != Exclusion::Counted) return outcome;
   const int side = line.side1;
   const int n = pilots.first(side, line.pilot1);
-  if (n == 0) return;  // a killer not on his side's roster earns and costs nothing
+  if (n == 0) {  // a killer not on his side's roster earns and costs nothing
+    outcome.exclusion = Exclusion::OffRoster;
+    return outcome;
+  }
   RosterEntry& killer = state.roster[static_cast<size_t>(side)][static_cast<size_t>(n)];
-  if (line.pilot2 != line.pilot1) {
-    addChecked(killer.kills, 1, [&] { return "The kills of " + pilotLabel(side, killer); });
-    countDestroyed(state, line.plane2, &killer.killPoints, &killer, side);
-    const int victimSide = line.side2;
-    if (!validSide(victimSide)) return;
-    for (const int m : pilots.rows(victimSide, line.pilot2)) {
-      RosterEntry& victim = state.roster[static_cast<size_t>(victimSide)][static_cast<size_t>(m)];
-      addChecked(victim.deathPoints, state.pointsPerDeath,
-                 [&] { return "The death points of " + pilotLabel(victimSide, victim); });
-    }
-  } else {
-    // The server credits the loss to the pilot himself: anti-aircraft fire or failure.
+  if (selfCredited) {
     addChecked(killer.aamPoints, state.aamPointsPerDeath,
                [&] { return "The AA/M points of " + pilotLabel(side, killer); });
-    countDestroyed(state, line.plane2, nullptr, nullptr, side);
+    addChecked(killer.losses, 1, [&] { return "The losses of " + pilotLabel(side, killer); });
+    outcome.charged = true;
+    countDestroyed(state, line.plane2);
+    return outcome;
+  }
+  addChecked(killer.kills, 1, [&] { return "The kills of " + pilotLabel(side, killer); });
+  addChecked(killer.killPoints, outcome.value, [&] { return "The kill points of " + pilotLabel(side, killer); });
+  countDestroyed(state, line.plane2);
+  const int victimSide = line.side2;
+  if (!validSide(victimSide)) return outcome;
+  for (const int m : pilots.rows(victimSide, line.pilot2)) {
+    RosterEntry& victim = state.roster[static_cast<size_t>(victimSide)][static_cast<size_t>(m)];
+    addChecked(victim.deathPoints, state.pointsPerDeath,
+               [&] { return "The death points of " + pilotLabel(victimSide, victim); });
+    addChecked(victim.deaths, 1, [&] { return "The deaths of " + pilotLabel(victimSide, victim); });
+    outcome.charged = true;
+  }
+  return outcome;
+}
+
+// The tally counts, per kind, the targets destroyed of their owner's side.
+void countTargetKind(WorkingState& state, int owner, int entry) {
+  if (!validSide(owner)) return;
+  const int kind = landmarkEntry(state, entry).kind;
+  auto& tally = state.targetKindTally[static_cast<size_t>(owner)];
+  const auto describe = [&] { return std::string("The destroyed targets of the ") + sideName(owner) + " side"; };
+  // Kinds 0..8 have a column of their own; any other kind (9 is the total
+  // column itself) is counted in the total only.
+  if (kind >= 0 && kind <= 8) addChecked(tally[static_cast<size_t>(kind)], 1, describe);
+  addChecked(tally[9], 1, describe);
+}
+
+void chargePenalty(WorkingState& state, const LogLine& line, int16_t value) {
+  const int attacker = line.side1;
+  if (!validSide(attacker)) return;
+  auto& penalties = state.penaltyTally[static_cast<size_t>(attacker)];
+  const auto describe = [&](const char* what) {
+    return [=] { return std::string("The ") + what + " of the " + sideName(attacker) + " side"; };
+  };
+  switch (line.errorCode) {
+    case kScoutMark: addChecked(penalties[kScoutMark], 1, describe("scout attacks")); break;
+    case kFriendlyMark:
+      addChecked(penalties[kFriendlyMark], value, describe("friendly target points"));
+      addChecked(penalties[kFriendlyMark], state.penaltyFriendly, describe("friendly target points"));
+      break;
+    case kInvalidMark: addChecked(penalties[kInvalidMark], 1, describe("invalid targets")); break;
+    default: break;
   }
 }
 
-void tallyTarget(WorkingState& state, const RosterIndex& pilots, LogLine& line, TargetIdentity& identity) {
+// Every target line, counted or not, is decided here. A disabled line is
+// identified for the record only: it moves the carried identity on no further.
+LineOutcome tallyTarget(WorkingState& state, const RosterIndex& pilots, LogLine& line, TargetIdentity& carried,
+                        int16_t index) {
+  TargetIdentity scratch = carried;
+  TargetIdentity& identity = line.enabled == 1 ? carried : scratch;
   identifyTarget(state, line.targetId, state.mapIndex, identity);
-
-  for (size_t k = 1; k <= 22; ++k) {
-    const PlaneType& type = state.planeTypes[k];
-    if (type.logName == line.plane1 && type.planeAllowed == 0) {
-      markLine(line, kScoutMark);
-      break;
+  if (line.enabled == 1) {
+    for (size_t k = 1; k <= 22; ++k) {
+      const PlaneType& type = state.planeTypes[k];
+      if (type.logName == line.plane1 && type.planeAllowed == 0) {
+        markLine(line, kScoutMark);
+        break;
+      }
     }
   }
-
-  if (line.errorCode == kCounts) {
+  if (line.errorCode == kFriendlyMark && validSide(line.side1))
+    addChecked(state.friendlyTargets[static_cast<size_t>(line.side1)], 1,
+               [&] { return std::string("The friendly targets of the ") + sideName(line.side1) + " side"; });
+  LineOutcome outcome;
+  outcome.line = index;
+  outcome.exclusion = exclusionOf(line);
+  if (outcome.exclusion == Exclusion::Counted) {
     for (size_t a = 1; a < state.activeAerodromes.size(); ++a) {
       if (state.activeAerodromes[a].aerodromeNumber == line.targetId) {
         identity.idText += "*";
@@ -102,39 +179,20 @@ void tallyTarget(WorkingState& state, const RosterIndex& pilots, LogLine& line, 
     if (const int n = pilots.first(side, line.pilot1)) {
       RosterEntry& bomber = state.roster[static_cast<size_t>(side)][static_cast<size_t>(n)];
       addChecked(bomber.targets, 1, [&] { return "The targets of " + pilotLabel(side, bomber); });
-      bomber.targetList += identity.idText + ", ";
+      bomber.targetList.push_back(identity.idText);
       addChecked(bomber.targetPoints, identity.value,
                  [&] { return "The target points of " + pilotLabel(side, bomber); });
+    } else {
+      outcome.exclusion = Exclusion::OffRoster;  // destroyed, and in the side's tally, but nobody's credit
     }
-    const int owner = line.side2;
-    if (validSide(owner)) {
-      const int mapIndex = (state.mapIndex >= 0 && state.mapIndex < kMaps) ? state.mapIndex : 0;
-      const int entry = (identity.entryIndex >= 0 && identity.entryIndex <= kMaxLandmarks) ? identity.entryIndex : 0;
-      const int kind = state.landmarks[static_cast<size_t>(mapIndex)][static_cast<size_t>(entry)].kind;
-      auto& tally = state.targetKindTally[static_cast<size_t>(owner)];
-      const auto describe = [&] { return std::string("The destroyed targets of the ") + sideName(owner) + " side"; };
-      // Kinds 0..8 have a column of their own; any other kind (9 is the total
-      // column itself) is counted in the total only.
-      if (kind >= 0 && kind <= 8) addChecked(tally[static_cast<size_t>(kind)], 1, describe);
-      addChecked(tally[9], 1, describe);
-    }
+    countTargetKind(state, line.side2, identity.entryIndex);
   }
-
-  const int attacker = line.side1;
-  if (!validSide(attacker)) return;
-  auto& penalties = state.penaltyTally[static_cast<size_t>(attacker)];
-  const auto describe = [&](const char* what) {
-    return [=] { return std::string("The ") + what + " of the " + sideName(attacker) + " side"; };
-  };
-  switch (line.errorCode) {
-    case kScoutMark: addChecked(penalties[kScoutMark], 1, describe("scout attacks")); break;
-    case kFriendlyMark:
-      addChecked(penalties[kFriendlyMark], identity.value, describe("friendly target points"));
-      addChecked(penalties[kFriendlyMark], state.penaltyFriendly, describe("friendly target points"));
-      break;
-    case kInvalidMark: addChecked(penalties[kInvalidMark], 1, describe("invalid targets")); break;
-    default: break;
-  }
+  if (line.enabled == 1) chargePenalty(state, line, identity.value);
+  outcome.value = identity.value;
+  outcome.landmarkEntry = identity.entryIndex;
+  outcome.targetId = identity.idText;
+  outcome.targetDescription = identity.description;
+  return outcome;
 }
 
 void zero(WorkingState& state) {
@@ -145,11 +203,13 @@ void zero(WorkingState& state) {
       RosterEntry& row = rows[static_cast<size_t>(n)];
       row.aamPoints = row.deathPoints = row.killPoints = row.kills = 0;
       row.targetList.clear();
-      row.targetPoints = row.targets = row.totalPoints = 0;
+      row.targetPoints = row.targets = row.totalPoints = row.deaths = row.losses = 0;
     }
     state.targetKindTally[static_cast<size_t>(side)].fill(0);
     state.penaltyTally[static_cast<size_t>(side)].fill(0);
   }
+  state.friendlyTargets.fill(0);
+  state.lineOutcomes.clear();
 }
 
 void totals(WorkingState& state) {
@@ -169,7 +229,9 @@ void totals(WorkingState& state) {
       addChecked(sum.targetPoints, row.targetPoints, [&] { return sideText + "target points"; });
       addChecked(sum.targets, row.targets, [&] { return sideText + "targets"; });
       addChecked(sum.totalPoints, row.totalPoints, [&] { return sideText + "pre-penalty score"; });
-      sum.targetList += row.targetList;
+      addChecked(sum.deaths, row.deaths, [&] { return sideText + "deaths"; });
+      addChecked(sum.losses, row.losses, [&] { return sideText + "losses"; });
+      sum.targetList.insert(sum.targetList.end(), row.targetList.begin(), row.targetList.end());
     }
   }
 }
@@ -185,9 +247,9 @@ void tallyScores(WorkingState& state) {
   const int lines = std::min<int>(state.lineCount, static_cast<int>(state.logLines.size()) - 1);
   for (int r = 1; r <= lines; ++r) {
     LogLine& line = state.logLines[static_cast<size_t>(r)];
-    if (line.enabled != 1) continue;
-    if (line.eventType == kKillEvent && line.errorCode == kCounts) tallyKill(state, pilots, line);
-    else if (line.eventType == kTargetEvent) tallyTarget(state, pilots, line, identity);
+    const auto index = static_cast<int16_t>(r);
+    if (line.eventType == kKillEvent) state.lineOutcomes.push_back(tallyKill(state, pilots, line, index));
+    else if (line.eventType == kTargetEvent) state.lineOutcomes.push_back(tallyTarget(state, pilots, line, identity, index));
   }
   totals(state);
 }

@@ -88,4 +88,10 @@ void identifyTarget(const WorkingState& state, int16_t targetNumber, int16_t map
   }
 }
 
+const Landmark& landmarkEntry(const WorkingState& state, int entry) {
+  const int map = state.mapIndex >= 0 && state.mapIndex < kMaps ? state.mapIndex : 0;
+  const int index = entry >= 0 && entry <= kMaxLandmarks ? entry : 0;
+  return state.landmarks[static_cast<size_t>(map)][static_cast<size_t>(index)];
+}
+
 }  // namespace skyvex

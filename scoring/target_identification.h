@@ -22,4 +22,8 @@ struct TargetIdentity {
 // layout do not set keep the values passed in.
 void identifyTarget(const WorkingState& state, int16_t targetNumber, int16_t mapIndex, TargetIdentity& identity);
 
+// Landmark entry number of the map in force; entry 0 of map 0 stands for an
+// index out of range.
+[[nodiscard]] const Landmark& landmarkEntry(const WorkingState& state, int entry);
+
 }  // namespace skyvex

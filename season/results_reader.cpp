@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <map>
 
 #include "core/file_system.h"
 #include "core/refusal.h"
@@ -12,21 +11,6 @@
 namespace skyvex {
 
 namespace {
-
-// Deaths and losses from the counted kills, on the rows of the sides' rosters.
-void countDeaths(const MatchResults& results, SeasonMatch& match) {
-  std::array<std::map<std::string, size_t>, kSides> rows;
-  for (size_t s = 0; s < kSides; ++s)
-    for (size_t k = match.sides[s].pilots.size(); k-- > 0;) rows[s][toLower(match.sides[s].pilots[k].name)] = k;
-  for (const MatchEvent& event : results.events) {
-    if (!event.isKill || event.exclusion != Exclusion::Counted) continue;
-    const auto side = static_cast<size_t>(event.selfCredited ? event.side1 : event.side2);
-    const auto row = rows[side].find(toLower(event.selfCredited ? event.pilot1 : event.pilot2));
-    if (row == rows[side].end()) continue;  // not on the roster: counted nowhere, as in the SCORE LOG
-    SeasonPilot& pilot = match.sides[side].pilots[row->second];
-    ++(event.selfCredited ? pilot.losses : pilot.deaths);
-  }
-}
 
 bool isJsonName(const std::string& name) {
   return name.size() > 5 && toLower(name.substr(name.size() - 5)) == ".json";
@@ -67,12 +51,13 @@ SeasonMatch seasonMatchOf(const MatchResults& results, const std::string& file) 
       SeasonPilot pilot;
       pilot.name = row.name;
       pilot.kills = row.kills;
+      pilot.deaths = row.deaths;
+      pilot.losses = row.losses;
       pilot.targets = row.targets;
       pilot.totalPoints = row.totalPoints;
       out.pilots.push_back(std::move(pilot));
     }
   }
-  countDeaths(results, match);
   return match;
 }
 

@@ -13,8 +13,8 @@ namespace skyvex {
 struct SeasonPilot {
   std::string name;
   int kills = 0;
-  int deaths = 0;  // counted kills of him by another pilot
-  int losses = 0;  // counted losses to anti-aircraft fire or failure
+  int deaths = 0;  // shot down by another pilot, as the SCORE LOG charged them
+  int losses = 0;  // lost to anti-aircraft fire or failure, as charged
   int targets = 0;
   int totalPoints = 0;
 };

@@ -17,19 +17,17 @@ std::string shared(const Standings& s, std::string SeasonMatch::*field) {
   return s.matches.empty() ? "" : s.matches.front().*field;
 }
 
-// The header's settings: the shared server, map and setup, the latest score time.
-WorkingState headerState(const Standings& s, const WorkingState& look) {
-  WorkingState h;
-  h.programVersion = look.programVersion;
-  h.serverName = shared(s, &SeasonMatch::server);
-  h.setupFileName = shared(s, &SeasonMatch::setupFile);
-  const std::string map = shared(s, &SeasonMatch::map);
-  for (int k = 1; k < kMaps; ++k)
-    if (!map.empty() && mapName(k) == map) h.mapIndex = static_cast<int16_t>(k);
+// The header's fields: the shared server, map (one the program knows) and
+// setup, the latest score time or else the clock's.
+ReportHeaderFields headerOf(const Standings& s, const WorkingState& look) {
   std::string latest;
   for (const SeasonMatch& m : s.matches) latest = std::max(latest, m.scored);
-  h.fixedScoreTime = parseScoreTime(latest);
-  return h;
+  ReportHeaderFields fields{look.programVersion, shared(s, &SeasonMatch::server), "",
+                            shared(s, &SeasonMatch::setupFile), parseScoreTime(latest).value_or(clockTime())};
+  const std::string map = shared(s, &SeasonMatch::map);
+  for (int k = 1; k < kMaps; ++k)
+    if (!map.empty() && mapName(k) == map) fields.mapName = map;
+  return fields;
 }
 
 class Lines {
@@ -110,7 +108,7 @@ void notesSection(std::string& out, const Standings& s, Lines& line) {
 }  // namespace
 
 std::string standingsText(const Standings& standings, const WorkingState& look) {
-  std::string out = buildReportHeader(headerState(standings, look), "SEASON STANDINGS", seasonDates(standings));
+  std::string out = buildReportHeader(headerOf(standings, look), "SEASON STANDINGS", seasonDates(standings));
   out += CRLF;
   Lines line(look);
   matchesSection(out, standings, line);
