@@ -8,6 +8,8 @@
 // - the tool writing the site, the text report, the page and the JSON of the
 //   standings as a process of its own: its time (the median of the runs) and
 //   its peak memory, beside the largest results file.
+// skyvex-site-bench [LINES [MATCHES]] measures only seasons of that many lines,
+// of up to that many matches (SKYVEX_KEEP_SEASONS=1 keeps the files for a profiler).
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -89,16 +91,20 @@ std::string bytesOf(const std::string& file) {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
   const fs::path bin = fs::canonical("/proc/self/exe").parent_path();
   const fs::path folder = fs::temp_directory_path() / ("skyvex-site-bench-" + std::to_string(getpid()));
-  const int seasons[] = {50, 200, 1000};
+  const int most = argc > 2 ? std::atoi(argv[2]) : 1000;
+  std::vector<int> seasons, sizes = {1200, 3000};
+  for (const int matches : {50, 200, 1000})
+    if (matches <= most) seasons.push_back(matches);
+  if (argc > 1) sizes = {std::atoi(argv[1])};
   std::printf("%5s %7s %9s | %8s %8s %8s | %8s %8s %8s %9s\n", "lines", "matches", "MB", "before", "fast", "SAX only",
               "process", "CPU", "peak MB", "largest");
-  for (const int lines : {1200, 3000}) {
+  for (const int lines : sizes) {
     std::vector<std::string> files;
     size_t largest = 0;
-    for (int k = 0; k < seasons[2]; ++k) {
+    for (int k = 0; k < seasons.back(); ++k) {
       // Another count of lines or of pilots is another match.
       skyvex::WorkingState match = skyvex::generatedMatch(lines + k % 100, 200 - 2 * (k / 100));
       skyvex::runScoring(match);

@@ -18,8 +18,12 @@ JsonFields::JsonFields(simdjson::dom::element value, const JsonPlace& place, con
   simdjson::dom::object object;
   if (value.get_object().get(object) != simdjson::SUCCESS) damaged(place, "is not an object");
   for (const simdjson::dom::key_value_pair member : object) {
-    for (size_t k = 0; k < count_; ++k)
-      if (members_[k].first == member.key) damaged(place, "gives " + std::string(member.key) + " twice");
+    const std::string_view key = member.key;
+    const uint64_t kind = uint64_t(1) << ((key.size() * 7 + (key.empty() ? 0 : key.back())) & 63);
+    if (seen_ & kind)
+      for (size_t k = 0; k < count_; ++k)
+        if (members_[k].first == key) damaged(place, "gives " + std::string(key) + " twice");
+    seen_ |= kind;
     if (count_ == kMostMembers) damaged(place, "has more members than any results file");
     members_[count_++] = {member.key, member.value};
   }
@@ -38,8 +42,13 @@ bool JsonFields::has(const char* name) const {
 }
 
 simdjson::dom::element JsonFields::member(const char* name, const JsonPlace& at) const {
-  for (size_t k = 0; k < count_; ++k)
-    if (members_[k].first == name) return members_[k].second;
+  for (size_t step = 0; step < count_; ++step) {
+    const size_t k = (next_ + step) % count_;
+    if (members_[k].first == name) {
+      next_ = k + 1;
+      return members_[k].second;
+    }
+  }
   damaged(at, "is missing");
 }
 

@@ -6,6 +6,7 @@
 #include <simdjson.h>
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -66,6 +67,8 @@ class JsonFields {
   static constexpr size_t kMostMembers = 32;  // twice the most any object of the results has
   std::array<std::pair<std::string_view, simdjson::dom::element>, kMostMembers> members_;
   size_t count_ = 0;
+  mutable size_t next_ = 0;  // where the next member is looked for first: read in the order written, one step each
+  uint64_t seen_ = 0;        // a bit per kind of name met, so only a likely repeat is compared
   const JsonPlace& place_;
   const std::string& file_;
 };

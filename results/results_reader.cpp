@@ -128,6 +128,9 @@ MatchResults matchResults(const JsonFields& doc) {
     sides.object("central", [&](const JsonFields& side) { r.sides[0] = sideResults(side, 0); });
     sides.object("allied", [&](const JsonFields& side) { r.sides[1] = sideResults(side, 1); });
   });
+  simdjson::dom::array events;
+  if (doc.member("events", JsonPlace{&doc.place(), "events"}).get_array().get(events) == simdjson::SUCCESS)
+    r.events.reserve(events.size());
   doc.list("events", [&](simdjson::dom::element element, const JsonPlace& at) {
     r.events.push_back(matchEvent(doc.objectAt(element, at)));
   });

@@ -1,7 +1,8 @@
 #include "site/season_site.h"
 
 #include <map>
-#include <set>
+#include <memory>
+#include <unordered_map>
 
 #include "core/file_system.h"
 #include "core/text.h"
@@ -28,15 +29,25 @@ std::string matchPageName(PageNames& names, const MatchResults& results, const s
   return names.take(prefix, base);
 }
 
-// The page of a pilot on one of the match's rosters; none for a pilot on no roster.
+// The page of a pilot on one of the match's rosters; none for a pilot on no
+// roster. Looked up by the name as spelt, else in lower case: a long match
+// names its pilots thousands of times.
 ReportLinks matchLinks(const MatchResults& results) {
-  std::array<std::set<std::string>, kSides> rosters;
+  using Pages = std::unordered_map<std::string, std::string>;
+  auto pages = std::make_shared<std::array<Pages, kSides>>();
   for (size_t s = 0; s < kSides; ++s)
-    for (const PilotRow& row : results.sides[s].pilots) rosters[s].insert(toLower(row.name));
+    for (const PilotRow& row : results.sides[s].pilots) {
+      const std::string page = pilotPageName(static_cast<int>(s), row.name);
+      (*pages)[s].emplace(row.name, page);
+      (*pages)[s].emplace(toLower(row.name), page);
+    }
   ReportLinks links;
   links.index = kIndexPage;
-  links.pilot = [rosters](int side, const std::string& name) {
-    return rosters[static_cast<size_t>(side)].count(toLower(name)) ? pilotPageName(side, name) : std::string();
+  links.pilot = [pages](int side, const std::string& name) {
+    const Pages& of = (*pages)[static_cast<size_t>(side)];
+    auto found = of.find(name);
+    if (found == of.end()) found = of.find(toLower(name));
+    return found == of.end() ? std::string() : found->second;
   };
   return links;
 }
