@@ -14,7 +14,7 @@ std::optional<SeasonReport> seasonStandingsCommand(const WorkingState& state, Pl
   const auto folder = platform.openFileDialog(request);
   if (!folder) return std::nullopt;
   if (folder->empty()) throw Refusal("Error: Could not find the results folder.");
-  SeasonReport report{buildStandings(readSeasonResults({*folder})), {}};
+  SeasonReport report{buildStandings(readSeasonResults({*folder})), {}, *folder};
   report.text = standingsText(report.standings, state);
   return report;
 }

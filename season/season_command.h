@@ -13,7 +13,8 @@ namespace skyvex {
 
 struct SeasonReport {
   Standings standings;
-  std::string text;  // the SEASON STANDINGS report, with the state's delimiter
+  std::string text;    // the SEASON STANDINGS report, with the state's delimiter
+  std::string folder;  // the results folder read
 };
 
 // Asks for a folder of results (the log folder first) and builds its

@@ -19,6 +19,7 @@
 #include "scoring/save_logs.h"
 #include "scoring/score_command.h"
 #include "season/season_command.h"
+#include "site/publish_command.h"
 #include "setup/setup_file.h"
 #include "ui/about_window.h"
 #include "ui/adjust_window.h"
@@ -326,7 +327,9 @@ void FormMain::seasonMenuCommand() {
   std::optional<SeasonReport> season;
   if (!runShowingRefusal(platform_, [&] { return (season = seasonStandingsCommand(state_, platform_)).has_value(); }))
     return;
-  showSeasonWindow(mdi_, season->text);
+  showSeasonWindow(mdi_, season->text, [this, folder = season->folder] {
+    runShowingRefusal(platform_, [&] { return publishSiteCommand({folder}, state_, platform_), true; });
+  });
   runShowingRefusal(platform_, [&] {
     offerSeasonPageExport(*season, state_, platform_);
     return true;

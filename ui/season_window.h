@@ -3,11 +3,13 @@
 #pragma once
 
 #include <QMdiArea>
+#include <functional>
 #include <string>
 
 namespace skyvex::ui {
 
-// Shows text in the area's season window, made on first use, and brings it to the front.
-void showSeasonWindow(QMdiArea* area, const std::string& text);
+// Shows text in the area's season window, made on first use, and brings it to
+// the front. Its "Publish Site..." button calls publish.
+void showSeasonWindow(QMdiArea* area, const std::string& text, std::function<void()> publish);
 
 }  // namespace skyvex::ui

@@ -7,6 +7,7 @@
 #include <set>
 #include <nlohmann/json.hpp>
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 
 #include "app/season_tool.h"
@@ -20,6 +21,7 @@
 #include "scoring/score_command.h"
 #include "season/season_command.h"
 #include "season/standings_html.h"
+#include "site/publish_command.h"
 #include "setup/setup_file.h"
 #include "tests/support/scripted_platform.h"
 #include "tests/support/test_files.h"
@@ -173,6 +175,21 @@ TEST(Season, FiguresAreTheSumsOfTheMatchesScoreLogsInTheToolTheWindowAndTheSite)
   offerSeasonPageExport(*report, matches[1], platform);
   EXPECT_EQ(testing::readFile(folder.file("season.html")), standingsHtml(report->standings, kProgramVersion));
   EXPECT_EQ(platform.messages.at(0).text, "The season standings have been saved.");
+
+  // Publish Site... in the window writes the tool's site.
+  platform.dialogAnswers = {site.file("published")};
+  publishSiteCommand({report->folder}, matches[1], platform);
+  EXPECT_TRUE(platform.dialogs.back().chooseFolder);
+  EXPECT_EQ(platform.messages.at(1).text, "The season's site has been published in " + site.file("published") +
+                                               ": index.html, 4 match pages and " +
+                                               std::to_string(season["pilots"].size()) + " pilot pages.");
+  size_t files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(site.file("site"))) {
+    const std::string name = entry.path().filename().string();
+    EXPECT_EQ(testing::readFile(site.file("published/" + name)), testing::readFile(entry.path().string())) << name;
+    ++files;
+  }
+  EXPECT_EQ(files, 1 + 1 + 4 + season["pilots"].size());  // the list, the index, the matches, the pilots
 }
 
 }  // namespace
