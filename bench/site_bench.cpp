@@ -40,8 +40,8 @@ namespace {
 constexpr int kRuns = 3;
 
 struct ProcessRun {
-  double seconds = 0;      // from start to exit
-  double cpuSeconds = 0;   // its own work, user and system
+  double seconds = 0;     // from start to exit
+  double cpuSeconds = 0;  // its own work, user and system
   long peakKilobytes = 0;
 };
 
@@ -56,7 +56,9 @@ ProcessRun runTool(const std::vector<std::string>& arguments) {
   if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) == 0) wait4(pid, &status, 0, &usage);
   const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
   if (status != 0) std::fprintf(stderr, "%s failed with status %d\n", argv[0], status);
-  const auto cpu = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; };
+  const auto cpu = [](const timeval& t) {
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+  };
   return {took.count(), cpu(usage.ru_utime) + cpu(usage.ru_stime), usage.ru_maxrss};
 }
 
@@ -120,13 +122,15 @@ int main(int argc, char** argv) {
       fs::create_directories(season);
       size_t bytes = 0;
       for (int k = 0; k < matches; ++k) {
-        fs::create_hard_link(files[static_cast<size_t>(k)], season / fs::path(files[static_cast<size_t>(k)]).filename());
+        fs::create_hard_link(files[static_cast<size_t>(k)],
+                             season / fs::path(files[static_cast<size_t>(k)]).filename());
         bytes += fs::file_size(files[static_cast<size_t>(k)]);
       }
       const std::vector<std::string> some(files.begin(), files.begin() + matches);
       long kept = 0;  // so that no reading is left out
       const double before = seconds([&] {
-        for (const std::string& file : some) kept += skyvex::parseSeasonMatchBefore(bytesOf(file), file).sides[0].finalScore;
+        for (const std::string& file : some)
+          kept += skyvex::parseSeasonMatchBefore(bytesOf(file), file).sides[0].finalScore;
       });
       const double fast = seconds([&] {
         for (const std::string& file : some)
@@ -143,13 +147,14 @@ int main(int argc, char** argv) {
         runs.push_back(runTool({(bin / "skyvex-season").string(), "--site", (folder / "site").string(), "--text",
                                 (folder / "table.txt").string(), "--html", (folder / "table.html").string(), "--json",
                                 (folder / "table.json").string(), season.string()}));
-      std::sort(runs.begin(), runs.end(), [](const ProcessRun& a, const ProcessRun& b) { return a.seconds < b.seconds; });
+      std::sort(runs.begin(), runs.end(),
+                [](const ProcessRun& a, const ProcessRun& b) { return a.seconds < b.seconds; });
       long peak = 0;
       for (const ProcessRun& run : runs) peak = std::max(peak, run.peakKilobytes);
       std::printf("%5d %7d %9.1f | %7.3fs %7.3fs %7.3fs | %7.3fs %7.3fs %8.1f %9.2f%s\n", lines, matches,
                   static_cast<double>(bytes) / 1e6, before, fast, sax, runs[runs.size() / 2].seconds,
-                  runs[runs.size() / 2].cpuSeconds,
-                  static_cast<double>(peak) / 1024, static_cast<double>(largest) / 1e6, kept == 42 ? " " : "");
+                  runs[runs.size() / 2].cpuSeconds, static_cast<double>(peak) / 1024,
+                  static_cast<double>(largest) / 1e6, kept == 42 ? " " : "");
       std::fflush(stdout);
       fs::remove_all(folder / "site");
     }

@@ -33,7 +33,8 @@ struct FirstFault : nlohmann::json_sax<nlohmann::json> {
 
 std::string byteOrderMarkMessage(const std::string& bytes, const std::string& file) {
   if (bytes.compare(0, 3, "\xEF\xBB\xBF") != 0) return "";
-  return "Error: The results file " + file + " begins with a byte order mark, which results files never have; "
+  return "Error: The results file " + file +
+         " begins with a byte order mark, which results files never have; "
          "save it again without one.";
 }
 
@@ -43,7 +44,8 @@ std::string whatIsWrongWith(const std::string& bytes, const std::string& file, s
   if (first == std::string::npos) return "Error: " + file + " is not a results file: it holds nothing but blanks.";
   if (error == simdjson::UTF8_ERROR) return damaged + "it is not UTF-8 text.";
   if (error == simdjson::DEPTH_ERROR) return damaged + "it is nested deeper than any results file.";
-  if (error == simdjson::CAPACITY || error == simdjson::MEMALLOC) return "Error: The results file " + file + " is too large to read.";
+  if (error == simdjson::CAPACITY || error == simdjson::MEMALLOC)
+    return "Error: The results file " + file + " is too large to read.";
   if (bytes[first] != '{') return "Error: " + file + " is not a results file.";
   FirstFault fault;
   if (nlohmann::json::sax_parse(bytes, &fault, nlohmann::json::input_format_t::json, false)) {
@@ -52,8 +54,10 @@ std::string whatIsWrongWith(const std::string& bytes, const std::string& file, s
       return damaged + "it holds a figure too large.";
     return damaged + "it is not JSON this program can read.";
   }
-  if (fault.tooLarge) return damaged + "it holds a figure too large, ending at byte " + std::to_string(fault.byte) + ".";
-  if (fault.byte >= bytes.size()) return "Error: The results file " + file + " is truncated: it ends before its results do.";
+  if (fault.tooLarge)
+    return damaged + "it holds a figure too large, ending at byte " + std::to_string(fault.byte) + ".";
+  if (fault.byte >= bytes.size())
+    return "Error: The results file " + file + " is truncated: it ends before its results do.";
   return damaged + "it is not JSON from byte " + std::to_string(fault.byte) + " on.";
 }
 

@@ -39,6 +39,7 @@ tfoot td, tr.sum td { font-weight: bold; border-top: 2px solid #999; }
 .chart .allowance { stroke: #222; stroke-dasharray: 6 4; }
 .key span { margin-right: 16px; }
 .key i { display: inline-block; width: 18px; height: 4px; margin-right: 4px; vertical-align: middle; }
+@media (max-width: 600px) { .wide-only { display: none; } }
 @media print {
   body { max-width: none; font-size: 10pt; }
   section { break-inside: avoid; }

@@ -1,6 +1,5 @@
 #include "results/results_reader.h"
 
-
 #include <filesystem>
 
 #include "core/file_reader.h"
@@ -15,7 +14,8 @@ namespace {
 
 int sideIndex(const JsonFields& fields, const char* name) {
   const std::string side = fields.text(name);
-  if (side != sideName(0) && side != sideName(1)) fields.damaged(JsonPlace{&fields.place(), name}, "is neither Central nor Allied");
+  if (side != sideName(0) && side != sideName(1))
+    fields.damaged(JsonPlace{&fields.place(), name}, "is neither Central nor Allied");
   return side == sideName(0) ? 0 : 1;
 }
 
@@ -31,7 +31,8 @@ PilotRow pilotRow(const JsonFields& f, bool named) {
   row.targets = f.integer("targets");
   row.targetPoints = f.integer("targetPoints");
   row.totalPoints = f.integer("totalPoints");
-  f.list("targetList", [&](simdjson::dom::element id, const JsonPlace& at) { row.targetList.push_back(f.textAt(id, at)); });
+  f.list("targetList",
+         [&](simdjson::dom::element id, const JsonPlace& at) { row.targetList.push_back(f.textAt(id, at)); });
   return row;
 }
 
@@ -117,7 +118,8 @@ MatchEvent matchEvent(const JsonFields& f) {
 MatchResults matchResults(const JsonFields& doc) {
   MatchResults r;
   doc.object("match", [&](const JsonFields& m) {
-    r.match = {m.text("date"), m.text("server"), m.text("map"), m.text("setupFile"), m.text("scored"), m.text("program")};
+    r.match = {m.text("date"),      m.text("server"), m.text("map"),
+               m.text("setupFile"), m.text("scored"), m.text("program")};
   });
   doc.object("settings", [&](const JsonFields& s) {
     r.pilotsAllowed = s.integer("pilotsAllowed");
@@ -180,12 +182,15 @@ MatchResults readMatchResults(const std::string& path) {
   std::error_code unknown;
   const auto size = std::filesystem::file_size(path, unknown);
   if (!unknown && size < (size_t(1) << 32)) bytes.reserve(size + simdjson::SIMDJSON_PADDING);  // no copy for the parser
-  const bool read = readFileChunks(path, [&](const char* data, size_t size) {
-    if (bytes.empty()) {  // leading blanks are not kept
-      while (size > 0 && (*data == ' ' || *data == '\t' || *data == '\r' || *data == '\n')) ++data, --size;
-    }
-    bytes.append(data, size);
-  }, reason);
+  const bool read = readFileChunks(
+      path,
+      [&](const char* data, size_t size) {
+        if (bytes.empty()) {  // leading blanks are not kept
+          while (size > 0 && (*data == ' ' || *data == '\t' || *data == '\r' || *data == '\n')) ++data, --size;
+        }
+        bytes.append(data, size);
+      },
+      reason);
   if (!read) throw Refusal("Error: Could not read the results file " + path + ": " + reason + ".");
   return parseMatchResults(bytes, path);
 }

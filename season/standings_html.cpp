@@ -85,12 +85,13 @@ std::string linked(const std::string& name, const std::string& href) {
 }
 
 std::string matchesTable(const Standings& s, const StandingsLinks& links) {
-  std::string out = "<section><h2>Matches</h2><div class=\"wide\"><table><thead><tr><th>Date</th><th>Server</th>"
-                    "<th>Map</th><th class=\"n\">Central</th><th class=\"n\">Allied</th><th>Result</th></tr></thead>"
+  std::string out = "<section><h2>Matches</h2><div class=\"wide\"><table><thead><tr><th>Date</th>"
+                    "<th class=\"wide-only\">Server</th><th class=\"wide-only\">Map</th><th class=\"n\">Central</th><th class=\"n\">Allied</th><th>Result</th></tr></thead>"
                     "<tbody>\n";
   for (const SeasonMatch& m : s.matches) {
     const int winner = winnerOf(m);
-    out += "<tr>" + cell(linked(m.date, links.match ? links.match(m) : "")) + cell(htmlText(m.server)) + cell(htmlText(m.map)) +
+    out += "<tr>" + cell(linked(m.date, links.match ? links.match(m) : "")) + "<td class=\"wide-only\">" +
+           htmlText(m.server) + "</td><td class=\"wide-only\">" + htmlText(m.map) + "</td>" +
            cell(num(m.sides[0].finalScore), true) + cell(num(m.sides[1].finalScore), true) +
            (winner < 0 ? cell("Draw") : "<td class=\"" + sideClass(winner) + "\">" + sideName(winner) + "</td>") +
            "</tr>\n";
@@ -104,7 +105,8 @@ std::string pilotsTable(const Standings& s, const StandingsLinks& links) {
     out += "<th class=\"n\">" + std::string(name) + "</th>";
   out += "</tr></thead><tbody>\n";
   for (const PilotStanding& p : s.pilots) {
-    out += "<tr>" + cell(linked(p.name, links.pilot ? links.pilot(p.side, p.name) : "")) + "<td class=\"" + sideClass(p.side) + "\">" + sideName(p.side) + "</td>";
+    out += "<tr>" + cell(linked(p.name, links.pilot ? links.pilot(p.side, p.name) : "")) + "<td class=\"" +
+           sideClass(p.side) + "\">" + sideName(p.side) + "</td>";
     for (const long v : {long(p.matches), long(p.kills), long(p.deaths), long(p.losses), long(p.targets), p.totalPoints})
       out += cell(num(v), true);
     out += cell(pointsPerMatch(p), true) + "</tr>\n";

@@ -20,8 +20,8 @@ bool isPlain(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c 
 bool isDeviceName(const std::string& stem) {
   const std::string lower = toLower(stem);
   if (lower == "con" || lower == "prn" || lower == "aux" || lower == "nul") return true;
-  return lower.size() == 4 && (lower.compare(0, 3, "com") == 0 || lower.compare(0, 3, "lpt") == 0) &&
-         lower[3] >= '0' && lower[3] <= '9';
+  return lower.size() == 4 && (lower.compare(0, 3, "com") == 0 || lower.compare(0, 3, "lpt") == 0) && lower[3] >= '0' &&
+         lower[3] <= '9';
 }
 
 // 64-bit FNV-1a over the name's bytes, as sixteen hexadecimal digits: the
@@ -59,9 +59,8 @@ bool isPageName(const std::string& name) {
   const size_t extension = name.size() - 5;
   if (name.size() <= 5 || name.size() > kMaxPageNameBytes || name.compare(extension, 5, kExtension) != 0) return false;
   const std::string stem = name.substr(0, extension);
-  return !isDeviceName(stem) && std::all_of(stem.begin(), stem.end(), [](char c) {
-    return isPlain(static_cast<unsigned char>(c));
-  });
+  return !isDeviceName(stem) &&
+         std::all_of(stem.begin(), stem.end(), [](char c) { return isPlain(static_cast<unsigned char>(c)); });
 }
 
 std::string PageNames::take(const std::string& prefix, const std::string& name) {

@@ -17,7 +17,8 @@ std::string num(long v) { return fmtN(v); }
 // v with one decimal, the same in every locale.
 std::string coordinate(double v) {
   const long tenths = std::lround(v * 10);
-  return (tenths < 0 ? "-" : "") + std::to_string(std::labs(tenths) / 10) + "." + std::to_string(std::labs(tenths) % 10);
+  return (tenths < 0 ? "-" : "") + std::to_string(std::labs(tenths) / 10) + "." +
+         std::to_string(std::labs(tenths) % 10);
 }
 
 std::string cell(const std::string& text, bool isNumber = false) {
@@ -60,21 +61,25 @@ std::string pointsChart(const PilotPage& page) {
 }
 
 std::string matchesTable(const PilotPage& page) {
-  std::string out = "<section><h2>Matches</h2><div class=\"wide\"><table><thead><tr><th>Date</th><th>Server</th>";
-  for (const char* name : {"Kills", "Deaths", "AA/M", "Targets", "Points"}) out += "<th class=\"n\">" + std::string(name) + "</th>";
+  std::string out =
+      "<section><h2>Matches</h2><div class=\"wide\"><table><thead><tr><th>Date</th>"
+      "<th class=\"wide-only\">Server</th>";
+  for (const char* name : {"Kills", "Deaths", "AA/M", "Targets", "Points"})
+    out += "<th class=\"n\">" + std::string(name) + "</th>";
   out += "</tr></thead><tbody>\n";
   for (const PilotMatch& m : page.matches) {
     std::string date;
     appendLinkedName(date, m.match->date, m.page);
-    out += "<tr>" + cell(date) + cell(htmlText(m.match->server));
+    out += "<tr>" + cell(date) + "<td class=\"wide-only\">" + htmlText(m.match->server) + "</td>";
     for (const long v : {long(m.figures.kills), long(m.figures.deaths), long(m.figures.losses), long(m.figures.targets),
                          long(m.figures.totalPoints)})
       out += cell(num(v), true);
     out += "</tr>\n";
   }
   const PilotStanding& p = *page.pilot;
-  out += "</tbody><tfoot><tr>" + cell("Season") + cell("");
-  for (const long v : {long(p.kills), long(p.deaths), long(p.losses), long(p.targets), p.totalPoints}) out += cell(num(v), true);
+  out += "</tbody><tfoot><tr>" + cell("Season") + "<td class=\"wide-only\"></td>";
+  for (const long v : {long(p.kills), long(p.deaths), long(p.losses), long(p.targets), p.totalPoints})
+    out += cell(num(v), true);
   return out + "</tr></tfoot></table></div></section>";
 }
 
@@ -85,15 +90,18 @@ std::string pilotPageHtml(const PilotPage& page, const std::string& indexPage, c
   const std::string name = htmlText(p.name), side = sideName(p.side);
   const std::string sideClass = p.side == 0 ? "central" : "allied";
   return "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
-         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" + name + " (" + side +
-         "): season record</title>\n<style>" + matchReportStyle() + "</style>\n</head>\n<body>\n<nav><a href=\"" +
-         htmlText(indexPage) + "\">Season standings</a></nav>\n<header><h1>" + name + "</h1>\n<p class=\"meta\">" +
-         side + " &middot; Skyvex Scoring Utility " + htmlText(programVersion) + "</p></header>\n"
-         "<section class=\"scores\">\n<div class=\"score " + sideClass + "\">Rank<b>" + num(static_cast<long>(page.rank)) +
-         "</b>of " + num(static_cast<long>(page.pilotCount)) + " pilots</div>\n<div class=\"score " + sideClass +
-         "\">Points<b>" + num(p.totalPoints) + "</b>" + num(p.matches) + (p.matches == 1 ? " match" : " matches") +
-         ", " + pointsPerMatch(p) + " per match</div>\n</section>\n<section><h2>Points per match</h2>" +
-         pointsChart(page) + "</section>\n" + matchesTable(page) + "\n</body>\n</html>\n";
+         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
+         name + " (" + side + "): season record</title>\n<style>" + matchReportStyle() +
+         "</style>\n</head>\n<body>\n<nav><a href=\"" + htmlText(indexPage) +
+         "\">Season standings</a></nav>\n<header><h1>" + name + "</h1>\n<p class=\"meta\">" + side +
+         " &middot; Skyvex Scoring Utility " + htmlText(programVersion) +
+         "</p></header>\n"
+         "<section class=\"scores\">\n<div class=\"score " +
+         sideClass + "\">Rank<b>" + num(static_cast<long>(page.rank)) + "</b>of " +
+         num(static_cast<long>(page.pilotCount)) + " pilots</div>\n<div class=\"score " + sideClass + "\">Points<b>" +
+         num(p.totalPoints) + "</b>" + num(p.matches) + (p.matches == 1 ? " match" : " matches") + ", " +
+         pointsPerMatch(p) + " per match</div>\n</section>\n<section><h2>Points per match</h2>" + pointsChart(page) +
+         "</section>\n" + matchesTable(page) + "\n</body>\n</html>\n";
 }
 
 std::map<PilotKey, std::vector<PilotMatch>> matchesOfPilots(

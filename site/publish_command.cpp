@@ -13,7 +13,8 @@ void publishSiteCommand(const std::vector<std::string>& resultsPaths, const Work
   if (folder->empty()) throw Refusal("Error: Could not find the site's folder.");
   const SiteSummary site = publishSeasonSite(resultsPaths, *folder, state.programVersion);
   platform.showMessage("The season's site has been published in " + *folder + ": index.html, " +
-                           std::to_string(site.matches) + (site.matches == 1 ? " match page and " : " match pages and ") +
+                           std::to_string(site.matches) +
+                           (site.matches == 1 ? " match page and " : " match pages and ") +
                            std::to_string(site.pilots) + (site.pilots == 1 ? " pilot page." : " pilot pages."),
                        MessageIcon::Information);
 }

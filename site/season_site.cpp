@@ -23,7 +23,8 @@ namespace {
 std::string matchPageName(PageNames& names, const MatchResults& results, const std::string& file) {
   std::string prefix = "match-";
   const std::string& date = results.match.matchDate;
-  if (date.size() == 8 && date[2] == '/' && date[5] == '/') prefix += date.substr(0, 2) + "-" + date.substr(3, 2) + "-" + date.substr(6, 2) + "-";
+  if (date.size() == 8 && date[2] == '/' && date[5] == '/')
+    prefix += date.substr(0, 2) + "-" + date.substr(3, 2) + "-" + date.substr(6, 2) + "-";
   std::string base = GetFileName(file);
   if (base.size() > 5 && toLower(base.substr(base.size() - 5)) == ".json") base.resize(base.size() - 5);
   return names.take(prefix, base);

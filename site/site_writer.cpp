@@ -72,7 +72,8 @@ void SiteWriter::stage(const std::string& name, const std::string& bytes) {
   std::error_code error;
   if (std::filesystem::symlink_status(path, error).type() != std::filesystem::file_type::not_found &&
       earlier_.count(name) == 0)
-    throw Refusal("Error: " + path + " is not a page of this site; it is left as it is and the site is not written. "
+    throw Refusal("Error: " + path +
+                  " is not a page of this site; it is left as it is and the site is not written. "
                   "Move it away or publish into another folder.");
   auto file = std::make_unique<StagedFile>(path);
   if (auto failure = file->write(bytes, Sync::Later)) throw Refusal(failure->message());

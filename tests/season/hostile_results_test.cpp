@@ -26,10 +26,10 @@ void expectRefusedWithNothingWritten(const testing::TempFolder& folder, const st
 
 TEST(HostileResults, NestedAHundredThousandLevelsDeep) {
   testing::TempFolder folder;
-  const std::string file = folder.write("deep.json", "{\"schema\": 2, \"match\": " + std::string(100000, '[') +
-                                                         std::string(100000, ']') + "}");
-  expectRefusedWithNothingWritten(folder, file,
-                                  "Error: The results file " + file + " is damaged: it is nested deeper than any results file.");
+  const std::string file = folder.write(
+      "deep.json", "{\"schema\": 2, \"match\": " + std::string(100000, '[') + std::string(100000, ']') + "}");
+  expectRefusedWithNothingWritten(
+      folder, file, "Error: The results file " + file + " is damaged: it is nested deeper than any results file.");
 }
 
 TEST(HostileResults, AGigabyteOfBlanksIsReadWithoutKeepingIt) {
@@ -41,7 +41,8 @@ TEST(HostileResults, AGigabyteOfBlanksIsReadWithoutKeepingIt) {
     for (int k = 0; k < 1024; ++k) blanks << megabyte;
   }
   ASSERT_EQ(std::filesystem::file_size(file), 1u << 30);
-  expectRefusedWithNothingWritten(folder, file, "Error: " + file + " is not a results file: it holds nothing but blanks.");
+  expectRefusedWithNothingWritten(folder, file,
+                                  "Error: " + file + " is not a results file: it holds nothing but blanks.");
 }
 
 }  // namespace

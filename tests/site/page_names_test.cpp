@@ -1,12 +1,13 @@
 // Page names from hostile names in the logs: safe on Linux and Windows,
 // distinct (also where case does not count), the same in every run.
+#include "site/page_names.h"
+
 #include <gtest/gtest.h>
 
 #include <regex>
 #include <set>
 
 #include "core/text.h"
-#include "site/page_names.h"
 
 namespace skyvex {
 namespace {
@@ -43,9 +44,21 @@ TEST(PageNames, HostileNamesGiveSafeNames) {
 }
 
 TEST(PageNames, NamesThatBecomeAlikeStayApart) {
-  const std::vector<std::string> names = {"Hans",       "hans",         "HANS",      "a/b",  "a\\b",  "a_b", "a b",
-                                          "a.b",        "\xE9t\xE9",    "\xC9t\xC9", "CON",  "con",  "",
-                                          std::string(200, 'x'), std::string(200, 'x') + "y"};
+  const std::vector<std::string> names = {"Hans",
+                                          "hans",
+                                          "HANS",
+                                          "a/b",
+                                          "a\\b",
+                                          "a_b",
+                                          "a b",
+                                          "a.b",
+                                          "\xE9t\xE9",
+                                          "\xC9t\xC9",
+                                          "CON",
+                                          "con",
+                                          "",
+                                          std::string(200, 'x'),
+                                          std::string(200, 'x') + "y"};
   std::set<std::string> pages;
   for (const std::string& name : names) pages.insert(toLower(safePageName("pilot-", name)));
   EXPECT_EQ(pages.size(), names.size());

@@ -1,5 +1,7 @@
 // The Season Standings window's "Publish Site..." button starts the command
 // the window was last shown with.
+#include "ui/season_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QMdiArea>
@@ -9,7 +11,6 @@
 
 #include "tests/ui/qt_app.h"
 #include "ui/log_view.h"
-#include "ui/season_window.h"
 
 namespace skyvex::ui {
 namespace {
