@@ -35,12 +35,6 @@ void JsonFields::damaged(const JsonPlace& place, const std::string& what) const 
                 what + ".");
 }
 
-bool JsonFields::has(const char* name) const {
-  for (size_t k = 0; k < count_; ++k)
-    if (members_[k].first == name) return true;
-  return false;
-}
-
 simdjson::dom::element JsonFields::member(const char* name, const JsonPlace& at) const {
   for (size_t step = 0; step < count_; ++step) {
     const size_t k = (next_ + step) % count_;

@@ -31,7 +31,6 @@ class JsonFields {
   [[noreturn]] void damaged(const JsonPlace& place, const std::string& what) const;
 
   [[nodiscard]] simdjson::dom::element member(const char* name, const JsonPlace& at) const;
-  [[nodiscard]] bool has(const char* name) const;
   // A whole number within the range of the reports' figures.
   [[nodiscard]] int integer(const char* name) const;
   [[nodiscard]] double number(const char* name) const;
