@@ -126,8 +126,11 @@ int runSeasonTool(const std::vector<std::string>& args, std::ostream& out, std::
     return command.help;
   };
   return runTool("skyvex-season", kUsage, out, err, parse, [&] {
-    if (!command.site.empty()) (void)publishSeasonSite(command.results, command.site, kProgramVersion);
-    if (!command.outputs.empty()) writeOutputs(command, buildStandings(readSeasonResults(command.results)), out);
+    // The site's run reads every file once and gives its standings to the other outputs.
+    if (command.site.empty())
+      writeOutputs(command, buildStandings(readSeasonResults(command.results)), out);
+    else if (SiteSummary site = publishSeasonSite(command.results, command.site, kProgramVersion); !command.outputs.empty())
+      writeOutputs(command, site.standings, out);
     out.flush();
     if (!out) throw Refusal("Error: Could not write the standings to standard output.");
   });

@@ -77,7 +77,7 @@ SiteSummary publishSeasonSite(const std::vector<std::string>& resultsPaths, cons
     pageOfFile[file] = page;
     site.stage(page, matchReportHtml(results, matchLinks(results)));
   }
-  const Standings standings = buildStandings(std::move(matches));
+  Standings standings = buildStandings(std::move(matches));
   size_t matchPages = pageOfFile.size();
   for (const DuplicateNote& note : standings.duplicates)
     if (pageOfFile[note.file] != pageOfFile[note.sameAs]) site.drop(pageOfFile[note.file]), --matchPages;
@@ -94,7 +94,7 @@ SiteSummary publishSeasonSite(const std::vector<std::string>& resultsPaths, cons
   links.pilot = pilotPageName;
   site.stage(kIndexPage, standingsHtml(standings, programVersion, links));
   site.commit();
-  return {matchPages, standings.pilots.size()};
+  return {matchPages, standings.pilots.size(), std::move(standings)};
 }
 
 }  // namespace skyvex

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "season/standings.h"
+
 namespace skyvex {
 
 inline constexpr const char* kIndexPage = "index.html";
@@ -16,6 +18,7 @@ inline constexpr const char* kIndexPage = "index.html";
 
 struct SiteSummary {
   size_t matches = 0, pilots = 0;  // the pages written of each
+  Standings standings;             // the index's, for the other outputs of the same run
 };
 
 // Reads the results paths (files, or folders of *.json) one file at a time and
