@@ -13,6 +13,7 @@
 #include "season/standings_html.h"
 #include "season/standings_json.h"
 #include "season/standings_text.h"
+#include "site/season_site.h"
 
 namespace skyvex {
 
@@ -26,10 +27,12 @@ constexpr const char* kUsage =
     "  --text FILE          write the standings as a text report to FILE; - for standard output\n"
     "  --html FILE          write the standings as one HTML page to FILE\n"
     "  --json FILE          write the standings as JSON (UTF-8) to FILE; - for standard output\n"
+    "  --site DIR           write the league's web site into DIR: the standings, a page per match\n"
+    "                       and a page per pilot (DIR is made when missing)\n"
     "  --delimiter NAME     pad the text report's columns with space (the default), period or underscore\n"
     "  -h, --help           show this help\n"
     "\n"
-    "Without --text, --html and --json the text report goes to standard output.\n"
+    "Without --text, --html, --json and --site the text report goes to standard output.\n"
     "Exit status: 0 success, 1 an input error, 2 a usage error.\n";
 
 enum class Format { Text, Html, Json };
@@ -43,6 +46,7 @@ struct Command {
   bool help = false;
   int delimiterChoice = 0;
   std::vector<Output> outputs;  // in the order given
+  std::string site;             // empty: no site
   std::vector<std::string> results;
 };
 
@@ -58,6 +62,9 @@ Command parseArguments(const std::vector<std::string>& args) {
       optionsEnded = true;
     } else if (arg == "-h" || arg == "--help") {
       command.help = true;
+    } else if (arg == "--site") {
+      if (i + 1 >= args.size() || args[i + 1].empty()) throw UsageError("--site wants a folder");
+      command.site = args[++i];
     } else if (arg == "--text" || arg == "--html" || arg == "--json" || arg == "--delimiter") {
       if (i + 1 >= args.size()) throw UsageError(arg + " wants a value");
       const std::string& value = args[++i];
@@ -80,7 +87,7 @@ Command parseArguments(const std::vector<std::string>& args) {
   }
   if (toStandardOutput > 1) throw UsageError("only one output can go to standard output");
   if (!command.help && command.results.empty()) throw UsageError("no results file given");
-  if (command.outputs.empty()) command.outputs.push_back({Format::Text, "-"});
+  if (command.outputs.empty() && command.site.empty()) command.outputs.push_back({Format::Text, "-"});
   return command;
 }
 
@@ -116,7 +123,11 @@ int runSeasonTool(const std::vector<std::string>& args, std::ostream& out, std::
     return command.help;
   };
   return runTool("skyvex-season", kUsage, out, err, parse, [&] {
-    writeOutputs(command, buildStandings(readSeasonResults(command.results)), out);
+    // The site's run reads every file once and gives its standings to the other outputs.
+    if (command.site.empty())
+      writeOutputs(command, buildStandings(readSeasonResults(command.results)), out);
+    else if (SiteSummary site = publishSeasonSite(command.results, command.site, kProgramVersion); !command.outputs.empty())
+      writeOutputs(command, site.standings, out);
     out.flush();
     if (!out) throw Refusal("Error: Could not write the standings to standard output.");
   });

@@ -24,6 +24,18 @@ struct WriteFailure {
   [[nodiscard]] std::string message() const;
 };
 
+// When a written file reaches the disk: at once (each file flushed, its folder
+// flushed after the rename), or Later, for many files at once, by one
+// syncFilesBelow before they are put in place and one syncFolder after: a
+// flush of each of hundreds of pages costs seconds.
+enum class Sync { EachFile, Later };
+
+// Flushes every file written under folder (the whole file system it lies on)
+// to the disk. Empty on success.
+[[nodiscard]] std::optional<WriteFailure> syncFilesBelow(const std::string& folder);
+// The folder's entries (renamed files) reach the disk; best effort.
+void syncFolder(const std::string& folder);
+
 // A file written in full beside its target and not yet put in place, so that
 // several files can be replaced together or not at all. Its temporary file is
 // removed when it is destroyed before commit().
@@ -36,10 +48,10 @@ class StagedFile {
   StagedFile& operator=(const StagedFile&) = delete;
   ~StagedFile();
 
-  // Writes bytes to the temporary file and flushes it to the disk.
-  [[nodiscard]] std::optional<WriteFailure> write(const std::string& bytes);
+  // Writes bytes to the temporary file and flushes it to the disk (see Sync).
+  [[nodiscard]] std::optional<WriteFailure> write(const std::string& bytes, Sync sync = Sync::EachFile);
   // Puts the written file in place of the target.
-  [[nodiscard]] std::optional<WriteFailure> commit();
+  [[nodiscard]] std::optional<WriteFailure> commit(Sync sync = Sync::EachFile);
 
  private:
   std::string path_;      // the target as named

@@ -18,6 +18,8 @@ body { margin: 0 auto; padding: 0 12px 24px; max-width: 980px; line-height: 1.4;
 h1 { font-size: 1.5em; margin: 16px 0 4px; }
 h2 { font-size: 1.15em; margin: 24px 0 8px; border-bottom: 1px solid #ccc; }
 .meta { color: #555; margin: 0; }
+nav { margin-top: 12px; }
+a { color: #1f5fa8; }
 .scores { display: flex; flex-wrap: wrap; gap: 12px; margin-top: 16px; }
 .score { flex: 1 1 200px; border: 1px solid #ccc; border-radius: 6px; padding: 8px 12px; }
 .score b { display: block; font-size: 2.2em; }
@@ -37,6 +39,7 @@ tfoot td, tr.sum td { font-weight: bold; border-top: 2px solid #999; }
 .chart .allowance { stroke: #222; stroke-dasharray: 6 4; }
 .key span { margin-right: 16px; }
 .key i { display: inline-block; width: 18px; height: 4px; margin-right: 4px; vertical-align: middle; }
+@media (max-width: 600px) { .wide-only { display: none; } }
 @media print {
   body { max-width: none; font-size: 10pt; }
   section { break-inside: avoid; }
@@ -67,9 +70,11 @@ std::string headRow(std::initializer_list<const char*> names, size_t firstNumber
 
 std::string sideClass(int side) { return side == 0 ? "central" : "allied"; }
 
-std::string header(const MatchResults& r) {
+std::string header(const MatchResults& r, const ReportLinks& links) {
   const MatchInfo& m = r.match;
-  std::string out = "<header><h1>" + htmlText(m.serverName.empty() ? "Match report" : m.serverName) + "</h1>\n";
+  std::string out = links.index.empty() ? std::string()
+                                        : "<nav><a href=\"" + htmlText(links.index) + "\">Season standings</a></nav>\n";
+  out += "<header><h1>" + htmlText(m.serverName.empty() ? "Match report" : m.serverName) + "</h1>\n";
   out += "<p class=\"meta\">" + (m.map.empty() ? std::string() : htmlText(m.map) + " &middot; ") + "match of " +
          htmlText(m.matchDate) + (m.setupFile.empty() ? "" : " &middot; setup " + htmlText(m.setupFile)) + "</p>\n";
   std::string scored = m.scored;
@@ -132,31 +137,39 @@ std::string pilotCells(const PilotRow& p, bool withList) {
          cell(num(p.totalPoints), true) + cell(list);
 }
 
-std::string roster(const SideResults& side) {
+std::string pilotHref(const ReportLinks& links, int side, const std::string& name) {
+  return links.pilot ? links.pilot(side, name) : std::string();
+}
+
+std::string roster(const SideResults& side, int s, const ReportLinks& links) {
   std::string out = "<section><h2>" + side.name + " roster</h2><div class=\"wide\"><table><thead>" +
                     headRow({"Pilot", "Kills", "Kill pts", "Death pts", "AA/M pts", "Targets", "Target pts", "Total",
                              "Target list"}, 1, 7) +
                     "</thead><tbody>\n";
-  for (const PilotRow& p : side.pilots) out += "<tr>" + cell(htmlText(p.name)) + pilotCells(p, true) + "</tr>\n";
+  for (const PilotRow& p : side.pilots) {
+    out += "<tr><td>";
+    appendLinkedName(out, p.name, pilotHref(links, s, p.name));
+    out += "</td>" + pilotCells(p, true) + "</tr>\n";
+  }
   return out + "</tbody><tfoot><tr>" + cell("Totals") + pilotCells(side.totals, false) + "</tr></tfoot></table></div></section>";
 }
 
 // One row of the kills and bombing, or of the events not counted (with the
 // reason in place of the points), appended piece by piece: a long match has
 // thousands of them.
-void appendEventRow(std::string& out, const MatchEvent& e) {
+void appendEventRow(std::string& out, const MatchEvent& e, const ReportLinks& links) {
   out += "<tr><td>"sv;
   appendHtmlText(out, e.time);
   out += e.isKill ? (e.selfCredited ? "</td><td>Loss</td>"sv : "</td><td>Kill</td>"sv) : "</td><td>Target</td>"sv;
   out += e.side1 == 0 ? "<td class=\"central\">"sv : "<td class=\"allied\">"sv;
-  appendHtmlText(out, e.pilot1);
+  appendLinkedName(out, e.pilot1, pilotHref(links, e.side1, e.pilot1));
   out += " ("sv;
   appendHtmlText(out, e.plane1);
   out += ")</td><td>"sv;
   if (e.isKill && e.selfCredited) {
     out += "AA fire or failure"sv;
   } else if (e.isKill) {
-    appendHtmlText(out, e.pilot2);
+    appendLinkedName(out, e.pilot2, pilotHref(links, e.side2, e.pilot2));
     out += " ("sv;
     appendHtmlText(out, e.plane2);
     out += ")"sv;
@@ -178,7 +191,7 @@ void appendEventRow(std::string& out, const MatchEvent& e) {
   out += "</td></tr>\n"sv;
 }
 
-void appendEvents(std::string& out, const MatchResults& r) {
+void appendEvents(std::string& out, const MatchResults& r, const ReportLinks& links) {
   const auto table = [&](const char* title, const char* last, bool counted) {
     out += "<section><h2>";
     out += title;
@@ -187,7 +200,7 @@ void appendEvents(std::string& out, const MatchResults& r) {
     out += last;
     out += "</tr></thead><tbody>\n";
     for (const MatchEvent& e : r.events)
-      if ((e.exclusion == Exclusion::Counted) == counted) appendEventRow(out, e);
+      if ((e.exclusion == Exclusion::Counted) == counted) appendEventRow(out, e, links);
     out += "</tbody></table></div></section>";
   };
   table("Kills and bombing", "<th class=\"n\">Points</th>", true);
@@ -225,15 +238,25 @@ std::string htmlText(const std::string& text) {
   return out;
 }
 
-std::string matchReportHtml(const MatchResults& r) {
+void appendLinkedName(std::string& out, const std::string& name, const std::string& href) {
+  if (href.empty()) return appendHtmlText(out, name);
+  out += "<a href=\""sv;
+  appendHtmlText(out, href);
+  out += "\">"sv;
+  appendHtmlText(out, name);
+  out += "</a>"sv;
+}
+
+std::string matchReportHtml(const MatchResults& r, const ReportLinks& links) {
   const std::string title = htmlText(r.match.serverName) + (r.match.map.empty() ? "" : ", " + htmlText(r.match.map)) +
                             ", " + htmlText(r.match.matchDate);
   std::string out = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
                     "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>Match report: " +
-                    title + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n" + header(r) + "\n" +
-                    penalties(r) + "\n" + chart(r) + "\n" + roster(r.sides[0]) + "\n" + roster(r.sides[1]) + "\n";
+                    title + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n" + header(r, links) + "\n" +
+                    penalties(r) + "\n" + chart(r) + "\n" + roster(r.sides[0], 0, links) + "\n" +
+                    roster(r.sides[1], 1, links) + "\n";
   out.reserve(out.size() + r.events.size() * 200);
-  appendEvents(out, r);
+  appendEvents(out, r, links);
   out += "\n</body>\n</html>\n";
   return out;
 }

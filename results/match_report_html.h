@@ -2,6 +2,7 @@
 // scripts, nothing fetched) that reads on a phone and prints on paper.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -12,7 +13,17 @@ namespace skyvex {
 // The final scores, the penalty breakdown, the roster per side, the pilots-in
 // chart, the kills and bombing in time order and the excluded events with
 // their reasons. Every text from a log or a setup is escaped.
-[[nodiscard]] std::string matchReportHtml(const MatchResults& results);
+// A page of a site links back to its index and from each pilot to his page.
+struct ReportLinks {
+  std::string index;  // the index page's name; empty: no link back
+  // The page of a side's pilot; empty for a pilot without one.
+  std::function<std::string(int side, const std::string& pilot)> pilot;
+};
+
+[[nodiscard]] std::string matchReportHtml(const MatchResults& results, const ReportLinks& links = {});
+
+// The name as a link to href when there is one, else the name; both escaped.
+void appendLinkedName(std::string& out, const std::string& name, const std::string& href);
 
 // The page's style sheet, which the season page shares.
 [[nodiscard]] const char* matchReportStyle();

@@ -1,5 +1,7 @@
 #include "results/text_encoding.h"
 
+#include <algorithm>
+
 #include <cstdint>
 
 namespace skyvex {
@@ -48,6 +50,11 @@ std::string windows1252ToUtf8(std::string_view text) {
 }
 
 bool utf8ToWindows1252(std::string_view text, std::string& out) {
+  // Most texts are plain ASCII, the same bytes in both.
+  if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    out.assign(text.data(), text.size());
+    return true;
+  }
   out.clear();
   out.reserve(text.size());
   for (size_t k = 0; k < text.size();) {

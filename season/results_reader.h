@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "results/match_results.h"
 #include "season/season_match.h"
 
 namespace skyvex {
@@ -18,5 +19,12 @@ namespace skyvex {
 
 // One results file's bytes as a match; file names it in a refusal.
 [[nodiscard]] SeasonMatch parseSeasonMatch(const std::string& bytes, const std::string& file);
+
+// The files the paths name: a file as it is, a folder's *.json files in name
+// order without regard to case. A folder without one is refused.
+[[nodiscard]] std::vector<std::string> seasonResultsFiles(const std::vector<std::string>& paths);
+
+// The figures the season counts of one match's results, read from file.
+[[nodiscard]] SeasonMatch seasonMatchOf(const MatchResults& results, const std::string& file);
 
 }  // namespace skyvex

@@ -13,7 +13,7 @@ namespace skyvex {
 
 struct SeasonReport {
   Standings standings;
-  std::string text;  // the SEASON STANDINGS report, with the state's delimiter
+  std::string text;    // the SEASON STANDINGS report, with the state's delimiter
   std::string folder;  // the folder of results it was built from
 };
 

@@ -78,13 +78,20 @@ std::string chart(const Standings& s) {
   return out + "</svg>";
 }
 
-std::string matchesTable(const Standings& s) {
-  std::string out = "<section><h2>Matches</h2><div class=\"wide\"><table><thead><tr><th>Date</th><th>Server</th>"
-                    "<th>Map</th><th class=\"n\">Central</th><th class=\"n\">Allied</th><th>Result</th></tr></thead>"
+std::string linked(const std::string& name, const std::string& href) {
+  std::string out;
+  appendLinkedName(out, name, href);
+  return out;
+}
+
+std::string matchesTable(const Standings& s, const StandingsLinks& links) {
+  std::string out = "<section><h2>Matches</h2><div class=\"wide\"><table><thead><tr><th>Date</th>"
+                    "<th class=\"wide-only\">Server</th><th class=\"wide-only\">Map</th><th class=\"n\">Central</th><th class=\"n\">Allied</th><th>Result</th></tr></thead>"
                     "<tbody>\n";
   for (const SeasonMatch& m : s.matches) {
     const int winner = winnerOf(m);
-    out += "<tr>" + cell(htmlText(m.date)) + cell(htmlText(m.server)) + cell(htmlText(m.map)) +
+    out += "<tr>" + cell(linked(m.date, links.match ? links.match(m) : "")) + "<td class=\"wide-only\">" +
+           htmlText(m.server) + "</td><td class=\"wide-only\">" + htmlText(m.map) + "</td>" +
            cell(num(m.sides[0].finalScore), true) + cell(num(m.sides[1].finalScore), true) +
            (winner < 0 ? cell("Draw") : "<td class=\"" + sideClass(winner) + "\">" + sideName(winner) + "</td>") +
            "</tr>\n";
@@ -92,13 +99,14 @@ std::string matchesTable(const Standings& s) {
   return out + "</tbody></table></div></section>";
 }
 
-std::string pilotsTable(const Standings& s) {
+std::string pilotsTable(const Standings& s, const StandingsLinks& links) {
   std::string out = "<section><h2>Pilots</h2><div class=\"wide\"><table><thead><tr><th>Pilot</th><th>Side</th>";
   for (const char* name : {"Matches", "Kills", "Deaths", "AA/M", "Targets", "Points", "Per match"})
     out += "<th class=\"n\">" + std::string(name) + "</th>";
   out += "</tr></thead><tbody>\n";
   for (const PilotStanding& p : s.pilots) {
-    out += "<tr>" + cell(htmlText(p.name)) + "<td class=\"" + sideClass(p.side) + "\">" + sideName(p.side) + "</td>";
+    out += "<tr>" + cell(linked(p.name, links.pilot ? links.pilot(p.side, p.name) : "")) + "<td class=\"" +
+           sideClass(p.side) + "\">" + sideName(p.side) + "</td>";
     for (const long v : {long(p.matches), long(p.kills), long(p.deaths), long(p.losses), long(p.targets), p.totalPoints})
       out += cell(num(v), true);
     out += cell(pointsPerMatch(p), true) + "</tr>\n";
@@ -116,7 +124,7 @@ std::string notes(const Standings& s) {
 
 }  // namespace
 
-std::string standingsHtml(const Standings& s, const std::string& programVersion) {
+std::string standingsHtml(const Standings& s, const std::string& programVersion, const StandingsLinks& links) {
   const std::string dates = htmlText(seasonDates(s));
   return "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
          "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>Season standings: " +
@@ -125,7 +133,7 @@ std::string standingsHtml(const Standings& s, const std::string& programVersion)
          "</p>\n<p class=\"meta\">Skyvex Scoring Utility " + htmlText(programVersion) + "</p></header>\n" + scores(s) +
          "\n<section><h2>Final score per match</h2><p class=\"key\"><span><i style=\"background:#b03a2e\"></i>Central"
          "</span><span><i style=\"background:#1f5fa8\"></i>Allied</span></p>" + chart(s) + "</section>\n" +
-         matchesTable(s) + "\n" + pilotsTable(s) + "\n" + notes(s) + "</body>\n</html>\n";
+         matchesTable(s, links) + "\n" + pilotsTable(s, links) + "\n" + notes(s) + "</body>\n</html>\n";
 }
 
 }  // namespace skyvex

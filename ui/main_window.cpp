@@ -23,6 +23,7 @@
 #include "season/season_command.h"
 #include "setup/default_scoring.h"
 #include "setup/setup_file.h"
+#include "site/publish_command.h"
 #include "ui/about_window.h"
 #include "ui/adjust_window.h"
 #include "ui/log_edit_window.h"
@@ -400,7 +401,9 @@ void FormMain::seasonMenuCommand() {
   std::optional<SeasonReport> season;
   if (!runShowingRefusal(platform_, [&] { return (season = seasonStandingsCommand(state_, platform_)).has_value(); }))
     return;
-  seasonForm_->showReport(season->text);
+  seasonForm_->showReport(season->text, [this, folder = season->folder] {
+    runShowingRefusal(platform_, [&] { return publishSiteCommand({folder}, state_, platform_), true; });
+  });
   showSeasonWindow();
   applyMenuState();
   runShowingRefusal(platform_, [&] {

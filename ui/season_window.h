@@ -1,9 +1,12 @@
 // formSeason, the window of Tools > "Season Standings...": a child window of
 // the main window that shows the SEASON STANDINGS report as a log window does,
-// and tells the main window when it closes.
+// offers "Publish Site..." for the standings shown, and tells the main window
+// when it closes.
 #pragma once
 
 #include <QMdiSubWindow>
+#include <QPushButton>
+#include <functional>
 #include <string>
 
 #include "ui/log_pane.h"
@@ -17,8 +20,8 @@ class SeasonForm : public QMdiSubWindow {
  public:
   explicit SeasonForm(QWidget* parent = nullptr);
 
-  // Replaces the shown standings.
-  void showReport(const std::string& text);
+  // Replaces the shown standings; "Publish Site..." then starts publish.
+  void showReport(const std::string& text, std::function<void()> publish);
   // True once standings were shown: the Window menu can show them again.
   [[nodiscard]] bool hasReport() const { return hasReport_; }
   [[nodiscard]] LogView* txtLog() const { return pane_->view(); }
@@ -32,6 +35,8 @@ class SeasonForm : public QMdiSubWindow {
 
  private:
   LogPane* pane_;
+  QPushButton* publishButton_;
+  std::function<void()> publish_;
   bool hasReport_ = false;
 };
 

@@ -67,15 +67,6 @@ bool writeAll(int fd, const std::string& bytes) {
   return true;
 }
 
-// The folder's entry for the renamed file reaches the disk. Best effort: the
-// file is in place and whole either way, and a failure here cannot be undone.
-void syncFolder(const std::string& folder) {
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  (void)::fsync(fd);
-  ::close(fd);
-}
-
 std::string folderOf(const std::string& path) {
   const std::string parent = GetParentFolderName(path);
   return parent.empty() ? "." : parent;
@@ -122,11 +113,29 @@ bool readFileChunks(const std::string& path, const std::function<void(const char
   }
 }
 
+// Best effort: the renamed file is in place and whole either way, and a
+// failure here cannot be undone.
+void syncFolder(const std::string& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  (void)::fsync(fd);
+  ::close(fd);
+}
+
+std::optional<WriteFailure> syncFilesBelow(const std::string& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const bool synced = fd >= 0 && ::syncfs(fd) == 0;
+  const std::optional<WriteFailure> failure =
+      synced ? std::nullopt : std::optional<WriteFailure>(WriteFailure{folder, systemReason()});
+  if (fd >= 0) ::close(fd);
+  return failure;
+}
+
 StagedFile::~StagedFile() {
   if (!tempPath_.empty()) ::unlink(tempPath_.c_str());
 }
 
-std::optional<WriteFailure> StagedFile::write(const std::string& bytes) {
+std::optional<WriteFailure> StagedFile::write(const std::string& bytes, Sync sync) {
   realPath_ = followLinks(path_);
   struct stat old {};
   const bool replacing = ::stat(realPath_.c_str(), &old) == 0;
@@ -142,7 +151,7 @@ std::optional<WriteFailure> StagedFile::write(const std::string& bytes) {
   tempPath_ = name.data();
 
   const mode_t mode = replacing ? (old.st_mode & 07777) : newFileMode();
-  const bool written = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
+  const bool written = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes) && (sync == Sync::Later || ::fsync(fd) == 0);
   const std::string reason = written ? std::string() : systemReason();
   const bool closed = ::close(fd) == 0;
   if (!written || !closed) {
@@ -154,7 +163,7 @@ std::optional<WriteFailure> StagedFile::write(const std::string& bytes) {
   return std::nullopt;
 }
 
-std::optional<WriteFailure> StagedFile::commit() {
+std::optional<WriteFailure> StagedFile::commit(Sync sync) {
   if (tempPath_.empty()) return WriteFailure{path_, "nothing was written"};
   if (::rename(tempPath_.c_str(), realPath_.c_str()) != 0) {
     const WriteFailure failure{path_, systemReason()};
@@ -163,7 +172,7 @@ std::optional<WriteFailure> StagedFile::commit() {
     return failure;
   }
   tempPath_.clear();
-  syncFolder(folderOf(realPath_));
+  if (sync == Sync::EachFile) syncFolder(folderOf(realPath_));
   return std::nullopt;
 }
 

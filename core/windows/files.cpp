@@ -119,11 +119,17 @@ bool readFileChunks(const std::string& path, const std::function<void(const char
   }
 }
 
+// Windows has no flush of a whole file system for a user, so every file is
+// flushed as it is written (Sync::Later too), and MOVEFILE_WRITE_THROUGH
+// makes each placing reach the disk: nothing is left to flush afterwards.
+std::optional<WriteFailure> syncFilesBelow(const std::string&) { return std::nullopt; }
+void syncFolder(const std::string&) {}
+
 StagedFile::~StagedFile() {
   if (!tempPath_.empty()) DeleteFileW(wideFromUtf8(tempPath_).c_str());
 }
 
-std::optional<WriteFailure> StagedFile::write(const std::string& bytes) {
+std::optional<WriteFailure> StagedFile::write(const std::string& bytes, Sync) {
   realPath_ = path_;
   const DWORD old = GetFileAttributesW(wideFromUtf8(path_).c_str());
   if (old != INVALID_FILE_ATTRIBUTES && (old & FILE_ATTRIBUTE_DIRECTORY)) return WriteFailure{path_, "it is a folder"};
@@ -158,7 +164,7 @@ std::optional<WriteFailure> StagedFile::write(const std::string& bytes) {
   return std::nullopt;
 }
 
-std::optional<WriteFailure> StagedFile::commit() {
+std::optional<WriteFailure> StagedFile::commit(Sync) {
   if (tempPath_.empty()) return WriteFailure{path_, "nothing was written"};
   const std::wstring temp = fullPath(tempPath_), target = fullPath(path_);
   bool placed = putInPlace(temp, target);

@@ -8,6 +8,8 @@
 #include <map>
 #include <set>
 #include <nlohmann/json.hpp>
+#include <cstdlib>
+#include <filesystem>
 #include <sstream>
 
 #include "app/season_tool.h"
@@ -21,6 +23,7 @@
 #include "scoring/score_command.h"
 #include "season/season_command.h"
 #include "season/standings_html.h"
+#include "site/publish_command.h"
 #include "setup/setup_file.h"
 #include "tests/support/scripted_platform.h"
 #include "tests/support/test_files.h"
@@ -99,13 +102,15 @@ std::array<long, 7> printedRow(const std::string& log, size_t side, const std::s
 // The "Done when" of the season: every pilot's kills, deaths, losses, targets
 // and points in the table are the sums of his rows in the matches' SCORE
 // LOGs, the sides' figures the sums of their summaries, and the window
-// program's command shows the tool's table.
-TEST(Season, FiguresAreTheSumsOfTheMatchesScoreLogsInTheToolAndTheWindow) {
+// program's command shows the tool's table, and the site, walked with an HTML
+// parser, links every pilot to a page with his sums.
+TEST(Season, FiguresAreTheSumsOfTheMatchesScoreLogsInTheToolTheWindowAndTheSite) {
   std::vector<WorkingState> matches = scoredMatches();
   testing::TempFolder folder;
   std::map<std::string, std::array<long, 6>> pilots;  // side and name: matches, kills, deaths, losses, targets, total
   std::array<std::array<long, 2>, kSides> sides{};    // final scores, penalty points
   std::set<Exclusion> decisions;
+  std::string rosters;  // the walker's line of each match's pilots
   for (size_t k = 0; k < matches.size(); ++k) {
     const WorkingState& state = matches[k];
     const MatchResults results = buildMatchResults(state);
@@ -113,7 +118,10 @@ TEST(Season, FiguresAreTheSumsOfTheMatchesScoreLogsInTheToolAndTheWindow) {
     for (const MatchEvent& e : results.events) decisions.insert(e.exclusion);
     ASSERT_NE(state.pointsPerDeath * state.aamPointsPerDeath, 0);
     const std::string& log = state.scoreLogText;
+    rosters += "roster";
     for (size_t s = 0; s < kSides; ++s) {
+      for (const PilotRow& p : results.sides[s].pilots) rosters += "\t" + windows1252ToUtf8(p.name);
+      rosters += s + 1 == kSides ? "\n" : "";
       sides[s][0] += printedAfter(log, s == 0 ? "FINAL CENTRAL SCORE:" : "FINAL ALLIED SCORE:");
       sides[s][1] += results.sides[s].penaltyPoints;  // the SCORE LOG's, as the results test shows
       for (const PilotRow& p : results.sides[s].pilots) {
@@ -144,6 +152,19 @@ TEST(Season, FiguresAreTheSumsOfTheMatchesScoreLogsInTheToolAndTheWindow) {
     for (size_t i = 0; i < sums.size(); ++i) EXPECT_EQ(p[fields[i]].get<long>(), sums[i]) << p["name"] << fields[i];
   }
 
+  // The site, walked by a script with Python's HTML parser.
+  testing::TempFolder site;
+  ASSERT_EQ(runSeasonTool({"--site", site.file("site"), folder.path()}, out, err), 0) << err.str();
+  std::string expected;
+  for (const auto& [sideAndName, sums] : pilots) {
+    expected += sideAndName.substr(0, sideAndName.find(' ')) + "\t" + sideAndName.substr(sideAndName.find(' ') + 1);
+    for (const long v : sums) expected += "\t" + std::to_string(v);
+    expected += "\n";
+  }
+  const std::string command = "python3 " + testing::sourcePath("tests/season/walk_site.py") + " " + site.file("site") +
+                              " " + site.write("expected.txt", expected + rosters);
+  EXPECT_EQ(std::system(command.c_str()), 0) << "the walker's faults are above";
+
   // The window program: the folder picked, the same table shown, the page exported.
   std::ostringstream text;
   ASSERT_EQ(runSeasonTool({folder.path()}, text, err), 0);
@@ -160,6 +181,21 @@ TEST(Season, FiguresAreTheSumsOfTheMatchesScoreLogsInTheToolAndTheWindow) {
             std::filesystem::path(folder.path()).filename().string() + " standings.html");
   EXPECT_EQ(testing::readFile(folder.file("season.html")), standingsHtml(report->standings, kProgramVersion));
   EXPECT_EQ(platform.messages.at(0).text, "The season standings have been saved.");
+
+  // Publish Site... in the window writes the tool's site.
+  platform.dialogAnswers = {site.file("published")};
+  publishSiteCommand({report->folder}, matches[1], platform);
+  EXPECT_TRUE(platform.dialogs.back().chooseFolder);
+  EXPECT_EQ(platform.messages.at(1).text, "The season's site has been published in " + site.file("published") +
+                                               ": index.html, 4 match pages and " +
+                                               std::to_string(season["pilots"].size()) + " pilot pages.");
+  size_t files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(site.file("site"))) {
+    const std::string name = entry.path().filename().string();
+    EXPECT_EQ(testing::readFile(site.file("published/" + name)), testing::readFile(entry.path().string())) << name;
+    ++files;
+  }
+  EXPECT_EQ(files, 1 + 1 + 4 + season["pilots"].size());  // the list, the index, the matches, the pilots
 }
 
 }  // namespace

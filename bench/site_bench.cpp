@@ -1,0 +1,175 @@
+// The results reader and the whole skyvex-season --site process on seasons of
+// 50, 200 and 1 000 generated matches of about 1 200 and 3 000 lines (200
+// pilots), every one a different match:
+// - the reader before the fast one (the library's document of each file, kept
+//   to the standings' fields) side by side with the fast reader, which reads
+//   every field of the results, in this process, and a pass of nlohmann-json's
+//   SAX parser that keeps nothing (what any reader on it would at least cost):
+//   their processor time;
+// - the tool writing the site, the text report, the page and the JSON of the
+//   standings as a process of its own: its time on the clock and its processor
+//   time (of the run with the median clock time) and its peak memory, beside
+//   the largest results file.
+// skyvex-site-bench [LINES [MATCHES]] measures only seasons of that many lines,
+// of up to that many matches (SKYVEX_KEEP_SEASONS=1 keeps the files for a profiler).
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <nlohmann/json.hpp>
+
+#include "bench/generated_match.h"
+#include "bench/reader_before.h"
+#include "core/file_reader.h"
+#include "results/match_results.h"
+#include "results/results_json.h"
+#include "results/results_reader.h"
+#include "scoring/score_command.h"
+#include "season/results_reader.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kRuns = 3;
+
+struct ProcessRun {
+  double seconds = 0;     // from start to exit
+  double cpuSeconds = 0;  // its own work, user and system
+  long peakKilobytes = 0;
+};
+
+ProcessRun runTool(const std::vector<std::string>& arguments) {
+  std::vector<char*> argv;
+  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
+  const auto start = std::chrono::steady_clock::now();
+  pid_t pid = 0;
+  int status = 1;
+  rusage usage{};
+  if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) == 0) wait4(pid, &status, 0, &usage);
+  const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+  if (status != 0) std::fprintf(stderr, "%s failed with status %d\n", argv[0], status);
+  const auto cpu = [](const timeval& t) {
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+  };
+  return {took.count(), cpu(usage.ru_utime) + cpu(usage.ru_stime), usage.ru_maxrss};
+}
+
+// The processor time work takes (user and system), which other programs on the
+// machine do not stretch as they stretch the time on the clock.
+double seconds(const std::function<void()>& work) {
+  const auto cpu = [] {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto of = [](const timeval& t) {
+      return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+    };
+    return of(usage.ru_utime) + of(usage.ru_stime);
+  };
+  const double start = cpu();
+  work();
+  return cpu() - start;
+}
+
+// Keeps nothing: the cost of nlohmann-json's SAX parse alone.
+struct NothingKept : nlohmann::json_sax<nlohmann::json> {
+  bool null() override { return true; }
+  bool boolean(bool) override { return true; }
+  bool number_integer(number_integer_t) override { return true; }
+  bool number_unsigned(number_unsigned_t) override { return true; }
+  bool number_float(number_float_t, const string_t&) override { return true; }
+  bool string(string_t&) override { return true; }
+  bool binary(binary_t&) override { return true; }
+  bool start_object(std::size_t) override { return true; }
+  bool key(string_t&) override { return true; }
+  bool end_object() override { return true; }
+  bool start_array(std::size_t) override { return true; }
+  bool end_array() override { return true; }
+  bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override { return false; }
+};
+
+std::string bytesOf(const std::string& file) {
+  std::string bytes, reason;
+  if (!skyvex::readFileBytes(file, bytes, reason)) std::fprintf(stderr, "%s: %s\n", file.c_str(), reason.c_str());
+  return bytes;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const fs::path bin = fs::canonical("/proc/self/exe").parent_path();
+  const fs::path folder = fs::temp_directory_path() / ("skyvex-site-bench-" + std::to_string(getpid()));
+  const int most = argc > 2 ? std::atoi(argv[2]) : 1000;
+  std::vector<int> seasons, sizes = {1200, 3000};
+  for (const int matches : {50, 200, 1000})
+    if (matches <= most) seasons.push_back(matches);
+  if (argc > 1) sizes = {std::atoi(argv[1])};
+  std::printf("%5s %7s %9s | %8s %8s %8s | %8s %8s %8s %9s\n", "lines", "matches", "MB", "before", "fast", "SAX only",
+              "process", "CPU", "peak MB", "largest");
+  for (const int lines : sizes) {
+    std::vector<std::string> files;
+    size_t largest = 0;
+    for (int k = 0; k < seasons.back(); ++k) {
+      // Another count of lines or of pilots is another match.
+      skyvex::WorkingState match = skyvex::generatedMatch(lines + k % 100, 200 - 2 * (k / 100));
+      skyvex::runScoring(match);
+      const std::string json = skyvex::resultsJson(skyvex::buildMatchResults(match));
+      largest = std::max(largest, json.size());
+      const fs::path file = folder / std::to_string(lines) / ("match" + std::to_string(k) + ".json");
+      fs::create_directories(file.parent_path());
+      std::ofstream(file, std::ios::binary) << json;
+      files.push_back(file.string());
+    }
+    for (const int matches : seasons) {
+      const fs::path season = folder / (std::to_string(lines) + "-" + std::to_string(matches));
+      fs::create_directories(season);
+      size_t bytes = 0;
+      for (int k = 0; k < matches; ++k) {
+        fs::create_hard_link(files[static_cast<size_t>(k)],
+                             season / fs::path(files[static_cast<size_t>(k)]).filename());
+        bytes += fs::file_size(files[static_cast<size_t>(k)]);
+      }
+      const std::vector<std::string> some(files.begin(), files.begin() + matches);
+      long kept = 0;  // so that no reading is left out
+      const double before = seconds([&] {
+        for (const std::string& file : some)
+          kept += skyvex::parseSeasonMatchBefore(bytesOf(file), file).sides[0].finalScore;
+      });
+      const double fast = seconds([&] {
+        for (const std::string& file : some)
+          kept += skyvex::seasonMatchOf(skyvex::readMatchResults(file), file).sides[0].finalScore;
+      });
+      const double sax = seconds([&] {
+        for (const std::string& file : some) {
+          NothingKept nothing;
+          kept += nlohmann::json::sax_parse(bytesOf(file), &nothing);
+        }
+      });
+      std::vector<ProcessRun> runs;
+      for (int run = 0; run < kRuns; ++run)
+        runs.push_back(runTool({(bin / "skyvex-season").string(), "--site", (folder / "site").string(), "--text",
+                                (folder / "table.txt").string(), "--html", (folder / "table.html").string(), "--json",
+                                (folder / "table.json").string(), season.string()}));
+      std::sort(runs.begin(), runs.end(),
+                [](const ProcessRun& a, const ProcessRun& b) { return a.seconds < b.seconds; });
+      long peak = 0;
+      for (const ProcessRun& run : runs) peak = std::max(peak, run.peakKilobytes);
+      std::printf("%5d %7d %9.1f | %7.3fs %7.3fs %7.3fs | %7.3fs %7.3fs %8.1f %9.2f%s\n", lines, matches,
+                  static_cast<double>(bytes) / 1e6, before, fast, sax, runs[runs.size() / 2].seconds,
+                  runs[runs.size() / 2].cpuSeconds, static_cast<double>(peak) / 1024,
+                  static_cast<double>(largest) / 1e6, kept == 42 ? " " : "");
+      std::fflush(stdout);
+      fs::remove_all(folder / "site");
+    }
+  }
+  if (!std::getenv("SKYVEX_KEEP_SEASONS")) fs::remove_all(folder);
+}

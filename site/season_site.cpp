@@ -1,0 +1,100 @@
+#include "site/season_site.h"
+
+#include <map>
+#include <memory>
+#include <unordered_map>
+
+#include "core/file_system.h"
+#include "core/text.h"
+#include "results/match_report_html.h"
+#include "results/results_reader.h"
+#include "season/results_reader.h"
+#include "season/standings.h"
+#include "season/standings_html.h"
+#include "site/page_names.h"
+#include "site/pilot_page.h"
+#include "site/site_writer.h"
+
+namespace skyvex {
+
+namespace {
+
+// "match-02-06-04-friday.html" for friday.json of 02/06/04.
+std::string matchPageName(PageNames& names, const MatchResults& results, const std::string& file) {
+  std::string prefix = "match-";
+  const std::string& date = results.match.matchDate;
+  if (date.size() == 8 && date[2] == '/' && date[5] == '/')
+    prefix += date.substr(0, 2) + "-" + date.substr(3, 2) + "-" + date.substr(6, 2) + "-";
+  std::string base = GetFileName(file);
+  if (base.size() > 5 && toLower(base.substr(base.size() - 5)) == ".json") base.resize(base.size() - 5);
+  return names.take(prefix, base);
+}
+
+// The page of a pilot on one of the match's rosters; none for a pilot on no
+// roster. Looked up by the name as spelt, else in lower case: a long match
+// names its pilots thousands of times.
+ReportLinks matchLinks(const MatchResults& results) {
+  using Pages = std::unordered_map<std::string, std::string>;
+  auto pages = std::make_shared<std::array<Pages, kSides>>();
+  for (size_t s = 0; s < kSides; ++s)
+    for (const PilotRow& row : results.sides[s].pilots) {
+      const std::string page = pilotPageName(static_cast<int>(s), row.name);
+      (*pages)[s].emplace(row.name, page);
+      (*pages)[s].emplace(toLower(row.name), page);
+    }
+  ReportLinks links;
+  links.index = kIndexPage;
+  links.pilot = [pages](int side, const std::string& name) {
+    const Pages& of = (*pages)[static_cast<size_t>(side)];
+    auto found = of.find(name);
+    if (found == of.end()) found = of.find(toLower(name));
+    return found == of.end() ? std::string() : found->second;
+  };
+  return links;
+}
+
+}  // namespace
+
+std::string pilotPageName(int side, const std::string& name) {
+  return safePageName(side == 0 ? "pilot-central-" : "pilot-allied-", toLower(name));
+}
+
+SiteSummary publishSeasonSite(const std::vector<std::string>& resultsPaths, const std::string& folder,
+                              const std::string& programVersion) {
+  const std::vector<std::string> files = seasonResultsFiles(resultsPaths);
+  SiteWriter site(folder);
+  PageNames names;
+  names.take("", "index");
+  std::map<std::string, std::string> pageOfFile;
+  std::vector<SeasonMatch> matches;
+  for (const std::string& file : files) {
+    // One results document in memory at a time: its page is built and
+    // written aside, and only the season's figures are kept.
+    const MatchResults results = readMatchResults(file);
+    matches.push_back(seasonMatchOf(results, file));
+    if (pageOfFile.count(file)) continue;  // a file given twice has one page
+    const std::string page = matchPageName(names, results, file);
+    pageOfFile[file] = page;
+    site.stage(page, matchReportHtml(results, matchLinks(results)));
+  }
+  Standings standings = buildStandings(std::move(matches));
+  size_t matchPages = pageOfFile.size();
+  for (const DuplicateNote& note : standings.duplicates)
+    if (pageOfFile[note.file] != pageOfFile[note.sameAs]) site.drop(pageOfFile[note.file]), --matchPages;
+
+  const auto pageOf = [&](const SeasonMatch& match) { return pageOfFile[match.file]; };
+  const auto matchesOf = matchesOfPilots(standings, pageOf);
+  for (size_t k = 0; k < standings.pilots.size(); ++k) {
+    const PilotStanding& pilot = standings.pilots[k];
+    const PilotPage page{&pilot, k + 1, standings.pilots.size(), matchesOf.at({pilot.side, toLower(pilot.name)})};
+    site.stage(pilotPageName(pilot.side, pilot.name), pilotPageHtml(page, kIndexPage, programVersion));
+  }
+  StandingsLinks links;
+  links.match = pageOf;
+  links.pilot = pilotPageName;
+  site.stage(kIndexPage, standingsHtml(standings, programVersion, links));
+  site.commit();
+  return {matchPages, standings.pilots.size(), std::move(standings)};
+}
+
+}  // namespace skyvex
