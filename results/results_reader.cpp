@@ -80,8 +80,9 @@ SideResults sideResults(const JsonFields& f, int side) {
 
 Exclusion exclusionNamed(const JsonFields& f) {
   const std::string name = f.text("excludedBy");
-  for (int k = 1; *exclusionName(static_cast<Exclusion>(k)); ++k)
-    if (name == exclusionName(static_cast<Exclusion>(k))) return static_cast<Exclusion>(k);
+  for (const Exclusion reason : {Exclusion::Scout, Exclusion::Friendly, Exclusion::Invalid, Exclusion::MultipleDeath,
+                                 Exclusion::MultipleCredit, Exclusion::Disabled, Exclusion::OffRoster})
+    if (name == exclusionName(reason)) return reason;
   f.damaged(JsonPlace{&f.place(), "excludedBy"}, "is no reason the program gives");
 }
 

@@ -31,7 +31,7 @@ class WindowProbe {
   static QLineEdit* findBox(const QMdiSubWindow* child) { return pane(child)->txtFind_; }
 
  private:
-  static LogPane* pane(const QMdiSubWindow* child) { return qobject_cast<LogPane*>(child->widget()); }
+  static LogPane* pane(const QMdiSubWindow* child) { return child->findChild<LogPane*>(); }
 };
 
 }  // namespace skyvex::ui
