@@ -137,7 +137,7 @@ struct ReportSpec {
 // --print names: the ten logs.
 const ReportSpec kReports[] = {
     {"score", &WorkingState::scoreLogText},    {"pilot", &WorkingState::pilotsLogText},
-    {"chron", &WorkingState::chronologyLogText}, {"raw", &WorkingState::rawLogText},
+    {"chron", &WorkingState::chronologyLogText}, {"raw", &WorkingState::rawLogHeader},
     {"pro", &WorkingState::processedLogText},  {"roster", &WorkingState::rosterLogText},
     {"kill", &WorkingState::killLogText},      {"bomb", &WorkingState::bombingLogText},
     {"chat", &WorkingState::chatLogText},      {"ip", &WorkingState::ipLogText},
@@ -316,7 +316,7 @@ void writeReports(const WorkingState& state, const Command& command, std::ostrea
   }
   writePublished(state, command, out);
   // Reports are written byte for byte as the program holds them.
-  if (const ReportSpec* report = chosenReport(command)) writeBytes(state.*(report->text), out);
+  if (const ReportSpec* report = chosenReport(command)) writeBytes(logText(state, report->text), out);
 }
 
 }  // namespace

@@ -131,11 +131,18 @@ std::optional<WriteFailure> writeFileSafely(const std::string& path, const std::
 }
 
 std::vector<WriteFailure> writeFilesTogether(const std::vector<FileToWrite>& files) {
+  std::vector<std::string> paths;
+  for (const FileToWrite& file : files) paths.push_back(file.path);
+  return writeFilesTogether(paths, [&](size_t k) { return files[k].bytes; });
+}
+
+std::vector<WriteFailure> writeFilesTogether(const std::vector<std::string>& paths,
+                                             const std::function<std::string(size_t)>& bytesOf) {
   std::vector<WriteFailure> failures;
   std::vector<StagedFile> staged;
-  for (const FileToWrite& file : files) {
-    StagedFile next(file.path);
-    if (auto failure = next.write(file.bytes))
+  for (size_t k = 0; k < paths.size(); ++k) {
+    StagedFile next(paths[k]);
+    if (auto failure = next.write(bytesOf(k)))
       failures.push_back(std::move(*failure));
     else
       staged.push_back(std::move(next));

@@ -10,6 +10,7 @@
 // - on every failure the temporary file is removed and the target untouched.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -58,5 +59,11 @@ struct FileToWrite {
 // its target first, and they are put in place only when all were written.
 // The failures, in the order of the files; empty on success.
 [[nodiscard]] std::vector<WriteFailure> writeFilesTogether(const std::vector<FileToWrite>& files);
+
+// The same for files whose bytes are made one file at a time, bytesOf(k) for
+// paths[k], each dropped once written: a set of large files never needs
+// memory for all of them at once.
+[[nodiscard]] std::vector<WriteFailure> writeFilesTogether(const std::vector<std::string>& paths,
+                                                           const std::function<std::string(size_t)>& bytesOf);
 
 }  // namespace skyvex

@@ -22,11 +22,11 @@ bool WorkingState::operator==(const WorkingState& o) const {
                     w.planeTypeCount, w.lineCount, w.matchDate);
   };
   const auto texts = [](const WorkingState& w) {
-    return std::tie(w.rawLogText, w.processedLogText, w.rosterLogText, w.killLogText, w.bombingLogText,
+    return std::tie(w.rawLogHeader, w.processedLogText, w.rosterLogText, w.killLogText, w.bombingLogText,
                     w.chatLogText, w.ipLogText, w.scoreLogText, w.pilotsLogText, w.chronologyLogText);
   };
   const auto collections = [](const WorkingState& w) {
-    return std::tie(w.chosenFiles, w.rawLines, w.centralPilots, w.alliedPilots, w.ipLines, w.rosterLines,
+    return std::tie(w.chosenFiles, w.centralPilots, w.alliedPilots, w.ipLines, w.rosterLines,
                     w.chatLines, w.killLines, w.bombLines, w.processedLines, w.startUpProblems);
   };
   return tables(*this) == tables(o) && setup(*this) == setup(o) && program(*this) == program(o) &&
@@ -42,6 +42,18 @@ int rosterPilotCount(const WorkingState& state, int side) {
 
 int loadedLineCount(const WorkingState& state) {
   return std::max(0, std::min<int>(state.lineCount, static_cast<int>(state.logLines.size()) - 1));
+}
+
+std::string logText(const WorkingState& state, std::string WorkingState::*log) {
+  if (log != &WorkingState::rawLogHeader) return state.*log;
+  const int lines = loadedLineCount(state);
+  size_t size = state.rawLogHeader.size();
+  for (int i = 1; i <= lines; ++i) size += state.logLines[static_cast<size_t>(i)].text.size() + 2;
+  std::string raw;
+  raw.reserve(size);
+  raw += state.rawLogHeader;
+  for (int i = 1; i <= lines; ++i) raw.append(state.logLines[static_cast<size_t>(i)].text).append("\r\n");
+  return raw;
 }
 
 }  // namespace skyvex

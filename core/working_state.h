@@ -239,7 +239,10 @@ struct WorkingState {
   std::tm scoredAt{};
 
   // --- Report texts ---
-  std::string rawLogText;
+  // The RAW LOG's header as the load made it; the log itself is this header
+  // and the texts of logLines, which hold the loaded lines' bytes once (see
+  // logText).
+  std::string rawLogHeader;
   std::string processedLogText;
   std::string rosterLogText;
   std::string killLogText;
@@ -252,7 +255,6 @@ struct WorkingState {
 
   // --- Line collections ---
   SortedLines chosenFiles;
-  std::vector<std::string> rawLines;  // read order
   SortedLines centralPilots;
   SortedLines alliedPilots;
   SortedLines ipLines;
@@ -284,5 +286,10 @@ struct WorkingState {
 [[nodiscard]] int rosterPilotCount(const WorkingState& state, int side);
 // The loaded lines 1..n that logLines really holds.
 [[nodiscard]] int loadedLineCount(const WorkingState& state);
+
+// The text of one of the ten logs, named by its member: a stored report text,
+// or, for &WorkingState::rawLogHeader, the RAW LOG built from the header and
+// every loaded line's text with CR LF, in read order.
+[[nodiscard]] std::string logText(const WorkingState& state, std::string WorkingState::*log);
 
 }  // namespace skyvex

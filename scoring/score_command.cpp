@@ -19,7 +19,7 @@ namespace skyvex {
 namespace {
 
 // The parts of the state that no scoring step reads: the collections and texts
-// the steps rebuild from nothing, and the load's own raw lines and files.
+// the steps rebuild from nothing, and the load's own RAW LOG header and files.
 // They are moved aside instead of copied (after a Score command they are most
 // of the state), and put back when a step refuses. A part left out of this
 // list is copied with the rest: slower, never wrong.
@@ -30,8 +30,7 @@ struct SetAside {
   std::string processedLogText, rosterLogText, killLogText, bombingLogText, chatLogText, ipLogText, scoreLogText,
       pilotsLogText, chronologyLogText;
   SortedLines chosenFiles;
-  std::vector<std::string> rawLines;
-  std::string rawLogText;
+  std::string rawLogHeader;
 
   // Swaps every part between the two: moving out of a state and back into it.
   void swapWith(WorkingState& s) noexcept {
@@ -56,8 +55,7 @@ struct SetAside {
     swap(pilotsLogText, s.pilotsLogText);
     swap(chronologyLogText, s.chronologyLogText);
     swap(chosenFiles, s.chosenFiles);
-    swap(rawLines, s.rawLines);
-    swap(rawLogText, s.rawLogText);
+    swap(rawLogHeader, s.rawLogHeader);
   }
 };
 
@@ -96,8 +94,7 @@ void runScoring(WorkingState& state) {
   // The load's own parts go on unchanged; the rebuilt ones replace the old.
   using std::swap;
   swap(state.chosenFiles, aside.chosenFiles);
-  swap(state.rawLines, aside.rawLines);
-  swap(state.rawLogText, aside.rawLogText);
+  swap(state.rawLogHeader, aside.rawLogHeader);
 }
 
 void finishScoring(const WorkingState& state, Platform& platform) {

@@ -195,14 +195,14 @@ void FormMain::applyMenuState() {
 void FormMain::refreshLogTexts() {
   for (std::size_t i = 0; i < kLogWindowCount; ++i) {
     const LogWindowInfo& info = logWindowInfo(static_cast<LogWindow>(i));
-    logWindows_[i]->showReport(state_.*info.text);
+    logWindows_[i]->showReport(logText(state_, info.text));
   }
 }
 
 void FormMain::setLogWindowShown(LogWindow window, bool shown) {
   LogWindowForm* form = logWindow(window);
   if (!shown) return form->hide();
-  form->showReport(state_.*logWindowInfo(window).text);
+  form->showReport(logText(state_, logWindowInfo(window).text));
   if (!placed_[indexOf(window)] && !mdi_->viewport()->rect().isEmpty()) {
     // First shown: as large as a cascaded window, one step below the windows already shown.
     int before = 0;

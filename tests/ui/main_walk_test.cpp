@@ -45,7 +45,7 @@ const std::tuple<const char*, const char*, std::string WorkingState::*> kLogWind
     {"&Window/&Kills Log", "Kill Log", &WorkingState::killLogText},
     {"&Window/&Pilot Log", "Pilot Log", &WorkingState::pilotsLogText},
     {"&Window/&IP Log", "IP Log", &WorkingState::ipLogText},
-    {"&Window/&Raw Data Log", "Raw Log", &WorkingState::rawLogText},
+    {"&Window/&Raw Data Log", "Raw Log", &WorkingState::rawLogHeader},
     {"&Window/&Roster Log", "Roster Log", &WorkingState::rosterLogText},
     {"&Window/Processed Log", "Processed Raw Log", &WorkingState::processedLogText},
 };
@@ -202,7 +202,7 @@ TEST_F(MainWindowWalk, FromStartUpToExit) {
   // --- The log windows: each holds its report, shown or not; its Window item shows and hides it.
   for (const auto& [logItem, caption, report] : kLogWindows) {
     SCOPED_TRACE(caption);
-    EXPECT_EQ(textOf(caption), asShown(state.*report));
+    EXPECT_EQ(textOf(caption), asShown(logText(state, report)));
     const bool wasShown = !window(caption)->isHidden();
     choose(logItem);
     EXPECT_TRUE(window(caption)->isHidden() == wasShown && item(QLatin1String(logItem))->isChecked() == !wasShown &&
