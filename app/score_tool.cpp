@@ -289,7 +289,7 @@ const ReportSpec* chosenReport(const Command& command) {
   return anyOutput ? report : reportNamed("score");
 }
 
-void writeBytes(const std::string& bytes, std::ostream& out) {
+void writeBytes(std::string_view bytes, std::ostream& out) {
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
@@ -316,7 +316,8 @@ void writeReports(const WorkingState& state, const Command& command, std::ostrea
   }
   writePublished(state, command, out);
   // Reports are written byte for byte as the program holds them.
-  if (const ReportSpec* report = chosenReport(command)) writeBytes(logText(state, report->text), out);
+  if (const ReportSpec* report = chosenReport(command))
+    logPieces(state, report->text, [&](std::string_view piece) { writeBytes(piece, out); });
 }
 
 }  // namespace

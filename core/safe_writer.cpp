@@ -45,7 +45,7 @@ mode_t newFileMode() {
   return 0666 & ~mask;
 }
 
-bool writeAll(int fd, const std::string& bytes) {
+bool writeAll(int fd, std::string_view bytes) {
   size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t wrote = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -57,6 +57,31 @@ bool writeAll(int fd, const std::string& bytes) {
   }
   return true;
 }
+
+// Gathers small pieces into blocks, so that a file of many short pieces
+// costs few system calls; a large piece is written as it is.
+class BlockWriter {
+ public:
+  explicit BlockWriter(int fd) : fd_(fd) {}
+  void put(std::string_view piece) {
+    if (block_.size() + piece.size() > kBlock && !flush()) return;
+    if (piece.size() >= kBlock)
+      ok_ = ok_ && writeAll(fd_, piece);
+    else
+      block_.append(piece);
+  }
+  bool flush() {
+    ok_ = ok_ && writeAll(fd_, block_);
+    block_.clear();
+    return ok_;
+  }
+
+ private:
+  static constexpr size_t kBlock = 64 * 1024;
+  int fd_;
+  std::string block_;
+  bool ok_ = true;
+};
 
 // The folder's entry for the renamed file reaches the disk. Best effort: the
 // file is in place and whole either way, and a failure here cannot be undone.
@@ -83,7 +108,11 @@ StagedFile::~StagedFile() {
   if (!tempPath_.empty()) ::unlink(tempPath_.c_str());
 }
 
-std::optional<WriteFailure> StagedFile::write(const std::string& bytes) {
+std::optional<WriteFailure> StagedFile::write(std::string_view bytes) {
+  return write([&](const BytePieces& put) { put(bytes); });
+}
+
+std::optional<WriteFailure> StagedFile::write(const std::function<void(const BytePieces&)>& produce) {
   realPath_ = followLinks(path_);
   struct stat old {};
   const bool replacing = ::stat(realPath_.c_str(), &old) == 0;
@@ -99,7 +128,12 @@ std::optional<WriteFailure> StagedFile::write(const std::string& bytes) {
   tempPath_ = name.data();
 
   const mode_t mode = replacing ? (old.st_mode & 07777) : newFileMode();
-  const bool written = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
+  bool written = ::fchmod(fd, mode) == 0;
+  if (written) {
+    BlockWriter writer(fd);
+    produce([&](std::string_view piece) { writer.put(piece); });
+    written = writer.flush() && ::fsync(fd) == 0;
+  }
   const std::string reason = written ? std::string() : systemReason();
   const bool closed = ::close(fd) == 0;
   if (!written || !closed) {
@@ -133,16 +167,16 @@ std::optional<WriteFailure> writeFileSafely(const std::string& path, const std::
 std::vector<WriteFailure> writeFilesTogether(const std::vector<FileToWrite>& files) {
   std::vector<std::string> paths;
   for (const FileToWrite& file : files) paths.push_back(file.path);
-  return writeFilesTogether(paths, [&](size_t k) { return files[k].bytes; });
+  return writeFilesTogether(paths, [&](size_t k, const BytePieces& put) { put(files[k].bytes); });
 }
 
 std::vector<WriteFailure> writeFilesTogether(const std::vector<std::string>& paths,
-                                             const std::function<std::string(size_t)>& bytesOf) {
+                                             const std::function<void(size_t, const BytePieces&)>& piecesOf) {
   std::vector<WriteFailure> failures;
   std::vector<StagedFile> staged;
   for (size_t k = 0; k < paths.size(); ++k) {
     StagedFile next(paths[k]);
-    if (auto failure = next.write(bytesOf(k)))
+    if (auto failure = next.write([&](const BytePieces& put) { piecesOf(k, put); }))
       failures.push_back(std::move(*failure));
     else
       staged.push_back(std::move(next));

@@ -13,9 +13,13 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace skyvex {
+
+// Hands out bytes piece by piece, in order.
+using BytePieces = std::function<void(std::string_view)>;
 
 struct WriteFailure {
   std::string path;
@@ -37,7 +41,9 @@ class StagedFile {
   ~StagedFile();
 
   // Writes bytes to the temporary file and flushes it to the disk.
-  [[nodiscard]] std::optional<WriteFailure> write(const std::string& bytes);
+  [[nodiscard]] std::optional<WriteFailure> write(std::string_view bytes);
+  // The same for bytes handed out piece by piece by produce(put).
+  [[nodiscard]] std::optional<WriteFailure> write(const std::function<void(const BytePieces&)>& produce);
   // Renames the written file over the target.
   [[nodiscard]] std::optional<WriteFailure> commit();
 
@@ -60,10 +66,10 @@ struct FileToWrite {
 // The failures, in the order of the files; empty on success.
 [[nodiscard]] std::vector<WriteFailure> writeFilesTogether(const std::vector<FileToWrite>& files);
 
-// The same for files whose bytes are made one file at a time, bytesOf(k) for
-// paths[k], each dropped once written: a set of large files never needs
-// memory for all of them at once.
-[[nodiscard]] std::vector<WriteFailure> writeFilesTogether(const std::vector<std::string>& paths,
-                                                           const std::function<std::string(size_t)>& bytesOf);
+// The same for files whose bytes are handed out piece by piece,
+// piecesOf(k, put) for paths[k]: large files written from texts held
+// elsewhere are never copied whole.
+[[nodiscard]] std::vector<WriteFailure> writeFilesTogether(
+    const std::vector<std::string>& paths, const std::function<void(size_t, const BytePieces&)>& piecesOf);
 
 }  // namespace skyvex

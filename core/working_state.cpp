@@ -27,7 +27,7 @@ bool WorkingState::operator==(const WorkingState& o) const {
   };
   const auto collections = [](const WorkingState& w) {
     return std::tie(w.chosenFiles, w.centralPilots, w.alliedPilots, w.ipLines, w.rosterLines,
-                    w.chatLines, w.killLines, w.bombLines, w.processedLines, w.startUpProblems);
+                    w.killLines, w.bombLines, w.processedLines, w.startUpProblems);
   };
   return tables(*this) == tables(o) && setup(*this) == setup(o) && program(*this) == program(o) &&
          texts(*this) == texts(o) && collections(*this) == collections(o);
@@ -44,16 +44,24 @@ int loadedLineCount(const WorkingState& state) {
   return std::max(0, std::min<int>(state.lineCount, static_cast<int>(state.logLines.size()) - 1));
 }
 
-std::string logText(const WorkingState& state, std::string WorkingState::*log) {
-  if (log != &WorkingState::rawLogHeader) return state.*log;
+void logPieces(const WorkingState& state, std::string WorkingState::*log,
+               const std::function<void(std::string_view)>& put) {
+  if (log != &WorkingState::rawLogHeader) return put(state.*log);
+  put(state.rawLogHeader);
   const int lines = loadedLineCount(state);
-  size_t size = state.rawLogHeader.size();
-  for (int i = 1; i <= lines; ++i) size += state.logLines[static_cast<size_t>(i)].text.size() + 2;
-  std::string raw;
-  raw.reserve(size);
-  raw += state.rawLogHeader;
-  for (int i = 1; i <= lines; ++i) raw.append(state.logLines[static_cast<size_t>(i)].text).append("\r\n");
-  return raw;
+  for (int i = 1; i <= lines; ++i) {
+    put(state.logLines[static_cast<size_t>(i)].text);
+    put("\r\n");
+  }
+}
+
+std::string logText(const WorkingState& state, std::string WorkingState::*log) {
+  size_t size = 0;
+  logPieces(state, log, [&](std::string_view piece) { size += piece.size(); });
+  std::string text;
+  text.reserve(size);
+  logPieces(state, log, [&](std::string_view piece) { text.append(piece); });
+  return text;
 }
 
 }  // namespace skyvex

@@ -36,8 +36,11 @@ std::vector<WriteFailure> writeLogs(const WorkingState& state, const std::string
       logs.push_back(&log);
       paths.push_back(prefix + log.fileName);
     }
-  // One log's bytes at a time: a large match's logs are never all copied at once.
-  return writeFilesTogether(paths, [&](size_t k) { return logText(state, logs[k]->text).append(CRLF); });
+  // Written from the texts where they are held: saving copies no log.
+  return writeFilesTogether(paths, [&](size_t k, const BytePieces& put) {
+    logPieces(state, logs[k]->text, put);
+    put(CRLF);
+  });
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ namespace {
 struct SetAside {
   std::array<std::vector<RosterEntry>, kSides> roster;
   std::vector<LineOutcome> lineOutcomes;
-  SortedLines centralPilots, alliedPilots, ipLines, rosterLines, chatLines, killLines, bombLines, processedLines;
+  SortedLines centralPilots, alliedPilots, ipLines, rosterLines, killLines, bombLines, processedLines;
   std::string processedLogText, rosterLogText, killLogText, bombingLogText, chatLogText, ipLogText, scoreLogText,
       pilotsLogText, chronologyLogText;
   SortedLines chosenFiles;
@@ -41,7 +41,6 @@ struct SetAside {
     swap(alliedPilots, s.alliedPilots);
     swap(ipLines, s.ipLines);
     swap(rosterLines, s.rosterLines);
-    swap(chatLines, s.chatLines);
     swap(killLines, s.killLines);
     swap(bombLines, s.bombLines);
     swap(processedLines, s.processedLines);
