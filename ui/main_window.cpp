@@ -192,16 +192,21 @@ void FormMain::applyMenuState() {
   for (std::size_t i = 0; i < kLogWindowCount; ++i) logItems_[i]->setChecked(menu_.checked[i]);
 }
 
+// A hidden log window holds no text: it takes its report when it is shown, so
+// a large match's logs are not all held a second time.
 void FormMain::refreshLogTexts() {
   for (std::size_t i = 0; i < kLogWindowCount; ++i) {
     const LogWindowInfo& info = logWindowInfo(static_cast<LogWindow>(i));
-    logWindows_[i]->showReport(logText(state_, info.text));
+    logWindows_[i]->showReport(logWindows_[i]->isHidden() ? std::string() : logText(state_, info.text));
   }
 }
 
 void FormMain::setLogWindowShown(LogWindow window, bool shown) {
   LogWindowForm* form = logWindow(window);
-  if (!shown) return form->hide();
+  if (!shown) {
+    form->hide();
+    return form->showReport(std::string());
+  }
   form->showReport(logText(state_, logWindowInfo(window).text));
   if (!placed_[indexOf(window)] && !mdi_->viewport()->rect().isEmpty()) {
     // First shown: as large as a cascaded window, one step below the windows already shown.

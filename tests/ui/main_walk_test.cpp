@@ -199,14 +199,17 @@ TEST_F(MainWindowWalk, FromStartUpToExit) {
   choose("&Window/Pilots In Char&t");
   EXPECT_TRUE(form.chartWindow()->isHidden() && !item(QStringLiteral("&Window/Pilots In Char&t"))->isChecked());
 
-  // --- The log windows: each holds its report, shown or not; its Window item shows and hides it.
+  // --- The log windows: a shown one holds its report, a hidden one nothing (it takes its report
+  // when shown); its Window item shows and hides it.
   for (const auto& [logItem, caption, report] : kLogWindows) {
     SCOPED_TRACE(caption);
-    EXPECT_EQ(textOf(caption), asShown(logText(state, report)));
+    const std::string shown = asShown(logText(state, report));
     const bool wasShown = !window(caption)->isHidden();
+    EXPECT_EQ(textOf(caption), wasShown ? shown : "");
     choose(logItem);
     EXPECT_TRUE(window(caption)->isHidden() == wasShown && item(QLatin1String(logItem))->isChecked() == !wasShown &&
                 (wasShown || (form.mdiArea()->activeSubWindow() == window(caption) && readable(window(caption)))));
+    EXPECT_EQ(textOf(caption), wasShown ? "" : shown);
     choose(logItem);
   }
   // The logs' font, and the keys to their last and first lines.
