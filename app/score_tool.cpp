@@ -274,7 +274,8 @@ void runStage(WorkingState& state, const Command& command, Stage stage) {
 }
 
 // The Score command without windows and without saving.
-void scoreMatch(WorkingState& state) { runScoring(state); }
+// A refusal ends the tool: the state need not be kept whole.
+void scoreMatch(WorkingState& state) { runScoring(state, RefusalLeaves::StateHalfDone); }
 
 // The report for standard output: the last --print; without any output
 // option the score log. nullptr when only --out, --json or --html is given.

@@ -1,6 +1,7 @@
 #include "scoring/score_command.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -60,7 +61,7 @@ struct SetAside {
 
 }  // namespace
 
-void runScoring(WorkingState& state) {
+void runScoring(WorkingState& state, RefusalLeaves leaves) {
   if (state.lineCount < 1 || state.logLines.size() < 2) throw Refusal("Error: No log lines are loaded.");
 
   // The steps work on the state itself, and a refusal half-way puts it back
@@ -69,10 +70,13 @@ void runScoring(WorkingState& state) {
   // else is copied whole, so no field can be missed.
   SetAside aside;
   aside.swapWith(state);
-  std::vector<std::string> texts(state.logLines.size());
-  for (size_t i = 0; i < texts.size(); ++i) texts[i] = std::move(state.logLines[i].text);
-  WorkingState before = state;
-  for (size_t i = 0; i < texts.size(); ++i) state.logLines[i].text = std::move(texts[i]);
+  std::optional<WorkingState> before;
+  if (leaves == RefusalLeaves::StateAsItWas) {
+    std::vector<std::string> texts(state.logLines.size());
+    for (size_t i = 0; i < texts.size(); ++i) texts[i] = std::move(state.logLines[i].text);
+    before = state;
+    for (size_t i = 0; i < texts.size(); ++i) state.logLines[i].text = std::move(texts[i]);
+  }
   try {
     state.scoredAt = scoreTime(state);
     processLog(state);
@@ -85,9 +89,11 @@ void runScoring(WorkingState& state) {
     state.pilotsLogText = std::move(pilots.text);
     state.chronologyLogText = std::move(chronology.text);
   } catch (...) {
-    for (size_t i = 0; i < before.logLines.size(); ++i) before.logLines[i].text = std::move(state.logLines[i].text);
-    state = std::move(before);
-    aside.swapWith(state);
+    if (before) {
+      for (size_t i = 0; i < before->logLines.size(); ++i) before->logLines[i].text = std::move(state.logLines[i].text);
+      state = std::move(*before);
+      aside.swapWith(state);
+    }
     throw;
   }
   // The load's own parts go on unchanged; the rebuilt ones replace the old.
