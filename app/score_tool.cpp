@@ -137,7 +137,7 @@ struct ReportSpec {
 // --print names: the ten logs.
 const ReportSpec kReports[] = {
     {"score", &WorkingState::scoreLogText},    {"pilot", &WorkingState::pilotsLogText},
-    {"chron", &WorkingState::chronologyLogText}, {"raw", &WorkingState::rawLogText},
+    {"chron", &WorkingState::chronologyLogText}, {"raw", &WorkingState::rawLogHeader},
     {"pro", &WorkingState::processedLogText},  {"roster", &WorkingState::rosterLogText},
     {"kill", &WorkingState::killLogText},      {"bomb", &WorkingState::bombingLogText},
     {"chat", &WorkingState::chatLogText},      {"ip", &WorkingState::ipLogText},
@@ -282,7 +282,8 @@ bool givesSetup(const Command& command) {
 }
 
 // The Score command without windows and without saving.
-void scoreMatch(WorkingState& state) { runScoring(state); }
+// A refusal ends the tool: the state need not be kept whole.
+void scoreMatch(WorkingState& state) { runScoring(state, RefusalLeaves::StateHalfDone); }
 
 // The report for standard output: the last --print; without any output
 // option the score log. nullptr when only --out, --json or --html is given.
@@ -297,7 +298,7 @@ const ReportSpec* chosenReport(const Command& command) {
   return anyOutput ? report : reportNamed("score");
 }
 
-void writeBytes(const std::string& bytes, std::ostream& out) {
+void writeBytes(std::string_view bytes, std::ostream& out) {
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
@@ -324,7 +325,8 @@ void writeReports(const WorkingState& state, const Command& command, std::ostrea
   }
   writePublished(state, command, out);
   // Reports are written byte for byte as the program holds them.
-  if (const ReportSpec* report = chosenReport(command)) writeBytes(state.*(report->text), out);
+  if (const ReportSpec* report = chosenReport(command))
+    logPieces(state, report->text, [&](std::string_view piece) { writeBytes(piece, out); });
 }
 
 }  // namespace

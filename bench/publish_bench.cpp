@@ -27,7 +27,8 @@ struct MatchFiles {
   MatchFiles() {
     fs::create_directories(folder);
     std::ofstream log(folder / "match.log", std::ios::binary);
-    for (const std::string& line : skyvex::generatedMatch(kLines).rawLines) log << line << "\r\n";
+    const skyvex::WorkingState match = skyvex::generatedMatch(kLines);
+    for (int i = 1; i <= match.lineCount; ++i) log << match.logLines[static_cast<size_t>(i)].text << "\r\n";
     std::ofstream(folder / "vx2Server.ini", std::ios::binary) << "serverdesc=\"Bench\"\r\nusemap=flanders.map\r\n";
   }
   ~MatchFiles() { fs::remove_all(folder); }

@@ -8,6 +8,10 @@
 // its menus, scored once, and all ten log windows opened; then its Score
 // command is timed from the menu command until every window has repainted.
 // Each figure is the median of the runs.
+//
+// With --memory LOG SETUP it measures memory instead: the window program
+// built offscreen loads that setup and log and scores once, and prints its
+// resident size after Score and its peak (for /usr/bin/time -v beside it).
 #include <QApplication>
 #include <QMdiSubWindow>
 
@@ -88,6 +92,32 @@ double timeTool(const std::vector<std::string>& arguments) {
   return took.count();
 }
 
+// "VmRSS" or "VmHWM" of this process, in MB.
+double statusMegabytes(const std::string& field) {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind(field + ":", 0) == 0) return std::stod(line.substr(field.size() + 1)) / 1024;
+  return 0;
+}
+
+int measureMemory(const std::string& log, const std::string& setup) {
+  skyvex::WorkingState state;
+  AnsweringPlatform platform;
+  skyvex::ui::FormMain form(state, platform);
+  form.loadWindow(fs::path(log).parent_path().string());
+  form.resize(1600, 1000);
+  form.show();
+  platform.answers = {setup, log};
+  form.openSetupCommand();
+  form.openLogsCommand();
+  form.scoreCommand();
+  QApplication::processEvents();
+  std::printf("%d lines; resident after Score %.0f MB, peak %.0f MB\n", static_cast<int>(state.lineCount),
+              statusMegabytes("VmRSS"), statusMegabytes("VmHWM"));
+  return state.lineCount > 0 ? 0 : 1;
+}
+
 void printRuns(const char* what, const std::vector<double>& runs) {
   std::printf("%-32s median %6.3f s   runs:", what, median(runs));
   for (const double run : runs) std::printf(" %.3f", run);
@@ -99,6 +129,7 @@ void printRuns(const char* what, const std::vector<double>& runs) {
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  if (argc == 4 && std::string(argv[1]) == "--memory") return measureMemory(argv[2], argv[3]);
   const fs::path bin = fs::canonical("/proc/self/exe").parent_path();
 
   // The match as files: the generated lines as one log, its setup as a setup file.
@@ -106,7 +137,7 @@ int main(int argc, char** argv) {
   fs::create_directories(folder);
   const skyvex::WorkingState match = skyvex::generatedMatch(kLines);
   std::string log;
-  for (const std::string& line : match.rawLines) log += line + "\r\n";
+  for (int i = 1; i <= match.lineCount; ++i) log += match.logLines[static_cast<size_t>(i)].text + "\r\n";
   writeFile(folder / "match.log", log);
   writeFile(folder / "match.vxs", skyvex::formatSetup(match));
   fs::copy_file(bin / "org_vxLandmarkData.txt", folder / "org_vxLandmarkData.txt");
@@ -152,7 +183,7 @@ int main(int argc, char** argv) {
   int shown = 0;
   for (const QMdiSubWindow* child : form.findChild<QMdiArea*>()->subWindowList()) shown += child->isVisible() ? 1 : 0;
 
-  std::printf("%d lines, %d runs each\n", static_cast<int>(match.rawLines.size()), kRuns);
+  std::printf("%d lines, %d runs each\n", static_cast<int>(match.lineCount), kRuns);
   printRuns("tool, whole process", tool);
   printRuns("window program, Score command", window);
   std::printf("log windows shown: %d; window Score / tool = %.2f\n", shown, median(window) / median(tool));

@@ -41,6 +41,10 @@ StagedFile::StagedFile(StagedFile&& other) noexcept
   other.tempPath_.clear();
 }
 
+std::optional<WriteFailure> StagedFile::write(std::string_view bytes, Sync sync) {
+  return write([&](const BytePieces& put) { put(bytes); }, sync);
+}
+
 std::optional<WriteFailure> writeFileSafely(const std::string& path, const std::string& bytes) {
   StagedFile file(path);
   if (auto failure = file.write(bytes)) return failure;
@@ -48,11 +52,18 @@ std::optional<WriteFailure> writeFileSafely(const std::string& path, const std::
 }
 
 std::vector<WriteFailure> writeFilesTogether(const std::vector<FileToWrite>& files) {
+  std::vector<std::string> paths;
+  for (const FileToWrite& file : files) paths.push_back(file.path);
+  return writeFilesTogether(paths, [&](size_t k, const BytePieces& put) { put(files[k].bytes); });
+}
+
+std::vector<WriteFailure> writeFilesTogether(const std::vector<std::string>& paths,
+                                             const std::function<void(size_t, const BytePieces&)>& piecesOf) {
   std::vector<WriteFailure> failures;
   std::vector<StagedFile> staged;
-  for (const FileToWrite& file : files) {
-    StagedFile next(file.path);
-    if (auto failure = next.write(file.bytes))
+  for (size_t k = 0; k < paths.size(); ++k) {
+    StagedFile next(paths[k]);
+    if (auto failure = next.write([&](const BytePieces& put) { piecesOf(k, put); }))
       failures.push_back(std::move(*failure));
     else
       staged.push_back(std::move(next));
@@ -60,7 +71,7 @@ std::vector<WriteFailure> writeFilesTogether(const std::vector<FileToWrite>& fil
   if (!failures.empty()) return failures;  // the staged files are removed unplaced
   std::vector<Previous> placed;
   for (size_t k = 0; k < staged.size(); ++k) {
-    Previous previous{files[k].path, std::nullopt};
+    Previous previous{paths[k], std::nullopt};
     std::string bytes, reason;
     if (readFileBytes(previous.path, bytes, reason)) {
       previous.bytes = std::move(bytes);

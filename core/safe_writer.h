@@ -11,11 +11,16 @@
 // - on every failure the temporary file is removed and the target untouched.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace skyvex {
+
+// Hands out bytes piece by piece, in order.
+using BytePieces = std::function<void(std::string_view)>;
 
 struct WriteFailure {
   std::string path;
@@ -49,7 +54,10 @@ class StagedFile {
   ~StagedFile();
 
   // Writes bytes to the temporary file and flushes it to the disk (see Sync).
-  [[nodiscard]] std::optional<WriteFailure> write(const std::string& bytes, Sync sync = Sync::EachFile);
+  [[nodiscard]] std::optional<WriteFailure> write(std::string_view bytes, Sync sync = Sync::EachFile);
+  // The same for bytes handed out piece by piece by produce(put).
+  [[nodiscard]] std::optional<WriteFailure> write(const std::function<void(const BytePieces&)>& produce,
+                                                  Sync sync = Sync::EachFile);
   // Puts the written file in place of the target.
   [[nodiscard]] std::optional<WriteFailure> commit(Sync sync = Sync::EachFile);
 
@@ -72,5 +80,11 @@ struct FileToWrite {
 // When one cannot be put in place, those put in place before it are put back
 // as they were. The failures, in the order of the files; empty on success.
 [[nodiscard]] std::vector<WriteFailure> writeFilesTogether(const std::vector<FileToWrite>& files);
+
+// The same for files whose bytes are handed out piece by piece,
+// piecesOf(k, put) for paths[k]: large files written from texts held
+// elsewhere are never copied whole.
+[[nodiscard]] std::vector<WriteFailure> writeFilesTogether(
+    const std::vector<std::string>& paths, const std::function<void(size_t, const BytePieces&)>& piecesOf);
 
 }  // namespace skyvex

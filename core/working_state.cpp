@@ -22,12 +22,12 @@ bool WorkingState::operator==(const WorkingState& o) const {
                     w.planeTypeCount, w.lineCount, w.matchDate);
   };
   const auto texts = [](const WorkingState& w) {
-    return std::tie(w.rawLogText, w.processedLogText, w.rosterLogText, w.killLogText, w.bombingLogText,
+    return std::tie(w.rawLogHeader, w.processedLogText, w.rosterLogText, w.killLogText, w.bombingLogText,
                     w.chatLogText, w.ipLogText, w.scoreLogText, w.pilotsLogText, w.chronologyLogText);
   };
   const auto collections = [](const WorkingState& w) {
-    return std::tie(w.chosenFiles, w.rawLines, w.centralPilots, w.alliedPilots, w.ipLines, w.rosterLines,
-                    w.chatLines, w.killLines, w.bombLines, w.processedLines, w.startUpProblems);
+    return std::tie(w.chosenFiles, w.centralPilots, w.alliedPilots, w.ipLines, w.rosterLines,
+                    w.killLines, w.bombLines, w.processedLines, w.startUpProblems);
   };
   return tables(*this) == tables(o) && setup(*this) == setup(o) && program(*this) == program(o) &&
          texts(*this) == texts(o) && collections(*this) == collections(o);
@@ -42,6 +42,26 @@ int rosterPilotCount(const WorkingState& state, int side) {
 
 int loadedLineCount(const WorkingState& state) {
   return std::max(0, std::min<int>(state.lineCount, static_cast<int>(state.logLines.size()) - 1));
+}
+
+void logPieces(const WorkingState& state, std::string WorkingState::*log,
+               const std::function<void(std::string_view)>& put) {
+  if (log != &WorkingState::rawLogHeader) return put(state.*log);
+  put(state.rawLogHeader);
+  const int lines = loadedLineCount(state);
+  for (int i = 1; i <= lines; ++i) {
+    put(state.logLines[static_cast<size_t>(i)].text);
+    put("\r\n");
+  }
+}
+
+std::string logText(const WorkingState& state, std::string WorkingState::*log) {
+  size_t size = 0;
+  logPieces(state, log, [&](std::string_view piece) { size += piece.size(); });
+  std::string text;
+  text.reserve(size);
+  logPieces(state, log, [&](std::string_view piece) { text.append(piece); });
+  return text;
 }
 
 }  // namespace skyvex

@@ -4,11 +4,14 @@
 // the same number everywhere (logLines[1] is the first kept log line).
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <ctime>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -71,9 +74,14 @@ struct LogLine {
   std::string plane2;
   std::string text;
   std::string date;
-  std::string chat;
   std::string ip;
-  auto tie() const { return std::tie(enabled, eventType, text, date, time, targetId, chat, pilot1, plane1, side1, ip, pilot2, plane2, side2, errorCode); }
+  // A chat line's message is the end of its text, from byte chatFrom on (0
+  // for none): the text's bytes are not held a second time.
+  uint32_t chatFrom = 0;
+  [[nodiscard]] std::string_view chat() const {
+    return chatFrom == 0 ? std::string_view() : std::string_view(text).substr(std::min<size_t>(chatFrom, text.size()));
+  }
+  auto tie() const { return std::tie(enabled, eventType, text, date, time, targetId, chatFrom, pilot1, plane1, side1, ip, pilot2, plane2, side2, errorCode); }
   bool operator==(const LogLine& o) const { return tie() == o.tie(); }
 };
 
@@ -239,7 +247,10 @@ struct WorkingState {
   std::tm scoredAt{};
 
   // --- Report texts ---
-  std::string rawLogText;
+  // The RAW LOG's header as the load made it; the log itself is this header
+  // and the texts of logLines, which hold the loaded lines' bytes once (see
+  // logText).
+  std::string rawLogHeader;
   std::string processedLogText;
   std::string rosterLogText;
   std::string killLogText;
@@ -252,12 +263,13 @@ struct WorkingState {
 
   // --- Line collections ---
   SortedLines chosenFiles;
-  std::vector<std::string> rawLines;  // read order
   SortedLines centralPilots;
   SortedLines alliedPilots;
+  // The processing pass gathers the category logs' lines in ipLines to
+  // processedLines and empties each once its log is written (the chat lines
+  // it reads in logLines).
   SortedLines ipLines;
   SortedLines rosterLines;
-  SortedLines chatLines;
   SortedLines killLines;
   SortedLines bombLines;
   SortedLines processedLines;
@@ -284,5 +296,13 @@ struct WorkingState {
 [[nodiscard]] int rosterPilotCount(const WorkingState& state, int side);
 // The loaded lines 1..n that logLines really holds.
 [[nodiscard]] int loadedLineCount(const WorkingState& state);
+
+// One of the ten logs, named by its member: a stored report text, or, for
+// &WorkingState::rawLogHeader, the RAW LOG: the header and every loaded
+// line's text with CR LF, in read order. logPieces hands out its bytes piece
+// by piece, copying nothing; logText gives them as one text.
+void logPieces(const WorkingState& state, std::string WorkingState::*log,
+               const std::function<void(std::string_view)>& put);
+[[nodiscard]] std::string logText(const WorkingState& state, std::string WorkingState::*log);
 
 }  // namespace skyvex

@@ -35,6 +35,8 @@ void loadChosenFiles(WorkingState& state, const std::string& folder, std::vector
     if (rawLines.size() == static_cast<size_t>(kMaxLines))
       throw Refusal("Error: The chosen log files hold more than " + std::to_string(kMaxLines) +
                     " stamped lines. Load fewer files at a time.");
+    // A line grown piece by piece may hold twice its room: it gives the rest back.
+    if (line.capacity() - line.size() > line.size() / 8) line.shrink_to_fit();
     rawLines.push_back(std::move(line));
   });
   for (const ChosenFile& file : files) {
@@ -59,28 +61,28 @@ std::string folderOf(const std::string& path) {
 
 void installLoadedLines(WorkingState& state, std::vector<std::string> rawLines, SortedLines chosenFiles,
                         const std::string& folder) {
+  // Each text moves into its line: the line table is the one place the loaded bytes are held.
   std::vector<LogLine> logLines(rawLines.size() + 1);
   for (size_t i = 1; i < logLines.size(); ++i) {
     LogLine& line = logLines[i];
-    line.text = rawLines[i - 1];
+    line.text = std::move(rawLines[i - 1]);
     line.date = Mid(line.text, 1, 8);
     line.time = Mid(line.text, 10, 8);
     line.enabled = 1;
   }
+  rawLines = {};
   // Every report's header shows the date of the first line.
   std::string matchDate = logLines.size() > 1 ? logLines[1].date : std::string();
-  std::string rawLog = buildReportHeader(headerFields(state, scoreTime(state)), "RAW LOG", matchDate);
-  for (const std::string& line : rawLines) rawLog.append(line).append(CRLF);
+  std::string rawLogHeader = buildReportHeader(headerFields(state, scoreTime(state)), "RAW LOG", matchDate);
 
   state.chosenFiles = std::move(chosenFiles);
-  state.rawLines = std::move(rawLines);
   state.logFolder = folder;
   state.logLines = std::move(logLines);
   state.lineCount = static_cast<int16_t>(state.logLines.size() - 1);
   state.matchDate = std::move(matchDate);
   for (auto& side : state.scoreAdjustments)
     for (size_t entry = 1; entry < side.size(); ++entry) side[entry] = ScoreAdjustment{};
-  state.rawLogText = std::move(rawLog);
+  state.rawLogHeader = std::move(rawLogHeader);
 }
 
 FileDialogRequest logFilesDialog(const WorkingState& state) {

@@ -27,7 +27,7 @@ void loadLogFiles(WorkingState& state, const std::string& dialogResult);
 void loadLogFilePaths(WorkingState& state, const std::vector<std::string>& paths);
 
 // Puts loaded lines into the state, as every load ends: the line table (every
-// line enabled), the line count, the raw lines and the RAW LOG, the match
+// line enabled, each holding its text), the line count, the RAW LOG's header, the match
 // date, the chosen files and the log folder; the score adjustments are
 // cleared. At most kMaxLines lines.
 void installLoadedLines(WorkingState& state, std::vector<std::string> rawLines, SortedLines chosenFiles,

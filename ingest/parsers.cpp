@@ -80,7 +80,8 @@ void parseChat(WorkingState& state, int i) {
   const std::string& text = line->text;
   const long p = InStr(text, "]: ");
   line->pilot1 = Mid(text, 20, p - 20);
-  line->chat = Right(text, length(text) - p - 2);
+  // The message follows "]: " to the end of the line.
+  line->chatFrom = static_cast<uint32_t>(p + 2);
 }
 
 PlaneNameSearch::PlaneNameSearch(const WorkingState& state) {

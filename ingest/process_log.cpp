@@ -89,7 +89,9 @@ class FinishedLines {
   std::vector<Stamped> rising_;
 };
 
-std::string categoryLog(const WorkingState& state, const char* title, const SortedLines& lines,
+// A category log: the header, the column line if any, and the lines in order.
+template <class Lines>
+std::string categoryLog(const WorkingState& state, const char* title, const Lines& lines,
                         const char* columnLine = nullptr) {
   std::string text = buildReportHeader(headerFields(state, state.scoredAt), title, state.matchDate);
   size_t size = text.size() + (columnLine ? std::string_view(columnLine).size() + 2 : 0);
@@ -100,12 +102,20 @@ std::string categoryLog(const WorkingState& state, const char* title, const Sort
   return text;
 }
 
+// The log holds the lines from then on: the collection lets its copy go, so
+// that a line's bytes are not held twice.
+std::string releasedLog(const WorkingState& state, const char* title, SortedLines& lines,
+                        const char* columnLine = nullptr) {
+  std::string text = categoryLog(state, title, lines, columnLine);
+  lines = SortedLines();
+  return text;
+}
+
 void runPass(WorkingState& state) {
   if (state.lineCount < 1 || state.logLines.size() < 2)
     throw Refusal("Error: No log lines are loaded. Open the log files first.");
 
   state.bombLines.clear();
-  state.chatLines.clear();
   state.ipLines.clear();
   state.killLines.clear();
   state.processedLines.clear();
@@ -130,6 +140,9 @@ void runPass(WorkingState& state) {
   state.processedLines.reserve(static_cast<size_t>(lines), textBytes + 48 * static_cast<size_t>(lines));
   const PlaneNameSearch planeNames(state);
   std::string processed;  // one buffer for every line's processed text
+  // The chat lines, the longest of a log, are not copied: they are read
+  // where the line table holds them.
+  std::vector<std::string_view> chatLines;
 
   for (int i = 1; i <= lines; ++i) {
     LogLine& line = state.logLines[static_cast<size_t>(i)];
@@ -177,7 +190,7 @@ void runPass(WorkingState& state) {
 
     if (InStr(text, "]: ")) {
       line.eventType = kChatEvent;
-      state.chatLines.add(text);
+      chatLines.push_back(text);
       parseChat(state, i);
     }
 
@@ -220,12 +233,14 @@ void runPass(WorkingState& state) {
   n = 1;
   for (const std::string_view name : state.alliedPilots) state.roster[1][n++].name = name;
 
-  state.bombingLogText = categoryLog(state, "BOMBING LOG", state.bombLines);
-  state.chatLogText = categoryLog(state, "CHAT LOG", state.chatLines);
-  state.ipLogText = categoryLog(state, "IP LOG", state.ipLines);
-  state.killLogText = categoryLog(state, "KILL LOG", state.killLines);
-  state.rosterLogText = categoryLog(state, "ROSTER LOG", state.rosterLines);
-  state.processedLogText = categoryLog(state, "PROCESSED LOG", state.processedLines, kProcessedColumns);
+  // The largest first, so that no two copies of the lines are held beside the table.
+  state.processedLogText = releasedLog(state, "PROCESSED LOG", state.processedLines, kProcessedColumns);
+  std::stable_sort(chatLines.begin(), chatLines.end(), NoCaseOrder());  // the order of a SortedLines
+  state.chatLogText = categoryLog(state, "CHAT LOG", chatLines);
+  state.bombingLogText = releasedLog(state, "BOMBING LOG", state.bombLines);
+  state.ipLogText = releasedLog(state, "IP LOG", state.ipLines);
+  state.killLogText = releasedLog(state, "KILL LOG", state.killLines);
+  state.rosterLogText = releasedLog(state, "ROSTER LOG", state.rosterLines);
 }
 
 }  // namespace
@@ -249,7 +264,7 @@ void writeProcessedLine(const LogLine& line, std::string& out) {
       {type.digits, type.size},     line.date,   line.time,   {error.digits, error.size},
       line.pilot1,                  line.ip,     line.plane1, {side1.digits, side1.size},
       line.pilot2,                  line.plane2, {side2.digits, side2.size}, {target.digits, target.size},
-      line.chat};
+      line.chat()};
   size_t size = std::size(fields) - 1;  // the commas
   for (const std::string_view field : fields) size += field.size();
   out.assign(size, ',');

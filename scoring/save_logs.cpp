@@ -16,7 +16,7 @@ const std::vector<SavedLog>& savedLogs() {
       {4, &WorkingState::killLogText, "vxLog2_Kill.txt"},
       {5, &WorkingState::pilotsLogText, "vxLog2_Pilot.txt"},
       {6, &WorkingState::processedLogText, "vxLog2_Pro.txt"},
-      {7, &WorkingState::rawLogText, "vxLog2_Raw.txt"},
+      {7, &WorkingState::rawLogHeader, "vxLog2_Raw.txt"},
       {8, &WorkingState::rosterLogText, "vxLog2_Roster.txt"},
       {9, &WorkingState::scoreLogText, "vxLog2_Score.txt"},
   };
@@ -29,11 +29,18 @@ namespace {
 // which puts the files in the current folder). Every file is written in full
 // before any is put in place, so a failure leaves the older set whole.
 std::vector<WriteFailure> writeLogs(const WorkingState& state, const std::string& prefix, bool onlySelected) {
-  std::vector<FileToWrite> files;
+  std::vector<const SavedLog*> logs;
+  std::vector<std::string> paths;
   for (const SavedLog& log : savedLogs())
-    if (!onlySelected || state.logsToSave[static_cast<size_t>(log.flagIndex)] == 1)
-      files.push_back({prefix + log.fileName, state.*log.text + CRLF});
-  return writeFilesTogether(files);
+    if (!onlySelected || state.logsToSave[static_cast<size_t>(log.flagIndex)] == 1) {
+      logs.push_back(&log);
+      paths.push_back(prefix + log.fileName);
+    }
+  // Written from the texts where they are held: saving copies no log.
+  return writeFilesTogether(paths, [&](size_t k, const BytePieces& put) {
+    logPieces(state, logs[k]->text, put);
+    put(CRLF);
+  });
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ namespace skyvex {
 
 struct SavedLog {
   int flagIndex;                       // index into logsToSave
-  std::string WorkingState::*text;     // the report text
+  std::string WorkingState::*text;     // the report text, read through logText
   const char* fileName;                // "vxLog2_Bomb.txt" ...
 };
 

@@ -1,6 +1,7 @@
 #include "scoring/score_command.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,19 +20,18 @@ namespace skyvex {
 namespace {
 
 // The parts of the state that no scoring step reads: the collections and texts
-// the steps rebuild from nothing, and the load's own raw lines and files.
+// the steps rebuild from nothing, and the load's own RAW LOG header and files.
 // They are moved aside instead of copied (after a Score command they are most
 // of the state), and put back when a step refuses. A part left out of this
 // list is copied with the rest: slower, never wrong.
 struct SetAside {
   std::array<std::vector<RosterEntry>, kSides> roster;
   std::vector<LineOutcome> lineOutcomes;
-  SortedLines centralPilots, alliedPilots, ipLines, rosterLines, chatLines, killLines, bombLines, processedLines;
+  SortedLines centralPilots, alliedPilots, ipLines, rosterLines, killLines, bombLines, processedLines;
   std::string processedLogText, rosterLogText, killLogText, bombingLogText, chatLogText, ipLogText, scoreLogText,
       pilotsLogText, chronologyLogText;
   SortedLines chosenFiles;
-  std::vector<std::string> rawLines;
-  std::string rawLogText;
+  std::string rawLogHeader;
 
   // Swaps every part between the two: moving out of a state and back into it.
   void swapWith(WorkingState& s) noexcept {
@@ -42,7 +42,6 @@ struct SetAside {
     swap(alliedPilots, s.alliedPilots);
     swap(ipLines, s.ipLines);
     swap(rosterLines, s.rosterLines);
-    swap(chatLines, s.chatLines);
     swap(killLines, s.killLines);
     swap(bombLines, s.bombLines);
     swap(processedLines, s.processedLines);
@@ -56,14 +55,13 @@ struct SetAside {
     swap(pilotsLogText, s.pilotsLogText);
     swap(chronologyLogText, s.chronologyLogText);
     swap(chosenFiles, s.chosenFiles);
-    swap(rawLines, s.rawLines);
-    swap(rawLogText, s.rawLogText);
+    swap(rawLogHeader, s.rawLogHeader);
   }
 };
 
 }  // namespace
 
-void runScoring(WorkingState& state) {
+void runScoring(WorkingState& state, RefusalLeaves leaves) {
   if (state.lineCount < 1 || state.logLines.size() < 2) throw Refusal("Error: No log lines are loaded.");
 
   // The steps work on the state itself, and a refusal half-way puts it back
@@ -72,10 +70,13 @@ void runScoring(WorkingState& state) {
   // else is copied whole, so no field can be missed.
   SetAside aside;
   aside.swapWith(state);
-  std::vector<std::string> texts(state.logLines.size());
-  for (size_t i = 0; i < texts.size(); ++i) texts[i] = std::move(state.logLines[i].text);
-  WorkingState before = state;
-  for (size_t i = 0; i < texts.size(); ++i) state.logLines[i].text = std::move(texts[i]);
+  std::optional<WorkingState> before;
+  if (leaves == RefusalLeaves::StateAsItWas) {
+    std::vector<std::string> texts(state.logLines.size());
+    for (size_t i = 0; i < texts.size(); ++i) texts[i] = std::move(state.logLines[i].text);
+    before = state;
+    for (size_t i = 0; i < texts.size(); ++i) state.logLines[i].text = std::move(texts[i]);
+  }
   try {
     state.scoredAt = scoreTime(state);
     processLog(state);
@@ -88,16 +89,17 @@ void runScoring(WorkingState& state) {
     state.pilotsLogText = std::move(pilots.text);
     state.chronologyLogText = std::move(chronology.text);
   } catch (...) {
-    for (size_t i = 0; i < before.logLines.size(); ++i) before.logLines[i].text = std::move(state.logLines[i].text);
-    state = std::move(before);
-    aside.swapWith(state);
+    if (before) {
+      for (size_t i = 0; i < before->logLines.size(); ++i) before->logLines[i].text = std::move(state.logLines[i].text);
+      state = std::move(*before);
+      aside.swapWith(state);
+    }
     throw;
   }
   // The load's own parts go on unchanged; the rebuilt ones replace the old.
   using std::swap;
   swap(state.chosenFiles, aside.chosenFiles);
-  swap(state.rawLines, aside.rawLines);
-  swap(state.rawLogText, aside.rawLogText);
+  swap(state.rawLogHeader, aside.rawLogHeader);
 }
 
 void finishScoring(const WorkingState& state, Platform& platform) {

@@ -6,11 +6,15 @@
 
 namespace skyvex {
 
+// What a refusal of the Score command leaves: the state as it was (the window
+// program goes on with it), or whatever the steps had done (the command-line
+// tool ends at a refusal, so it keeps no copy of the state to put back).
+enum class RefusalLeaves { StateAsItWas, StateHalfDone };
+
 // Runs the processing pass, the tally, the score report, the pilot's log and
-// the chronology log in that order, on a copy that replaces the working state
-// only when every step succeeded. Throws Refusal (no lines, an overflow) and
-// then leaves the state as it was.
-void runScoring(WorkingState& state);
+// the chronology log in that order. Throws Refusal (no lines, an overflow) and
+// then leaves the state as `leaves` says.
+void runScoring(WorkingState& state, RefusalLeaves leaves = RefusalLeaves::StateAsItWas);
 
 // The end of the Score command: saves, asks or tells as saveOption says. A save
 // that fails is shown as one "Error: " message.

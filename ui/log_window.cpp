@@ -15,7 +15,7 @@ const LogWindowInfo kLogWindows[kLogWindowCount] = {
     {LogWindow::Kill, "formKill", "Kill Log", &WorkingState::killLogText, "m_Win_Kill", "&Kills Log"},
     {LogWindow::Pilot, "formPilot", "Pilot Log", &WorkingState::pilotsLogText, "m_Win_Pilot", "&Pilot Log"},
     {LogWindow::IP, "formIP", "IP Log", &WorkingState::ipLogText, "m_Win_IP", "&IP Log"},
-    {LogWindow::Raw, "formRaw", "Raw Log", &WorkingState::rawLogText, "m_Win_Raw", "&Raw Data Log"},
+    {LogWindow::Raw, "formRaw", "Raw Log", &WorkingState::rawLogHeader, "m_Win_Raw", "&Raw Data Log"},
     {LogWindow::Roster, "formRoster", "Roster Log", &WorkingState::rosterLogText, "m_Win_Roster", "&Roster Log"},
     {LogWindow::Pro, "formPro", "Processed Raw Log", &WorkingState::processedLogText, "m_Win_Pro",
      "Processed Log"},

@@ -216,17 +216,22 @@ void FormMain::refreshStatus() {
                    QString::number(state_.lineCount));
 }
 
+// A hidden log window holds no text: it takes its report when it is shown, so
+// a large match's logs are not all held a second time.
 void FormMain::refreshLogTexts() {
   for (std::size_t i = 0; i < kLogWindowCount; ++i) {
     const LogWindowInfo& info = logWindowInfo(static_cast<LogWindow>(i));
-    logWindows_[i]->showReport(state_.*info.text);
+    logWindows_[i]->showReport(logWindows_[i]->isHidden() ? std::string() : logText(state_, info.text));
   }
 }
 
 void FormMain::setLogWindowShown(LogWindow window, bool shown) {
   LogWindowForm* form = logWindow(window);
-  if (!shown) return form->hide();
-  form->showReport(state_.*logWindowInfo(window).text);
+  if (!shown) {
+    form->hide();
+    return form->showReport(std::string());  // a hidden window holds no text
+  }
+  form->showReport(logText(state_, logWindowInfo(window).text));
   showChild(form);
 }
 

@@ -9,6 +9,7 @@
 #include <new>
 #include <vector>
 
+#include "core/block_writer.h"
 #include "core/file_reader.h"
 #include "core/file_system.h"
 #include "core/safe_writer.h"
@@ -54,7 +55,7 @@ mode_t newFileMode() {
   return 0666 & ~mask;
 }
 
-bool writeAll(int fd, const std::string& bytes) {
+bool writeAll(int fd, std::string_view bytes) {
   size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t wrote = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -135,7 +136,7 @@ StagedFile::~StagedFile() {
   if (!tempPath_.empty()) ::unlink(tempPath_.c_str());
 }
 
-std::optional<WriteFailure> StagedFile::write(const std::string& bytes, Sync sync) {
+std::optional<WriteFailure> StagedFile::write(const std::function<void(const BytePieces&)>& produce, Sync sync) {
   realPath_ = followLinks(path_);
   struct stat old {};
   const bool replacing = ::stat(realPath_.c_str(), &old) == 0;
@@ -151,7 +152,12 @@ std::optional<WriteFailure> StagedFile::write(const std::string& bytes, Sync syn
   tempPath_ = name.data();
 
   const mode_t mode = replacing ? (old.st_mode & 07777) : newFileMode();
-  const bool written = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes) && (sync == Sync::Later || ::fsync(fd) == 0);
+  bool written = ::fchmod(fd, mode) == 0;
+  if (written) {
+    BlockWriter writer([fd](std::string_view block) { return writeAll(fd, block); });
+    produce([&](std::string_view piece) { writer.put(piece); });
+    written = writer.flush() && (sync == Sync::Later || ::fsync(fd) == 0);
+  }
   const std::string reason = written ? std::string() : systemReason();
   const bool closed = ::close(fd) == 0;
   if (!written || !closed) {

@@ -7,6 +7,7 @@
 #include <new>
 #include <vector>
 
+#include "core/block_writer.h"
 #include "core/file_reader.h"
 #include "core/file_system.h"
 #include "core/safe_writer.h"
@@ -43,7 +44,7 @@ std::string folderOf(const std::string& path) {
   return parent.empty() ? "." : parent;
 }
 
-bool writeAll(HANDLE handle, const std::string& bytes) {
+bool writeAll(HANDLE handle, std::string_view bytes) {
   for (size_t done = 0; done < bytes.size();) {
     const DWORD piece = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 30));
     DWORD wrote = 0;
@@ -129,7 +130,7 @@ StagedFile::~StagedFile() {
   if (!tempPath_.empty()) DeleteFileW(wideFromUtf8(tempPath_).c_str());
 }
 
-std::optional<WriteFailure> StagedFile::write(const std::string& bytes, Sync) {
+std::optional<WriteFailure> StagedFile::write(const std::function<void(const BytePieces&)>& produce, Sync) {
   realPath_ = path_;
   const DWORD old = GetFileAttributesW(wideFromUtf8(path_).c_str());
   if (old != INVALID_FILE_ATTRIBUTES && (old & FILE_ATTRIBUTE_DIRECTORY)) return WriteFailure{path_, "it is a folder"};
@@ -152,7 +153,9 @@ std::optional<WriteFailure> StagedFile::write(const std::string& bytes, Sync) {
     return WriteFailure{path_, fileAsFolder ? "Not a directory" : reasonForError(error)};
   }
   tempPath_ = temp;
-  const bool written = writeAll(handle, bytes) && FlushFileBuffers(handle);
+  BlockWriter writer([handle](std::string_view block) { return writeAll(handle, block); });
+  produce([&](std::string_view piece) { writer.put(piece); });
+  const bool written = writer.flush() && FlushFileBuffers(handle);
   const std::string reason = written ? std::string() : lastReason();
   const bool closed = CloseHandle(handle);
   if (!written || !closed) {

@@ -48,9 +48,9 @@ int enteredLineBefore(const WorkingState& state, int i, const std::string& pilot
 // entered line for the left and target parsers (their index checked against the search), each
 // aeroplane name searched for apart, the multiple-death window, the repeated target lines. Slow and
 // obviously right; the test below holds processLog to it. It leaves the roster and the log texts
-// alone: reports show them.
-void literalProcessLog(WorkingState& state) {
-  for (SortedLines* lines : {&state.bombLines, &state.chatLines, &state.ipLines, &state.killLines,
+// alone: reports show them. The chat lines, which the pass reads in place, it gathers in chatLines.
+void literalProcessLog(WorkingState& state, SortedLines& chatLines) {
+  for (SortedLines* lines : {&state.bombLines, &chatLines, &state.ipLines, &state.killLines,
                              &state.processedLines, &state.rosterLines, &state.centralPilots, &state.alliedPilots})
     lines->clear();
   state.pilotsIn = {};
@@ -97,7 +97,7 @@ void literalProcessLog(WorkingState& state) {
     }
     if (InStr(text, "]: ")) {
       line.eventType = 3;
-      state.chatLines.add(text);
+      chatLines.add(text);
       parseChat(state, i);
     }
     if (InStr(text, "Kill of")) {
@@ -227,25 +227,44 @@ void trimLevels(WorkingState& state) {
     while (levels.size() > kExcessLevels && levels.back() == 0.0) levels.pop_back();
 }
 
+const std::pair<SortedLines WorkingState::*, std::string WorkingState::*> kCategoryLogs[] = {
+    {&WorkingState::processedLines, &WorkingState::processedLogText}, {&WorkingState::rosterLines, &WorkingState::rosterLogText},
+    {&WorkingState::killLines, &WorkingState::killLogText},           {&WorkingState::bombLines, &WorkingState::bombingLogText},
+    {&WorkingState::ipLines, &WorkingState::ipLogText}};
+
+// The log ends in the lines, in their order.
+void expectLogEndsIn(const std::string& log, const SortedLines& lines) {
+  std::string tail;
+  for (const std::string_view line : lines) tail.append(line).append("\r\n");
+  EXPECT_TRUE(log.size() >= tail.size() && log.compare(log.size() - tail.size(), tail.size(), tail) == 0);
+}
+
 TEST(Differential, ThePassGivesTheLiteralResultsOnDisorderedMatches) {
   std::mt19937 random(20261206);
   const char* wanted = std::getenv("SKYVEX_DIFFERENTIAL_MATCHES");
   for (int match = 0, count = wanted ? std::atoi(wanted) : 2000; match < count; ++match) {
     WorkingState state = randomMatch(random, 1 + static_cast<int>(random() % (match % 10 == 0 ? 600 : 120)));
     WorkingState literal = state;
+    SortedLines chatLines;
     // The second pass runs after the map and the allowance changed: fields no
     // parser of a line names keep what the first pass wrote.
     for (int pass = 1; pass <= 2; ++pass) {
       processLog(state);
-      literalProcessLog(literal);
+      literalProcessLog(literal, chatLines);
       trimLevels(state);
       trimLevels(literal);
       // The twin leaves the roster and the log texts to the pass: every report shows them.
       literal.roster = state.roster;
       literal.rosterCounts = state.rosterCounts;
-      for (auto text : {&WorkingState::processedLogText, &WorkingState::rosterLogText, &WorkingState::killLogText,
-                        &WorkingState::bombingLogText, &WorkingState::chatLogText, &WorkingState::ipLogText})
+      // The pass empties its collections into the logs: each log ends in the twin's lines.
+      SCOPED_TRACE("match " + std::to_string(match) + ", pass " + std::to_string(pass));
+      for (auto [lines, text] : kCategoryLogs) {
+        expectLogEndsIn(state.*text, literal.*lines);
+        literal.*lines = SortedLines();
         literal.*text = state.*text;
+      }
+      expectLogEndsIn(state.chatLogText, chatLines);
+      literal.chatLogText = state.chatLogText;
       ASSERT_TRUE(state == literal) << "match " << match << ", pass " << pass;
       state.mapIndex = literal.mapIndex = static_cast<int16_t>(random() % 6);
       state.maxPilotsAllowed = literal.maxPilotsAllowed = static_cast<int16_t>(random() % 4);

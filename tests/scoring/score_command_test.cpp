@@ -114,7 +114,7 @@ TEST(RunScoring, ScoringAgainGivesTheSameStateAndKeepsTheLoad) {
   EXPECT_TRUE(state == first);  // nothing of the first run is counted twice
   EXPECT_EQ(first.penaltyTally[1][1], 1589);          // Allied excess pilot-seconds
   EXPECT_EQ(first.scoreAdjustments[1][0].points, 4);  // Allied adjustment total
-  EXPECT_EQ(first.rawLines.size(), 3001u);
+  EXPECT_EQ(first.lineCount, 3001);
   EXPECT_EQ(first.chosenFiles.size(), 3u);
 }
 

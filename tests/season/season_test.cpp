@@ -47,7 +47,8 @@ std::string caseInput(const std::string& caseFile, const std::string& name) {
 // a pilot on no roster, kills of a pilot on no roster, and disabled lines.
 WorkingState generatedMatchWithStrangers(int lines) {
   WorkingState state = generatedMatch(lines);
-  std::vector<std::string> raw = state.rawLines;
+  std::vector<std::string> raw;
+  for (size_t i = 1; i < state.logLines.size(); ++i) raw.push_back(state.logLines[i].text);
   int kills = 0;
   for (std::string& line : raw) {
     const size_t awarded = line.find(") awarded to ");

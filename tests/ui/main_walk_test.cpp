@@ -48,7 +48,7 @@ const std::tuple<const char*, const char*, std::string WorkingState::*> kLogWind
     {"&Window/&Kills Log", "Kill Log", &WorkingState::killLogText},
     {"&Window/&Pilot Log", "Pilot Log", &WorkingState::pilotsLogText},
     {"&Window/&IP Log", "IP Log", &WorkingState::ipLogText},
-    {"&Window/&Raw Data Log", "Raw Log", &WorkingState::rawLogText},
+    {"&Window/&Raw Data Log", "Raw Log", &WorkingState::rawLogHeader},
     {"&Window/&Roster Log", "Roster Log", &WorkingState::rosterLogText},
     {"&Window/Processed Log", "Processed Raw Log", &WorkingState::processedLogText},
 };
@@ -238,14 +238,17 @@ TEST_F(MainWindowWalk, FromStartUpToExit) {
   choose("&Window/Season Standin&gs");
   EXPECT_TRUE(window("Season Standings")->isHidden() && !standingsItem->isChecked() && standingsItem->isEnabled());
 
-  // --- The log windows: each holds its report, shown or not; its Window item shows and hides it.
+  // --- The log windows: a shown one holds its report, a hidden one nothing (it takes its report
+  // when shown); its Window item shows and hides it.
   for (const auto& [logItem, caption, report] : kLogWindows) {
     SCOPED_TRACE(caption);
-    EXPECT_EQ(textOf(caption), asShown(state.*report));
+    const std::string shown = asShown(logText(state, report));
     const bool wasShown = !window(caption)->isHidden();
+    EXPECT_EQ(textOf(caption), wasShown ? shown : "");
     choose(logItem);
     EXPECT_TRUE(window(caption)->isHidden() == wasShown && item(QLatin1String(logItem))->isChecked() == !wasShown &&
                 (wasShown || (WindowProbe::mdiArea(form)->activeSubWindow() == window(caption) && readable(window(caption)))));
+    EXPECT_EQ(textOf(caption), wasShown ? "" : shown);
     choose(logItem);
   }
   // The logs' font, and the keys to their last and first lines.
