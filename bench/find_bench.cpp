@@ -13,7 +13,7 @@ namespace {
 const std::string& matchLog() {
   static const std::string text = [] {
     std::string all;
-    for (const std::string& line : skyvex::generatedMatch(32767).rawLines) all += line + "\n";
+    for (const skyvex::LogLine& line : skyvex::generatedMatch(32767).logLines) all += line.text + "\n";
     return all + "Kettenhund has left the game\n";
   }();
   return text;
