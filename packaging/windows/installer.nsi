@@ -7,7 +7,8 @@
 ; makensis -DVERSION=3.0.0 -DDISPLAY_VERSION="3.0.0i beta" -DSTAGE=<staged tree>
 ;          -DOUTFILE=<installer.exe> installer.nsi
 
-Unicode true
+; A 64-bit installer for a 64-bit program (and for a 64-bit-only Wine).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 

@@ -162,9 +162,11 @@ TEST(Season, FiguresAreTheSumsOfTheMatchesScoreLogsInTheToolTheWindowAndTheSite)
     for (const long v : sums) expected += "\t" + std::to_string(v);
     expected += "\n";
   }
+#ifndef _WIN32  // the walker is the build machine's Python: the Linux build runs it on the same site
   const std::string command = "python3 " + testing::sourcePath("tests/season/walk_site.py") + " " + site.file("site") +
                               " " + site.write("expected.txt", expected + rosters);
   EXPECT_EQ(std::system(command.c_str()), 0) << "the walker's faults are above";
+#endif
 
   // The window program: the folder picked, the same table shown, the page exported.
   std::ostringstream text;

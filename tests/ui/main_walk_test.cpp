@@ -254,8 +254,11 @@ TEST_F(MainWindowWalk, FromStartUpToExit) {
   // The logs' font, and the keys to their last and first lines.
   LogView& scoreView = view("Score Log");
   const QFontInfo font(scoreView.font());
-  EXPECT_TRUE(font.fixedPitch() && scoreView.font().pointSizeF() == 8.5 &&
-              QStringList({"Courier New", "Liberation Mono", "DejaVu Sans Mono"}).contains(font.family()));
+  EXPECT_EQ(scoreView.font().pointSizeF(), 8.5);
+#ifndef _WIN32  // Qt's offscreen platform on Windows knows no fonts at all: the family is checked on Linux
+  EXPECT_TRUE(font.fixedPitch() && QStringList({"Courier New", "Liberation Mono", "DejaVu Sans Mono"}).contains(font.family()))
+      << font.family().toStdString();
+#endif
   type(&scoreView, Qt::Key_End, Qt::ControlModifier);
   const int last = scoreView.verticalScrollBar()->value();
   type(&scoreView, Qt::Key_Home, Qt::ControlModifier);
