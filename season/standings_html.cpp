@@ -6,6 +6,7 @@
 
 #include "core/text.h"
 #include "results/match_report_html.h"
+#include "results/svg_text.h"
 
 namespace skyvex {
 
@@ -13,12 +14,6 @@ namespace {
 
 constexpr double kWidth = 720, kHeight = 260, kLeft = 44, kRight = 12, kTop = 12, kBottom = 28;
 const char* const kSideColours[kSides] = {"#b03a2e", "#1f5fa8"};
-
-// v with one decimal, the same in every locale.
-std::string number(double v) {
-  const long tenths = std::lround(v * 10);
-  return (tenths < 0 ? "-" : "") + std::to_string(std::labs(tenths) / 10) + "." + std::to_string(std::labs(tenths) % 10);
-}
 
 std::string cell(const std::string& text, bool isNumber = false) {
   return (isNumber ? "<td class=\"n\">" : "<td>") + text + "</td>";
@@ -53,26 +48,24 @@ std::string chart(const Standings& s) {
   const auto y = [&](double v) { return kTop + (top - v) / (top - bottom) * (kHeight - kTop - kBottom); };
   const size_t n = std::max<size_t>(s.matches.size(), 1);
   const double group = (kWidth - kLeft - kRight) / static_cast<double>(n);
-  std::string out = "<svg class=\"chart\" viewBox=\"0 0 " + number(kWidth) + " " + number(kHeight) +
+  std::string out = "<svg class=\"chart\" viewBox=\"0 0 " + svgNumber(kWidth) + " " + svgNumber(kHeight) +
                     "\" role=\"img\" aria-labelledby=\"season-title\"><title id=\"season-title\">Each side's final "
                     "score per match, in date order</title>\n";
   for (double v = bottom; v <= top; v += step)
-    out += "<line class=\"grid\" x1=\"" + number(kLeft) + "\" x2=\"" + number(kWidth - kRight) + "\" y1=\"" +
-           number(y(v)) + "\" y2=\"" + number(y(v)) + "\"/><text x=\"" + number(kLeft - 4) + "\" y=\"" +
-           number(y(v) + 4) + "\" text-anchor=\"end\">" + num(std::lround(v)) + "</text>\n";
+    out += svgGridRow(kLeft, kWidth - kRight, y(v), num(std::lround(v)));
   const size_t labelEvery = (s.matches.size() + 11) / 12;
   for (size_t k = 0; k < s.matches.size(); ++k) {
     const SeasonMatch& m = s.matches[k];
     const double x = kLeft + group * static_cast<double>(k);
     for (int side = 0; side < kSides; ++side) {
       const int score = m.sides[static_cast<size_t>(side)].finalScore;
-      out += "<rect fill=\"" + std::string(kSideColours[side]) + "\" x=\"" + number(x + group * (0.15 + 0.35 * side)) +
-             "\" width=\"" + number(group * 0.35) + "\" y=\"" + number(y(std::max(score, 0))) + "\" height=\"" +
-             number(std::fabs(y(score) - y(0))) + "\"><title>" + htmlText(m.date) + " " + sideName(side) + " " +
+      out += "<rect fill=\"" + std::string(kSideColours[side]) + "\" x=\"" + svgNumber(x + group * (0.15 + 0.35 * side)) +
+             "\" width=\"" + svgNumber(group * 0.35) + "\" y=\"" + svgNumber(y(std::max(score, 0))) + "\" height=\"" +
+             svgNumber(std::fabs(y(score) - y(0))) + "\"><title>" + htmlText(m.date) + " " + sideName(side) + " " +
              num(score) + "</title></rect>\n";
     }
     if (k % labelEvery == 0)
-      out += "<text x=\"" + number(x + group / 2) + "\" y=\"" + number(kHeight - 8) + "\" text-anchor=\"middle\">" +
+      out += "<text x=\"" + svgNumber(x + group / 2) + "\" y=\"" + svgNumber(kHeight - 8) + "\" text-anchor=\"middle\">" +
              htmlText(m.date) + "</text>\n";
   }
   return out + "</svg>";

@@ -5,6 +5,7 @@
 
 #include "core/text.h"
 #include "results/match_report_html.h"
+#include "results/svg_text.h"
 
 namespace skyvex {
 
@@ -13,13 +14,6 @@ namespace {
 constexpr double kWidth = 720, kHeight = 220, kLeft = 44, kRight = 12, kTop = 12, kBottom = 28;
 
 std::string num(long v) { return fmtN(v); }
-
-// v with one decimal, the same in every locale.
-std::string coordinate(double v) {
-  const long tenths = std::lround(v * 10);
-  return (tenths < 0 ? "-" : "") + std::to_string(std::labs(tenths) / 10) + "." +
-         std::to_string(std::labs(tenths) % 10);
-}
 
 std::string cell(const std::string& text, bool isNumber = false) {
   return (isNumber ? "<td class=\"n\">" : "<td>") + text + "</td>";
@@ -37,24 +31,22 @@ std::string pointsChart(const PilotPage& page) {
   const auto y = [&](double v) { return kTop + (top - v) / (top - bottom) * (kHeight - kTop - kBottom); };
   const double slot = (kWidth - kLeft - kRight) / static_cast<double>(std::max<size_t>(page.matches.size(), 1));
   const char* colour = page.pilot->side == 0 ? "#b03a2e" : "#1f5fa8";
-  std::string out = "<svg class=\"chart\" viewBox=\"0 0 " + coordinate(kWidth) + " " + coordinate(kHeight) +
+  std::string out = "<svg class=\"chart\" viewBox=\"0 0 " + svgNumber(kWidth) + " " + svgNumber(kHeight) +
                     "\" role=\"img\" aria-labelledby=\"points-title\"><title id=\"points-title\">Points per match, "
                     "in date order</title>\n";
   for (double v = bottom; v <= top; v += step)
-    out += "<line class=\"grid\" x1=\"" + coordinate(kLeft) + "\" x2=\"" + coordinate(kWidth - kRight) + "\" y1=\"" +
-           coordinate(y(v)) + "\" y2=\"" + coordinate(y(v)) + "\"/><text x=\"" + coordinate(kLeft - 4) + "\" y=\"" +
-           coordinate(y(v) + 4) + "\" text-anchor=\"end\">" + num(std::lround(v)) + "</text>\n";
+    out += svgGridRow(kLeft, kWidth - kRight, y(v), num(std::lround(v)));
   const size_t labelEvery = (page.matches.size() + 9) / 10;
   for (size_t k = 0; k < page.matches.size(); ++k) {
     const PilotMatch& m = page.matches[k];
     const double x = kLeft + slot * static_cast<double>(k);
     const int points = m.figures.totalPoints;
-    out += "<rect fill=\"" + std::string(colour) + "\" x=\"" + coordinate(x + slot * 0.2) + "\" width=\"" +
-           coordinate(slot * 0.6) + "\" y=\"" + coordinate(y(std::max(points, 0))) + "\" height=\"" +
-           coordinate(std::fabs(y(points) - y(0))) + "\"><title>" + htmlText(m.match->date) + ": " + num(points) +
+    out += "<rect fill=\"" + std::string(colour) + "\" x=\"" + svgNumber(x + slot * 0.2) + "\" width=\"" +
+           svgNumber(slot * 0.6) + "\" y=\"" + svgNumber(y(std::max(points, 0))) + "\" height=\"" +
+           svgNumber(std::fabs(y(points) - y(0))) + "\"><title>" + htmlText(m.match->date) + ": " + num(points) +
            "</title></rect>\n";
     if (k % labelEvery == 0)
-      out += "<text x=\"" + coordinate(x + slot / 2) + "\" y=\"" + coordinate(kHeight - 8) +
+      out += "<text x=\"" + svgNumber(x + slot / 2) + "\" y=\"" + svgNumber(kHeight - 8) +
              "\" text-anchor=\"middle\">" + htmlText(m.match->date) + "</text>\n";
   }
   return out + "</svg>";
