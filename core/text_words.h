@@ -50,6 +50,13 @@ inline uint64_t foldWord(uint64_t word) {
   return word | (capitals >> 2);  // 0x80 >> 2 is the case bit 0x20
 }
 
+// True when no byte of the n from p on is above 0x7F: the text is plain ASCII.
+inline bool isPlainAscii(const char* p, size_t n) {
+  uint64_t bytes = 0;
+  for (size_t i = 0; i < n; i += 8) bytes |= wordAt(p + i, n - i);
+  return (bytes & kByteHighBits) == 0;
+}
+
 // The index of the lowest byte that is not zero in a word that is not zero.
 inline size_t lowestByte(uint64_t word) { return static_cast<size_t>(__builtin_ctzll(word)) / 8; }
 

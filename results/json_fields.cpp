@@ -35,7 +35,7 @@ void JsonFields::damaged(const JsonPlace& place, const std::string& what) const 
                 what + ".");
 }
 
-simdjson::dom::element JsonFields::member(const char* name, const JsonPlace& at) const {
+simdjson::dom::element JsonFields::member(std::string_view name, const JsonPlace& at) const {
   for (size_t step = 0; step < count_; ++step) {
     const size_t k = (next_ + step) % count_;
     if (members_[k].first == name) {
@@ -72,28 +72,35 @@ std::string JsonFields::textAt(simdjson::dom::element element, const JsonPlace& 
   return bytes;
 }
 
-int JsonFields::integer(const char* name) const {
-  const JsonPlace at{&place_, name};
+int JsonFields::integer(std::string_view name) const {
+  const JsonPlace at{&place_, name.data()};
   return integerAt(member(name, at), at);
 }
 
-double JsonFields::number(const char* name) const {
-  const JsonPlace at{&place_, name};
+double JsonFields::number(std::string_view name) const {
+  const JsonPlace at{&place_, name.data()};
   double value = 0;
   if (member(name, at).get_double().get(value) != simdjson::SUCCESS) damaged(at, "is not a number");
   return value;
 }
 
-bool JsonFields::flag(const char* name) const {
-  const JsonPlace at{&place_, name};
+bool JsonFields::flag(std::string_view name) const {
+  const JsonPlace at{&place_, name.data()};
   bool value = false;
   if (member(name, at).get_bool().get(value) != simdjson::SUCCESS) damaged(at, "is not true or false");
   return value;
 }
 
-std::string JsonFields::text(const char* name) const {
-  const JsonPlace at{&place_, name};
+std::string JsonFields::text(std::string_view name) const {
+  const JsonPlace at{&place_, name.data()};
   return textAt(member(name, at), at);
+}
+
+std::string_view JsonFields::word(std::string_view name) const {
+  const JsonPlace at{&place_, name.data()};
+  std::string_view utf8;
+  if (member(name, at).get_string().get(utf8) != simdjson::SUCCESS) damaged(at, "is not a text");
+  return utf8;
 }
 
 }  // namespace skyvex

@@ -30,23 +30,28 @@ class JsonFields {
 
   [[noreturn]] void damaged(const JsonPlace& place, const std::string& what) const;
 
-  [[nodiscard]] simdjson::dom::element member(const char* name, const JsonPlace& at) const;
+  // Names are literals: a name's length is known where it is written, and its
+  // text (NUL-terminated) is what a refusal prints.
+  [[nodiscard]] simdjson::dom::element member(std::string_view name, const JsonPlace& at) const;
   // A whole number within the range of the reports' figures.
-  [[nodiscard]] int integer(const char* name) const;
-  [[nodiscard]] double number(const char* name) const;
-  [[nodiscard]] bool flag(const char* name) const;
+  [[nodiscard]] int integer(std::string_view name) const;
+  [[nodiscard]] double number(std::string_view name) const;
+  [[nodiscard]] bool flag(std::string_view name) const;
   // The text as Windows-1252 bytes, as the logs wrote it.
-  [[nodiscard]] std::string text(const char* name) const;
+  [[nodiscard]] std::string text(std::string_view name) const;
+  // The text as it stands in the document, for a word compared with the
+  // program's own (a side, a kind of event): nothing is copied.
+  [[nodiscard]] std::string_view word(std::string_view name) const;
   // Calls read(fields, place) for the member, an object.
   template <class Read>
-  void object(const char* name, Read read) const {
-    const JsonPlace at{&place_, name};
+  void object(std::string_view name, Read read) const {
+    const JsonPlace at{&place_, name.data()};
     read(JsonFields(member(name, at), at, file_));
   }
   // Calls read(element, place) for every element of the member, a list.
   template <class Read>
-  void list(const char* name, Read read) const {
-    const JsonPlace at{&place_, name};
+  void list(std::string_view name, Read read) const {
+    const JsonPlace at{&place_, name.data()};
     simdjson::dom::array elements;
     if (member(name, at).get_array().get(elements) != simdjson::SUCCESS) damaged(at, "is not a list");
     size_t k = 0;

@@ -127,18 +127,24 @@ std::string chart(const MatchResults& r) {
          num(r.pilotsAllowed) + "); shaded: time over it</span></p>" + pilotsInChartSvg(r) + "</section>";
 }
 
-// The row's figures; its target list too when withList (the totals row has none).
-std::string pilotCells(const PilotRow& p, bool withList) {
-  std::string list;
-  for (const std::string& id : p.targetList) list += (list.empty() ? "" : ", ") + htmlText(id);
-  if (!withList) list.clear();
-  return cell(num(p.kills), true) + cell(num(p.killPoints), true) + cell(num(p.deathPoints), true) +
-         cell(num(p.aamPoints), true) + cell(num(p.targets), true) + cell(num(p.targetPoints), true) +
-         cell(num(p.totalPoints), true) + cell(list);
+// The row's figures; its target list too when withList (the totals row has
+// none). Appended piece by piece: a season's site has thousands of rows.
+void appendPilotCells(std::string& out, const PilotRow& p, bool withList) {
+  for (const int figure : {p.kills, p.killPoints, p.deathPoints, p.aamPoints, p.targets, p.targetPoints, p.totalPoints}) {
+    out += "<td class=\"n\">"sv;
+    out += num(figure);
+    out += "</td>"sv;
+  }
+  out += "<td>"sv;
+  for (size_t k = 0; withList && k < p.targetList.size(); ++k) {
+    if (k > 0) out += ", "sv;
+    appendHtmlText(out, p.targetList[k]);
+  }
+  out += "</td>"sv;
 }
 
-std::string pilotHref(const ReportLinks& links, int side, const std::string& name) {
-  return links.pilot ? links.pilot(side, name) : std::string();
+std::string_view pilotHref(const ReportLinks& links, int side, const std::string& name) {
+  return links.pilot ? links.pilot(side, name) : std::string_view();
 }
 
 std::string roster(const SideResults& side, int s, const ReportLinks& links) {
@@ -147,11 +153,15 @@ std::string roster(const SideResults& side, int s, const ReportLinks& links) {
                              "Target list"}, 1, 7) +
                     "</thead><tbody>\n";
   for (const PilotRow& p : side.pilots) {
-    out += "<tr><td>";
+    out += "<tr><td>"sv;
     appendLinkedName(out, p.name, pilotHref(links, s, p.name));
-    out += "</td>" + pilotCells(p, true) + "</tr>\n";
+    out += "</td>"sv;
+    appendPilotCells(out, p, true);
+    out += "</tr>\n"sv;
   }
-  return out + "</tbody><tfoot><tr>" + cell("Totals") + pilotCells(side.totals, false) + "</tr></tfoot></table></div></section>";
+  out += "</tbody><tfoot><tr>" + cell("Totals");
+  appendPilotCells(out, side.totals, false);
+  return out + "</tr></tfoot></table></div></section>";
 }
 
 // One row of the kills and bombing, or of the events not counted (with the
@@ -238,7 +248,7 @@ std::string htmlText(const std::string& text) {
   return out;
 }
 
-void appendLinkedName(std::string& out, const std::string& name, const std::string& href) {
+void appendLinkedName(std::string& out, std::string_view name, std::string_view href) {
   if (href.empty()) return appendHtmlText(out, name);
   out += "<a href=\""sv;
   appendHtmlText(out, href);

@@ -16,14 +16,15 @@ namespace skyvex {
 // A page of a site links back to its index and from each pilot to his page.
 struct ReportLinks {
   std::string index;  // the index page's name; empty: no link back
-  // The page of a side's pilot; empty for a pilot without one.
-  std::function<std::string(int side, const std::string& pilot)> pilot;
+  // The page of a side's pilot, held by the function itself (a long match
+  // names its pilots thousands of times); empty for a pilot without one.
+  std::function<std::string_view(int side, const std::string& pilot)> pilot;
 };
 
 [[nodiscard]] std::string matchReportHtml(const MatchResults& results, const ReportLinks& links = {});
 
 // The name as a link to href when there is one, else the name; both escaped.
-void appendLinkedName(std::string& out, const std::string& name, const std::string& href);
+void appendLinkedName(std::string& out, std::string_view name, std::string_view href);
 
 // The page's style sheet, which the season page shares.
 [[nodiscard]] const char* matchReportStyle();

@@ -12,10 +12,10 @@ namespace skyvex {
 
 namespace {
 
-int sideIndex(const JsonFields& fields, const char* name) {
-  const std::string side = fields.text(name);
+int sideIndex(const JsonFields& fields, std::string_view name) {
+  const std::string_view side = fields.word(name);
   if (side != sideName(0) && side != sideName(1))
-    fields.damaged(JsonPlace{&fields.place(), name}, "is neither Central nor Allied");
+    fields.damaged(JsonPlace{&fields.place(), name.data()}, "is neither Central nor Allied");
   return side == sideName(0) ? 0 : 1;
 }
 
@@ -36,7 +36,7 @@ PilotRow pilotRow(const JsonFields& f, bool named) {
   return row;
 }
 
-void readPenalty(const JsonFields& penalties, const char* name, int& targets, int& points) {
+void readPenalty(const JsonFields& penalties, std::string_view name, int& targets, int& points) {
   penalties.object(name, [&](const JsonFields& f) {
     targets = f.integer("targets");
     points = f.integer("points");
@@ -79,18 +79,18 @@ SideResults sideResults(const JsonFields& f, int side) {
 }
 
 Exclusion exclusionNamed(const JsonFields& f) {
-  const std::string name = f.text("excludedBy");
+  const std::string_view name = f.word("excludedBy");
   for (const Exclusion reason : {Exclusion::Scout, Exclusion::Friendly, Exclusion::Invalid, Exclusion::MultipleDeath,
                                  Exclusion::MultipleCredit, Exclusion::Disabled, Exclusion::OffRoster})
     if (name == exclusionName(reason)) return reason;
   f.damaged(JsonPlace{&f.place(), "excludedBy"}, "is no reason the program gives");
 }
 
-MatchEvent matchEvent(const JsonFields& f) {
-  MatchEvent e;
+// Read into its place in the list: a long match has thousands of events.
+void readMatchEvent(const JsonFields& f, MatchEvent& e) {
   e.line = f.integer("line");
   e.time = f.text("time");
-  const std::string type = f.text("type");
+  const std::string_view type = f.word("type");
   if (type != "kill" && type != "target") f.damaged(JsonPlace{&f.place(), "type"}, "is neither kill nor target");
   e.isKill = type == "kill";
   e.pilot1 = f.text("pilot");
@@ -113,7 +113,6 @@ MatchEvent matchEvent(const JsonFields& f) {
   }
   e.value = f.integer("value");
   if (!f.flag("counted")) e.exclusion = exclusionNamed(f);
-  return e;
 }
 
 MatchResults matchResults(const JsonFields& doc) {
@@ -135,7 +134,7 @@ MatchResults matchResults(const JsonFields& doc) {
   if (doc.member("events", JsonPlace{&doc.place(), "events"}).get_array().get(events) == simdjson::SUCCESS)
     r.events.reserve(events.size());
   doc.list("events", [&](simdjson::dom::element element, const JsonPlace& at) {
-    r.events.push_back(matchEvent(doc.objectAt(element, at)));
+    readMatchEvent(doc.objectAt(element, at), r.events.emplace_back());
   });
   doc.object("pilotsIn", [&](const JsonFields& p) {
     r.lastSeconds = p.integer("endSeconds");

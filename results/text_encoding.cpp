@@ -1,8 +1,8 @@
 #include "results/text_encoding.h"
 
-#include <algorithm>
-
 #include <cstdint>
+
+#include "core/text_words.h"
 
 namespace skyvex {
 
@@ -51,7 +51,7 @@ std::string windows1252ToUtf8(std::string_view text) {
 
 bool utf8ToWindows1252(std::string_view text, std::string& out) {
   // Most texts are plain ASCII, the same bytes in both.
-  if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+  if (isPlainAscii(text.data(), text.size())) {
     out.assign(text.data(), text.size());
     return true;
   }

@@ -13,6 +13,7 @@
 #include "season/standings_html.h"
 #include "site/page_names.h"
 #include "site/pilot_page.h"
+#include "site/results_read_ahead.h"
 #include "site/site_writer.h"
 
 namespace skyvex {
@@ -48,7 +49,7 @@ ReportLinks matchLinks(const MatchResults& results) {
     const Pages& of = (*pages)[static_cast<size_t>(side)];
     auto found = of.find(name);
     if (found == of.end()) found = of.find(toLower(name));
-    return found == of.end() ? std::string() : found->second;
+    return found == of.end() ? std::string_view() : std::string_view(found->second);
   };
   return links;
 }
@@ -67,10 +68,11 @@ SiteSummary publishSeasonSite(const std::vector<std::string>& resultsPaths, cons
   names.take("", "index");
   std::map<std::string, std::string> pageOfFile;
   std::vector<SeasonMatch> matches;
+  ResultsReadAhead reading(files);
   for (const std::string& file : files) {
-    // One results document in memory at a time: its page is built and
-    // written aside, and only the season's figures are kept.
-    const MatchResults results = readMatchResults(file);
+    // One results document read at a time, the next while this one's page is
+    // built and written aside; only the season's figures are kept.
+    const MatchResults results = reading.next();
     matches.push_back(seasonMatchOf(results, file));
     if (pageOfFile.count(file)) continue;  // a file given twice has one page
     const std::string page = matchPageName(names, results, file);

@@ -1,0 +1,48 @@
+#include "site/results_read_ahead.h"
+
+#include "results/results_reader.h"
+
+namespace skyvex {
+
+ResultsReadAhead::ResultsReadAhead(std::vector<std::string> files)
+    : files_(std::move(files)), reader_([this] { readAll(); }) {}
+
+ResultsReadAhead::~ResultsReadAhead() {
+  {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    stopping_ = true;
+  }
+  changed_.notify_all();
+  reader_.join();
+}
+
+void ResultsReadAhead::readAll() {
+  for (const std::string& file : files_) {
+    std::optional<MatchResults> results;
+    std::exception_ptr failure;
+    try {
+      results = readMatchResults(file);
+    } catch (...) {
+      failure = std::current_exception();
+    }
+    std::unique_lock<std::mutex> lock(mutex_);
+    changed_.wait(lock, [this] { return stopping_ || (!ready_ && !failure_); });
+    if (stopping_) return;
+    ready_ = std::move(results);
+    failure_ = failure;
+    changed_.notify_all();
+    if (failure) return;  // the files after a refused one are not read
+  }
+}
+
+MatchResults ResultsReadAhead::next() {
+  std::unique_lock<std::mutex> lock(mutex_);
+  changed_.wait(lock, [this] { return ready_ || failure_; });
+  if (failure_) std::rethrow_exception(failure_);
+  MatchResults results = std::move(*ready_);
+  ready_.reset();
+  changed_.notify_all();
+  return results;
+}
+
+}  // namespace skyvex
