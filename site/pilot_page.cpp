@@ -11,16 +11,16 @@ namespace skyvex {
 
 namespace {
 
+using namespace std::string_view_literals;
+
 constexpr double kWidth = 720, kHeight = 220, kLeft = 44, kRight = 12, kTop = 12, kBottom = 28;
 
 std::string num(long v) { return fmtN(v); }
 
-std::string cell(const std::string& text, bool isNumber = false) {
-  return (isNumber ? "<td class=\"n\">" : "<td>") + text + "</td>";
-}
-
-// One bar per match from zero to his points, in his side's colour.
-std::string pointsChart(const PilotPage& page) {
+// One bar per match from zero to his points, in his side's colour. Appended
+// piece by piece, as the matches' table: a season has a bar and a row for
+// every match of every pilot.
+void appendPointsChart(std::string& out, const PilotPage& page) {
   long low = 0, high = 1;
   for (const PilotMatch& m : page.matches)
     low = std::min<long>(low, m.figures.totalPoints), high = std::max<long>(high, m.figures.totalPoints);
@@ -30,49 +30,70 @@ std::string pointsChart(const PilotPage& page) {
   const double top = std::ceil(high / step) * step, bottom = std::floor(low / step) * step;
   const auto y = [&](double v) { return kTop + (top - v) / (top - bottom) * (kHeight - kTop - kBottom); };
   const double slot = (kWidth - kLeft - kRight) / static_cast<double>(std::max<size_t>(page.matches.size(), 1));
-  const char* colour = page.pilot->side == 0 ? "#b03a2e" : "#1f5fa8";
-  std::string out = "<svg class=\"chart\" viewBox=\"0 0 " + svgNumber(kWidth) + " " + svgNumber(kHeight) +
-                    "\" role=\"img\" aria-labelledby=\"points-title\"><title id=\"points-title\">Points per match, "
-                    "in date order</title>\n";
-  for (double v = bottom; v <= top; v += step)
-    out += svgGridRow(kLeft, kWidth - kRight, y(v), num(std::lround(v)));
+  const std::string_view colour = page.pilot->side == 0 ? "#b03a2e" : "#1f5fa8";
+  out += "<svg class=\"chart\" viewBox=\"0 0 " + svgNumber(kWidth) + " " + svgNumber(kHeight) +
+         "\" role=\"img\" aria-labelledby=\"points-title\"><title id=\"points-title\">Points per match, "
+         "in date order</title>\n";
+  for (double v = bottom; v <= top; v += step) out += svgGridRow(kLeft, kWidth - kRight, y(v), num(std::lround(v)));
   const size_t labelEvery = (page.matches.size() + 9) / 10;
   for (size_t k = 0; k < page.matches.size(); ++k) {
     const PilotMatch& m = page.matches[k];
     const double x = kLeft + slot * static_cast<double>(k);
     const int points = m.figures.totalPoints;
-    out += "<rect fill=\"" + std::string(colour) + "\" x=\"" + svgNumber(x + slot * 0.2) + "\" width=\"" +
-           svgNumber(slot * 0.6) + "\" y=\"" + svgNumber(y(std::max(points, 0))) + "\" height=\"" +
-           svgNumber(std::fabs(y(points) - y(0))) + "\"><title>" + htmlText(m.match->date) + ": " + num(points) +
-           "</title></rect>\n";
-    if (k % labelEvery == 0)
-      out += "<text x=\"" + svgNumber(x + slot / 2) + "\" y=\"" + svgNumber(kHeight - 8) +
-             "\" text-anchor=\"middle\">" + htmlText(m.match->date) + "</text>\n";
+    out += "<rect fill=\""sv;
+    out += colour;
+    out += "\" x="sv;
+    appendSvgNumber(out, '"', x + slot * 0.2);
+    out += "\" width="sv;
+    appendSvgNumber(out, '"', slot * 0.6);
+    out += "\" y="sv;
+    appendSvgNumber(out, '"', y(std::max(points, 0)));
+    out += "\" height="sv;
+    appendSvgNumber(out, '"', std::fabs(y(points) - y(0)));
+    out += "\"><title>"sv;
+    appendHtmlText(out, m.match->date);
+    out += ": "sv;
+    out += num(points);
+    out += "</title></rect>\n"sv;
+    if (k % labelEvery != 0) continue;
+    out += "<text x="sv;
+    appendSvgNumber(out, '"', x + slot / 2);
+    out += "\" y="sv;
+    appendSvgNumber(out, '"', kHeight - 8);
+    out += "\" text-anchor=\"middle\">"sv;
+    appendHtmlText(out, m.match->date);
+    out += "</text>\n"sv;
   }
-  return out + "</svg>";
+  out += "</svg>"sv;
 }
 
-std::string matchesTable(const PilotPage& page) {
-  std::string out =
+void appendMatchesTable(std::string& out, const PilotPage& page) {
+  out +=
       "<section><h2>Matches</h2><div class=\"wide\"><table><thead><tr><th>Date</th>"
       "<th class=\"wide-only\">Server</th>";
   for (const char* name : {"Kills", "Deaths", "AA/M", "Targets", "Points"})
     out += "<th class=\"n\">" + std::string(name) + "</th>";
   out += "</tr></thead><tbody>\n";
+  const auto figure = [&out](long v) {
+    out += "<td class=\"n\">"sv;
+    out += num(v);
+    out += "</td>"sv;
+  };
   for (const PilotMatch& m : page.matches) {
-    std::string date;
-    appendLinkedName(date, m.match->date, m.page);
-    out += "<tr>" + cell(date) + "<td class=\"wide-only\">" + htmlText(m.match->server) + "</td>";
+    out += "<tr><td>"sv;
+    appendLinkedName(out, m.match->date, m.page);
+    out += "</td><td class=\"wide-only\">"sv;
+    appendHtmlText(out, m.match->server);
+    out += "</td>"sv;
     for (const long v : {long(m.figures.kills), long(m.figures.deaths), long(m.figures.losses), long(m.figures.targets),
                          long(m.figures.totalPoints)})
-      out += cell(num(v), true);
-    out += "</tr>\n";
+      figure(v);
+    out += "</tr>\n"sv;
   }
   const PilotStanding& p = *page.pilot;
-  out += "</tbody><tfoot><tr>" + cell("Season") + "<td class=\"wide-only\"></td>";
-  for (const long v : {long(p.kills), long(p.deaths), long(p.losses), long(p.targets), p.totalPoints})
-    out += cell(num(v), true);
-  return out + "</tr></tfoot></table></div></section>";
+  out += "</tbody><tfoot><tr><td>Season</td><td class=\"wide-only\"></td>";
+  for (const long v : {long(p.kills), long(p.deaths), long(p.losses), long(p.targets), p.totalPoints}) figure(v);
+  out += "</tr></tfoot></table></div></section>";
 }
 
 }  // namespace
@@ -81,19 +102,25 @@ std::string pilotPageHtml(const PilotPage& page, const std::string& indexPage, c
   const PilotStanding& p = *page.pilot;
   const std::string name = htmlText(p.name), side = sideName(p.side);
   const std::string sideClass = p.side == 0 ? "central" : "allied";
-  return "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
-         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
-         name + " (" + side + "): season record</title>\n<style>" + matchReportStyle() +
-         "</style>\n</head>\n<body>\n<nav><a href=\"" + htmlText(indexPage) +
-         "\">Season standings</a></nav>\n<header><h1>" + name + "</h1>\n<p class=\"meta\">" + side +
-         " &middot; Skyvex Scoring Utility " + htmlText(programVersion) +
-         "</p></header>\n"
-         "<section class=\"scores\">\n<div class=\"score " +
-         sideClass + "\">Rank<b>" + num(static_cast<long>(page.rank)) + "</b>of " +
-         num(static_cast<long>(page.pilotCount)) + " pilots</div>\n<div class=\"score " + sideClass + "\">Points<b>" +
-         num(p.totalPoints) + "</b>" + num(p.matches) + (p.matches == 1 ? " match" : " matches") + ", " +
-         pointsPerMatch(p) + " per match</div>\n</section>\n<section><h2>Points per match</h2>" + pointsChart(page) +
-         "</section>\n" + matchesTable(page) + "\n</body>\n</html>\n";
+  std::string out = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+                    "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
+                    name + " (" + side + "): season record</title>\n<style>" + matchReportStyle() +
+                    "</style>\n</head>\n<body>\n<nav><a href=\"" + htmlText(indexPage) +
+                    "\">Season standings</a></nav>\n<header><h1>" + name + "</h1>\n<p class=\"meta\">" + side +
+                    " &middot; Skyvex Scoring Utility " + htmlText(programVersion) +
+                    "</p></header>\n"
+                    "<section class=\"scores\">\n<div class=\"score " +
+                    sideClass + "\">Rank<b>" + num(static_cast<long>(page.rank)) + "</b>of " +
+                    num(static_cast<long>(page.pilotCount)) + " pilots</div>\n<div class=\"score " + sideClass +
+                    "\">Points<b>" + num(p.totalPoints) + "</b>" + num(p.matches) +
+                    (p.matches == 1 ? " match" : " matches") + ", " + pointsPerMatch(p) +
+                    " per match</div>\n</section>\n<section><h2>Points per match</h2>";
+  out.reserve(out.size() + page.matches.size() * 400);
+  appendPointsChart(out, page);
+  out += "</section>\n";
+  appendMatchesTable(out, page);
+  out += "\n</body>\n</html>\n";
+  return out;
 }
 
 std::map<PilotKey, std::vector<PilotMatch>> matchesOfPilots(

@@ -1,5 +1,6 @@
 #include "site/season_site.h"
 
+#include <array>
 #include <map>
 #include <memory>
 #include <unordered_map>
@@ -7,7 +8,6 @@
 #include "core/file_system.h"
 #include "core/text.h"
 #include "results/match_report_html.h"
-#include "results/results_reader.h"
 #include "season/results_reader.h"
 #include "season/standings.h"
 #include "season/standings_html.h"
@@ -31,15 +31,30 @@ std::string matchPageName(PageNames& names, const MatchResults& results, const s
   return names.take(prefix, base);
 }
 
+// The pages of the season's pilots by their names as spelt: a season names
+// the same pilots in match after match, and making a page's name is work.
+class PilotPages {
+ public:
+  const std::string& of(int side, const std::string& name) {
+    auto& known = known_[static_cast<size_t>(side)];
+    auto found = known.find(name);
+    if (found == known.end()) found = known.emplace(name, pilotPageName(side, name)).first;
+    return found->second;
+  }
+
+ private:
+  std::array<std::unordered_map<std::string, std::string>, kSides> known_;
+};
+
 // The page of a pilot on one of the match's rosters; none for a pilot on no
 // roster. Looked up by the name as spelt, else in lower case: a long match
 // names its pilots thousands of times.
-ReportLinks matchLinks(const MatchResults& results) {
-  using Pages = std::unordered_map<std::string, std::string>;
+ReportLinks matchLinks(const MatchResults& results, PilotPages& pilotPages) {
+  using Pages = std::unordered_map<std::string, const std::string*>;
   auto pages = std::make_shared<std::array<Pages, kSides>>();
   for (size_t s = 0; s < kSides; ++s)
     for (const PilotRow& row : results.sides[s].pilots) {
-      const std::string page = pilotPageName(static_cast<int>(s), row.name);
+      const std::string* page = &pilotPages.of(static_cast<int>(s), row.name);
       (*pages)[s].emplace(row.name, page);
       (*pages)[s].emplace(toLower(row.name), page);
     }
@@ -49,7 +64,7 @@ ReportLinks matchLinks(const MatchResults& results) {
     const Pages& of = (*pages)[static_cast<size_t>(side)];
     auto found = of.find(name);
     if (found == of.end()) found = of.find(toLower(name));
-    return found == of.end() ? std::string_view() : std::string_view(found->second);
+    return found == of.end() ? std::string_view() : std::string_view(*found->second);
   };
   return links;
 }
@@ -69,6 +84,7 @@ SiteSummary publishSeasonSite(const std::vector<std::string>& resultsPaths, cons
   std::map<std::string, std::string> pageOfFile;
   std::vector<SeasonMatch> matches;
   ResultsReadAhead reading(files);
+  PilotPages pilotPages;
   for (const std::string& file : files) {
     // One results document read at a time, the next while this one's page is
     // built and written aside; only the season's figures are kept.
@@ -77,7 +93,7 @@ SiteSummary publishSeasonSite(const std::vector<std::string>& resultsPaths, cons
     if (pageOfFile.count(file)) continue;  // a file given twice has one page
     const std::string page = matchPageName(names, results, file);
     pageOfFile[file] = page;
-    site.stage(page, matchReportHtml(results, matchLinks(results)));
+    site.stage(page, matchReportHtml(results, matchLinks(results, pilotPages)));
   }
   Standings standings = buildStandings(std::move(matches));
   size_t matchPages = pageOfFile.size();
