@@ -40,6 +40,14 @@ void writeList(const std::string& listPath, const std::set<std::string>& names) 
   if (auto failure = writeFileSafely(listPath, bytes)) throw Refusal(failure->message());
 }
 
+// True when the file at path holds exactly bytes.
+bool holdsBytes(const std::string& path, const std::string& bytes) {
+  std::error_code error;
+  if (std::filesystem::file_size(path, error) != bytes.size() || error) return false;
+  std::string held, reason;
+  return readFileBytes(path, held, reason) && held == bytes;
+}
+
 // True when it made the folder.
 bool makeFolder(const std::string& folder) {
   if (FolderExists(folder)) return false;
@@ -75,6 +83,10 @@ void SiteWriter::stage(const std::string& name, const std::string& bytes) {
     throw Refusal("Error: " + path +
                   " is not a page of this site; it is left as it is and the site is not written. "
                   "Move it away or publish into another folder.");
+  if (earlier_.count(name) > 0 && holdsBytes(path, bytes)) {
+    staged_.emplace_back(name, nullptr);  // left as it is
+    return;
+  }
   auto file = std::make_unique<StagedFile>(path);
   if (auto failure = file->write(bytes, Sync::Later)) throw Refusal(failure->message());
   staged_.emplace_back(name, std::move(file));
@@ -92,7 +104,8 @@ void SiteWriter::commit() {
   committed_ = true;  // from here on the folder holds the site
   writeList(listPath_, both);
   for (auto& [name, file] : staged_)
-    if (auto failure = file->commit(Sync::Later)) throw Refusal(failure->message());
+    if (file)
+      if (auto failure = file->commit(Sync::Later)) throw Refusal(failure->message());
   staged_.clear();
   syncFolder(folder_);
   for (const std::string& name : earlier_) {

@@ -28,8 +28,11 @@ class SiteWriter {
   SiteWriter(const SiteWriter&) = delete;
   SiteWriter& operator=(const SiteWriter&) = delete;
 
-  // Writes the page beside its place. Refuses a name that is no page name, one
-  // staged already, and one whose file is there but not on the list (the user's).
+  // Writes the page beside its place; an earlier run's page that holds the
+  // same bytes is left as it is (its date too, so a tool that uploads the
+  // files changed since sends only the pages that changed). Refuses a name
+  // that is no page name, one staged already, and one whose file is there but
+  // not on the list (the user's).
   void stage(const std::string& name, const std::string& bytes);
   // Forgets a staged page: its hidden file is removed.
   void drop(const std::string& name);
@@ -44,7 +47,7 @@ class SiteWriter {
   std::string folder_, listPath_;
   bool madeFolder_ = false, committed_ = false;
   std::set<std::string> earlier_;
-  std::vector<std::pair<std::string, std::unique_ptr<StagedFile>>> staged_;
+  std::vector<std::pair<std::string, std::unique_ptr<StagedFile>>> staged_;  // no file: the page is unchanged
 };
 
 }  // namespace skyvex

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -66,6 +67,18 @@ TEST(SiteWriter, ReplacesAndRemovesOnlyItsOwnPages) {
   EXPECT_EQ(readFile(folder.file("notes.txt")), "mine");
   EXPECT_EQ(readFile(folder.file("match-a.html.bak")), "mine too");
   EXPECT_FALSE(fs::exists(folder.file("match-a.html")));
+}
+
+// A page of the same bytes keeps its date, so an upload of the changed files sends only the changed pages.
+TEST(SiteWriter, LeavesAnUnchangedPageAsItIs) {
+  TempFolder folder;
+  writeSite(folder.path(), {{"match-a.html", "A"}, {"index.html", "I1"}});
+  const auto dayAgo = fs::file_time_type::clock::now() - std::chrono::hours(24);
+  for (const char* page : {"match-a.html", "index.html"}) fs::last_write_time(folder.file(page), dayAgo);
+  writeSite(folder.path(), {{"match-a.html", "A"}, {"index.html", "I2"}});
+  EXPECT_EQ(fs::last_write_time(folder.file("match-a.html")), dayAgo);
+  EXPECT_NE(fs::last_write_time(folder.file("index.html")), dayAgo);
+  EXPECT_EQ(readFile(folder.file("index.html")), "I2");
 }
 
 TEST(SiteWriter, RefusesToWriteOverAFileOfTheUsers) {
