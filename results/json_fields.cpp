@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/refusal.h"
+#include "core/text_words.h"
 #include "results/text_encoding.h"
 
 namespace skyvex {
@@ -19,13 +20,14 @@ JsonFields::JsonFields(simdjson::dom::element value, const JsonPlace& place, con
   if (value.get_object().get(object) != simdjson::SUCCESS) damaged(place, "is not an object");
   for (const simdjson::dom::key_value_pair member : object) {
     const std::string_view key = member.key;
-    const uint64_t kind = uint64_t(1) << ((key.size() * 7 + (key.empty() ? 0 : key.back())) & 63);
-    if (seen_ & kind)
+    const auto kind = static_cast<uint8_t>((key.size() * 7 + (key.empty() ? 0 : key.front() * 3 + key.back())) & 63);
+    if (seen_ & (uint64_t(1) << kind))
       for (size_t k = 0; k < count_; ++k)
-        if (members_[k].first == key) damaged(place, "gives " + std::string(key) + " twice");
-    seen_ |= kind;
+        if (kinds_[k] == kind && members_[k].first == key) damaged(place, "gives " + std::string(key) + " twice");
+    seen_ |= uint64_t(1) << kind;
     if (count_ == kMostMembers) damaged(place, "has more members than any results file");
-    members_[count_++] = {member.key, member.value};
+    kinds_[count_] = kind;
+    members_[count_++] = {key, member.value};
   }
 }
 
@@ -36,9 +38,10 @@ void JsonFields::damaged(const JsonPlace& place, const std::string& what) const 
 }
 
 simdjson::dom::element JsonFields::member(std::string_view name, const JsonPlace& at) const {
-  for (size_t step = 0; step < count_; ++step) {
-    const size_t k = (next_ + step) % count_;
-    if (members_[k].first == name) {
+  for (size_t step = 0, k = next_; step < count_; ++step, ++k) {
+    if (k >= count_) k = 0;
+    const std::string_view key = members_[k].first;
+    if (key == name) {
       next_ = k + 1;
       return members_[k].second;
     }
@@ -67,6 +70,7 @@ int JsonFields::integerAt(simdjson::dom::element element, const JsonPlace& place
 std::string JsonFields::textAt(simdjson::dom::element element, const JsonPlace& place) const {
   std::string_view utf8;
   if (element.get_string().get(utf8) != simdjson::SUCCESS) damaged(place, "is not a text");
+  if (isPlainAscii(utf8.data(), utf8.size())) return std::string(utf8);  // most texts: the same bytes in both
   std::string bytes;
   if (!utf8ToWindows1252(utf8, bytes)) damaged(place, "holds a character no server log can hold");
   return bytes;

@@ -72,7 +72,8 @@ class JsonFields {
   std::array<std::pair<std::string_view, simdjson::dom::element>, kMostMembers> members_;
   size_t count_ = 0;
   mutable size_t next_ = 0;  // where the next member is looked for first: read in the order written, one step each
-  uint64_t seen_ = 0;        // a bit per kind of name met, so only a likely repeat is compared
+  std::array<uint8_t, kMostMembers> kinds_;  // each member's kind of name (0..63), a cheap sign of a repeat
+  uint64_t seen_ = 0;                        // a bit per kind of name met, so only a likely repeat is compared
   const JsonPlace& place_;
   const std::string& file_;
 };
