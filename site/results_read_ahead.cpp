@@ -18,6 +18,12 @@ ResultsReadAhead::~ResultsReadAhead() {
 
 void ResultsReadAhead::readAll() {
   for (const std::string& file : files_) {
+    {
+      // The next file is read only once the one before is taken.
+      std::unique_lock<std::mutex> lock(mutex_);
+      changed_.wait(lock, [this] { return stopping_ || !ready_; });
+      if (stopping_) return;
+    }
     std::optional<MatchResults> results;
     std::exception_ptr failure;
     try {
@@ -25,9 +31,7 @@ void ResultsReadAhead::readAll() {
     } catch (...) {
       failure = std::current_exception();
     }
-    std::unique_lock<std::mutex> lock(mutex_);
-    changed_.wait(lock, [this] { return stopping_ || (!ready_ && !failure_); });
-    if (stopping_) return;
+    const std::lock_guard<std::mutex> lock(mutex_);
     ready_ = std::move(results);
     failure_ = failure;
     changed_.notify_all();
