@@ -265,7 +265,7 @@ std::string matchReportHtml(const MatchResults& r, const ReportLinks& links) {
                     title + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n" + header(r, links) + "\n" +
                     penalties(r) + "\n" + chart(r) + "\n" + roster(r.sides[0], 0, links) + "\n" +
                     roster(r.sides[1], 1, links) + "\n";
-  out.reserve(out.size() + r.events.size() * 200);
+  out.reserve(out.size() + r.events.size() * 300);  // a row is about 260 bytes
   appendEvents(out, r, links);
   out += "\n</body>\n</html>\n";
   return out;

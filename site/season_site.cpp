@@ -1,5 +1,6 @@
 #include "site/season_site.h"
 
+#include <algorithm>
 #include <array>
 #include <map>
 #include <memory>
@@ -7,6 +8,7 @@
 
 #include "core/file_system.h"
 #include "core/text.h"
+#include "core/text_words.h"
 #include "results/match_report_html.h"
 #include "season/results_reader.h"
 #include "season/standings.h"
@@ -47,24 +49,30 @@ class PilotPages {
 };
 
 // The page of a pilot on one of the match's rosters; none for a pilot on no
-// roster. Looked up by the name as spelt, else in lower case: a long match
-// names its pilots thousands of times.
+// roster. Looked up by the name as spelt, else without regard to letter case:
+// a long match names its pilots thousands of times. The links hold the
+// results' names, so they serve while the results live.
 ReportLinks matchLinks(const MatchResults& results, PilotPages& pilotPages) {
-  using Pages = std::unordered_map<std::string, const std::string*>;
-  auto pages = std::make_shared<std::array<Pages, kSides>>();
-  for (size_t s = 0; s < kSides; ++s)
-    for (const PilotRow& row : results.sides[s].pilots) {
-      const std::string* page = &pilotPages.of(static_cast<int>(s), row.name);
-      (*pages)[s].emplace(row.name, page);
-      (*pages)[s].emplace(toLower(row.name), page);
-    }
+  using Roster = std::vector<std::pair<std::string_view, const std::string*>>;  // sorted by name
+  auto rosters = std::make_shared<std::array<Roster, kSides>>();
+  for (size_t s = 0; s < kSides; ++s) {
+    for (const PilotRow& row : results.sides[s].pilots)
+      (*rosters)[s].emplace_back(row.name, &pilotPages.of(static_cast<int>(s), row.name));
+    std::sort((*rosters)[s].begin(), (*rosters)[s].end());
+  }
   ReportLinks links;
   links.index = kIndexPage;
-  links.pilot = [pages](int side, const std::string& name) {
-    const Pages& of = (*pages)[static_cast<size_t>(side)];
-    auto found = of.find(name);
-    if (found == of.end()) found = of.find(toLower(name));
-    return found == of.end() ? std::string_view() : std::string_view(*found->second);
+  links.pilot = [rosters](int side, const std::string& name) {
+    const Roster& roster = (*rosters)[static_cast<size_t>(side)];
+    const auto spelt = std::lower_bound(roster.begin(), roster.end(), name,
+                                        [](const auto& entry, const std::string& n) { return entry.first < n; });
+    if (spelt != roster.end() && spelt->first == name) return std::string_view(*spelt->second);
+    const auto folded = [](char c) { return foldByte(static_cast<unsigned char>(c)); };
+    for (const auto& [rowName, page] : roster)
+      if (rowName.size() == name.size() &&
+          std::equal(rowName.begin(), rowName.end(), name.begin(), [&](char a, char b) { return folded(a) == folded(b); }))
+        return std::string_view(*page);
+    return std::string_view();
   };
   return links;
 }
