@@ -146,8 +146,9 @@ int main(int argc, char** argv) {
           kept += skyvex::parseSeasonMatchBefore(bytesOf(file), file).sides[0].finalScore;
       });
       const double fast = seconds([&] {
+        skyvex::ResultsReader reader;
         for (const std::string& file : some)
-          kept += skyvex::seasonMatchOf(skyvex::readMatchResults(file), file).sides[0].finalScore;
+          kept += skyvex::seasonMatchOf(reader.read(file), file).sides[0].finalScore;
       });
       const double sax = seconds([&] {
         for (const std::string& file : some) {

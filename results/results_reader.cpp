@@ -4,6 +4,7 @@
 
 #include "core/file_reader.h"
 #include "core/refusal.h"
+#include "core/system.h"
 #include "results/json_diagnosis.h"
 #include "results/json_fields.h"
 #include "results/results_json.h"
@@ -152,11 +153,13 @@ MatchResults matchResults(const JsonFields& doc) {
 
 }  // namespace
 
-MatchResults parseMatchResults(const std::string& bytes, const std::string& file) {
-  // One parser for every file: its buffers grow to the largest file and stay.
-  static thread_local simdjson::dom::parser parser;
+ResultsReader::ResultsReader() : parser_(std::make_unique<simdjson::dom::parser>()) {}
+
+ResultsReader::~ResultsReader() = default;
+
+MatchResults ResultsReader::parse(const std::string& bytes, const std::string& file) {
   simdjson::dom::element doc;
-  const auto error = parser.parse(bytes).get(doc);
+  const auto error = parser_->parse(bytes).get(doc);
   if (const std::string bom = byteOrderMarkMessage(bytes, file); !bom.empty()) throw Refusal(bom);
   if (error != simdjson::SUCCESS) throw Refusal(whatIsWrongWith(bytes, file, error));
   const JsonPlace root;
@@ -177,10 +180,10 @@ MatchResults parseMatchResults(const std::string& bytes, const std::string& file
   return matchResults(fields);
 }
 
-MatchResults readMatchResults(const std::string& path) {
+MatchResults ResultsReader::read(const std::string& path) {
   std::string bytes, reason;
   std::error_code unknown;
-  const auto size = std::filesystem::file_size(path, unknown);
+  const auto size = std::filesystem::file_size(pathFromText(path), unknown);
   if (!unknown && size < (size_t(1) << 32)) bytes.reserve(size + simdjson::SIMDJSON_PADDING);  // no copy for the parser
   const bool read = readFileChunks(
       path,
@@ -192,7 +195,13 @@ MatchResults readMatchResults(const std::string& path) {
       },
       reason);
   if (!read) throw Refusal("Error: Could not read the results file " + path + ": " + reason + ".");
-  return parseMatchResults(bytes, path);
+  return parse(bytes, path);
 }
+
+MatchResults parseMatchResults(const std::string& bytes, const std::string& file) {
+  return ResultsReader().parse(bytes, file);
+}
+
+MatchResults readMatchResults(const std::string& path) { return ResultsReader().read(path); }
 
 }  // namespace skyvex

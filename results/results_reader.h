@@ -3,18 +3,39 @@
 // wrong is one Refusal naming the file and what is wrong.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "results/match_results.h"
 
+namespace simdjson::dom {
+class parser;
+}
+
 namespace skyvex {
 
-// The results in bytes; file names them in a refusal. Texts come back as the
-// logs' Windows-1252 bytes.
-[[nodiscard]] MatchResults parseMatchResults(const std::string& bytes, const std::string& file);
+// Reads results one file after another with one parser, whose buffers grow to
+// the largest file read and stay: a season's files. One thread at a time.
+class ResultsReader {
+ public:
+  ResultsReader();
+  ~ResultsReader();
+  ResultsReader(const ResultsReader&) = delete;
+  ResultsReader& operator=(const ResultsReader&) = delete;
 
-// The same for a file, read whole (leading blanks are not kept, so a file of
-// nothing but blanks costs no memory).
+  // The results in bytes; file names them in a refusal. Texts come back as
+  // the logs' Windows-1252 bytes.
+  [[nodiscard]] MatchResults parse(const std::string& bytes, const std::string& file);
+  // The same for a file, read whole (leading blanks are not kept, so a file
+  // of nothing but blanks costs no memory).
+  [[nodiscard]] MatchResults read(const std::string& path);
+
+ private:
+  std::unique_ptr<simdjson::dom::parser> parser_;
+};
+
+// One document, with a reader of its own.
+[[nodiscard]] MatchResults parseMatchResults(const std::string& bytes, const std::string& file);
 [[nodiscard]] MatchResults readMatchResults(const std::string& path);
 
 }  // namespace skyvex

@@ -80,7 +80,8 @@ std::vector<std::string> seasonResultsFiles(const std::vector<std::string>& path
 
 std::vector<SeasonMatch> readSeasonResults(const std::vector<std::string>& paths) {
   std::vector<SeasonMatch> matches;
-  for (const std::string& file : seasonResultsFiles(paths)) matches.push_back(seasonMatchOf(readMatchResults(file), file));
+  ResultsReader reader;
+  for (const std::string& file : seasonResultsFiles(paths)) matches.push_back(seasonMatchOf(reader.read(file), file));
   return matches;
 }
 

@@ -1,11 +1,9 @@
 #include "site/results_read_ahead.h"
 
-#include "results/results_reader.h"
-
 namespace skyvex {
 
 ResultsReadAhead::ResultsReadAhead(std::vector<std::string> files)
-    : files_(std::move(files)), reader_([this] { readAll(); }) {}
+    : files_(std::move(files)), thread_([this] { readAll(); }) {}
 
 ResultsReadAhead::~ResultsReadAhead() {
   {
@@ -13,7 +11,7 @@ ResultsReadAhead::~ResultsReadAhead() {
     stopping_ = true;
   }
   changed_.notify_all();
-  reader_.join();
+  thread_.join();
 }
 
 void ResultsReadAhead::readAll() {
@@ -27,7 +25,7 @@ void ResultsReadAhead::readAll() {
     std::optional<MatchResults> results;
     std::exception_ptr failure;
     try {
-      results = readMatchResults(file);
+      results = reader_.read(file);
     } catch (...) {
       failure = std::current_exception();
     }

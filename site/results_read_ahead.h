@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "results/match_results.h"
+#include "results/results_reader.h"
 
 namespace skyvex {
 
@@ -32,12 +33,13 @@ class ResultsReadAhead {
   void readAll();
 
   const std::vector<std::string> files_;
+  ResultsReader reader_;  // the reading thread's alone
   std::mutex mutex_;
   std::condition_variable changed_;
   std::optional<MatchResults> ready_;
   std::exception_ptr failure_;
   bool stopping_ = false;
-  std::thread reader_;  // last: started once the rest is made
+  std::thread thread_;  // last: started once the rest is made
 };
 
 }  // namespace skyvex

@@ -7,6 +7,7 @@
 #include "core/file_reader.h"
 #include "core/file_system.h"
 #include "core/refusal.h"
+#include "core/system.h"
 #include "site/page_names.h"
 
 namespace skyvex {
@@ -43,7 +44,7 @@ void writeList(const std::string& listPath, const std::set<std::string>& names) 
 // True when the file at path holds exactly bytes.
 bool holdsBytes(const std::string& path, const std::string& bytes) {
   std::error_code error;
-  if (std::filesystem::file_size(path, error) != bytes.size() || error) return false;
+  if (std::filesystem::file_size(pathFromText(path), error) != bytes.size() || error) return false;
   std::string held, reason;
   return readFileBytes(path, held, reason) && held == bytes;
 }
@@ -52,7 +53,7 @@ bool holdsBytes(const std::string& path, const std::string& bytes) {
 bool makeFolder(const std::string& folder) {
   if (FolderExists(folder)) return false;
   std::error_code error;
-  if (!std::filesystem::create_directory(folder, error) || error)
+  if (!std::filesystem::create_directory(pathFromText(folder), error) || error)
     throw Refusal("Error: Could not make the folder " + folder + ": " +
                   (error ? error.message() : std::string("a file of that name is there")) + ".");
   return true;
@@ -69,7 +70,7 @@ SiteWriter::~SiteWriter() {
   if (committed_) return;
   staged_.clear();
   std::error_code error;
-  if (madeFolder_) std::filesystem::remove(folder_, error);  // empty again: nothing of ours is left
+  if (madeFolder_) std::filesystem::remove(pathFromText(folder_), error);  // empty again: nothing of ours is left
 }
 
 void SiteWriter::stage(const std::string& name, const std::string& bytes) {
@@ -78,7 +79,7 @@ void SiteWriter::stage(const std::string& name, const std::string& bytes) {
   for (const auto& [staged, file] : staged_)
     if (staged == name) throw Refusal("Error: Two pages of the site would be " + path + ".");
   std::error_code error;
-  if (std::filesystem::symlink_status(path, error).type() != std::filesystem::file_type::not_found &&
+  if (std::filesystem::symlink_status(pathFromText(path), error).type() != std::filesystem::file_type::not_found &&
       earlier_.count(name) == 0)
     throw Refusal("Error: " + path +
                   " is not a page of this site; it is left as it is and the site is not written. "
@@ -112,7 +113,7 @@ void SiteWriter::commit() {
     if (now.count(name) > 0) continue;
     const std::string path = joinPath(folder_, name);
     std::error_code error;
-    std::filesystem::remove(path, error);
+    std::filesystem::remove(pathFromText(path), error);
     if (error) throw Refusal("Error: Could not remove the earlier page " + path + ": " + error.message() + ".");
   }
   writeList(listPath_, now);
