@@ -14,12 +14,12 @@ template <class Escape>
 void appendEscaped(std::string& out, std::string_view text, const std::array<bool, 256>& special, Escape escape) {
   size_t plain = 0;  // the start of the bytes that go out as they are
   const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+  const auto marked = [&](size_t k) { return static_cast<unsigned>(special[bytes[k]]); };
   for (size_t k = 0; k < text.size(); ++k) {
     // Eight bytes at a time while none is marked, without a branch per byte:
     // most names and lines have no marked byte at all.
-    if (k + 8 <= text.size() && !(special[bytes[k]] | special[bytes[k + 1]] | special[bytes[k + 2]] |
-                                   special[bytes[k + 3]] | special[bytes[k + 4]] | special[bytes[k + 5]] |
-                                   special[bytes[k + 6]] | special[bytes[k + 7]])) {
+    if (k + 8 <= text.size() && (marked(k) | marked(k + 1) | marked(k + 2) | marked(k + 3) | marked(k + 4) |
+                                 marked(k + 5) | marked(k + 6) | marked(k + 7)) == 0) {
       k += 7;
       continue;
     }
