@@ -26,6 +26,7 @@ TEST(ResultsReader, GivesBackTheResultsItsJsonWasWrittenFrom) {
   runScoring(generated);
   written.push_back(buildMatchResults(generated));
   written.back().events.at(0).pilot1 += "\x80\x9f";  // the euro sign and Y with diaeresis
+  ASSERT_EQ(written.back().sides[0].adjustments.at(0).points, 7) << "the first adjustment entry is the results'";
   const std::string sample = testing::readFile(testing::sourcePath("fuzz/corpus/fuzz_results_reader/small-match.json"));
   written.push_back(parseMatchResults(sample, "small-match.json"));
   for (const MatchResults& results : written) {
