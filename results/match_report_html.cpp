@@ -4,6 +4,7 @@
 
 #include "core/text.h"
 #include "results/pilots_chart_svg.h"
+#include "results/svg_text.h"
 #include "results/text_encoding.h"
 
 namespace skyvex {
@@ -122,8 +123,8 @@ std::string penalties(const MatchResults& r) {
 }
 
 std::string chart(const MatchResults& r) {
-  return "<section><h2>Pilots in</h2><p class=\"key\"><span><i style=\"background:#b03a2e\"></i>Central</span>"
-         "<span><i style=\"background:#1f5fa8\"></i>Allied</span><span>- - allowance (" +
+  return std::string("<section><h2>Pilots in</h2><p class=\"key\"><span><i style=\"background:") + kSideColours[0] +
+         "\"></i>Central</span><span><i style=\"background:" + kSideColours[1] + "\"></i>Allied</span><span>- - allowance (" +
          num(r.pilotsAllowed) + "); shaded: time over it</span></p>" + pilotsInChartSvg(r) + "</section>";
 }
 

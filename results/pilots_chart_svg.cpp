@@ -9,7 +9,6 @@ namespace {
 
 constexpr double kWidth = 720, kHeight = 260;
 constexpr double kLeft = 36, kRight = 12, kTop = 12, kBottom = 28;
-const char* const kSideColours[kSides] = {"#b03a2e", "#1f5fa8"};
 
 // The chart's seconds and pilots in the picture's units.
 struct Scale {

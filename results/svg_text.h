@@ -6,6 +6,10 @@
 
 namespace skyvex {
 
+// Each side's colour, Central's and then Allied's: its lines, bars and keys
+// in every chart, on the pages and in the window.
+inline constexpr const char* kSideColours[] = {"#b03a2e", "#1f5fa8"};
+
 // command (a path letter, or a blank) and v with one decimal ("12.5",
 // "-0.5"), the same in every locale, appended to out; a long match's chart
 // has tens of thousands of them.

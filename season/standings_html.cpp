@@ -13,7 +13,6 @@ namespace skyvex {
 namespace {
 
 constexpr double kWidth = 720, kHeight = 260, kLeft = 44, kRight = 12, kTop = 12, kBottom = 28;
-const char* const kSideColours[kSides] = {"#b03a2e", "#1f5fa8"};
 
 std::string cell(const std::string& text, bool isNumber = false) {
   return (isNumber ? "<td class=\"n\">" : "<td>") + text + "</td>";
@@ -124,8 +123,8 @@ std::string standingsHtml(const Standings& s, const std::string& programVersion,
          dates + "</title>\n<style>" + matchReportStyle() + "</style>\n</head>\n<body>\n<header><h1>Season standings"
          "</h1>\n<p class=\"meta\">" + plural(static_cast<long>(s.matches.size()), "match", "matches") + ", " + dates +
          "</p>\n<p class=\"meta\">Skyvex Scoring Utility " + htmlText(programVersion) + "</p></header>\n" + scores(s) +
-         "\n<section><h2>Final score per match</h2><p class=\"key\"><span><i style=\"background:#b03a2e\"></i>Central"
-         "</span><span><i style=\"background:#1f5fa8\"></i>Allied</span></p>" + chart(s) + "</section>\n" +
+         "\n<section><h2>Final score per match</h2><p class=\"key\"><span><i style=\"background:" + kSideColours[0] +
+         "\"></i>Central</span><span><i style=\"background:" + kSideColours[1] + "\"></i>Allied</span></p>" + chart(s) + "</section>\n" +
          matchesTable(s, links) + "\n" + pilotsTable(s, links) + "\n" + notes(s) + "</body>\n</html>\n";
 }
 

@@ -30,7 +30,7 @@ void appendPointsChart(std::string& out, const PilotPage& page) {
   const double top = std::ceil(high / step) * step, bottom = std::floor(low / step) * step;
   const auto y = [&](double v) { return kTop + (top - v) / (top - bottom) * (kHeight - kTop - kBottom); };
   const double slot = (kWidth - kLeft - kRight) / static_cast<double>(std::max<size_t>(page.matches.size(), 1));
-  const std::string_view colour = page.pilot->side == 0 ? "#b03a2e" : "#1f5fa8";
+  const std::string_view colour = kSideColours[page.pilot->side == 0 ? 0 : 1];
   out += "<svg class=\"chart\" viewBox=\"0 0 " + svgNumber(kWidth) + " " + svgNumber(kHeight) +
          "\" role=\"img\" aria-labelledby=\"points-title\"><title id=\"points-title\">Points per match, "
          "in date order</title>\n";

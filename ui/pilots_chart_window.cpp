@@ -6,11 +6,13 @@
 #include <QPainterPath>
 #include <QToolTip>
 
+#include "results/svg_text.h"
+
 namespace skyvex::ui {
 
 namespace {
 
-const QColor kSideColours[kSides] = {QColor(0xb0, 0x3a, 0x2e), QColor(0x1f, 0x5f, 0xa8)};
+const QColor kSideQColours[kSides] = {QColor(QLatin1String(kSideColours[0])), QColor(QLatin1String(kSideColours[1]))};
 const char* const kSideNames[kSides] = {"Central", "Allied"};
 constexpr int kMarginLeft = 44, kMarginRight = 16, kMarginTop = 52, kMarginBottom = 30;
 
@@ -56,7 +58,7 @@ void PilotsChartCanvas::paintEvent(QPaintEvent*) {
     p.drawText(QPointF(x + 24, legendY + metrics.ascent() / 2.0 - 1), name);
     x += 24 + metrics.horizontalAdvance(name) + 16;
   };
-  for (int side = 0; side < kSides; ++side) legendEntry(QPen(kSideColours[side], 1.5), tr(kSideNames[side]));
+  for (int side = 0; side < kSides; ++side) legendEntry(QPen(kSideQColours[side], 1.5), tr(kSideNames[side]));
   legendEntry(QPen(Qt::black, 1, Qt::DashLine), tr("Allowance (%1)").arg(chart_.allowance));
 
   p.setPen(QPen(QColor(0xdd, 0xdd, 0xdd), 1));
@@ -79,7 +81,7 @@ void PilotsChartCanvas::paintEvent(QPaintEvent*) {
   p.drawLine(area.bottomLeft(), area.topLeft());
 
   for (size_t side = 0; side < kSides; ++side) {
-    QColor shade = kSideColours[side];
+    QColor shade = kSideQColours[side];
     shade.setAlpha(70);
     for (const ChartExcess& e : chart_.excess[side])
       p.fillRect(QRectF(pointAt(e.from, e.count), pointAt(e.to, chart_.allowance)), shade);
@@ -88,7 +90,7 @@ void PilotsChartCanvas::paintEvent(QPaintEvent*) {
       line.lineTo(pointAt(step.seconds, 0).x(), line.currentPosition().y());  // across, then up or down
       line.lineTo(pointAt(step.seconds, step.count));
     }
-    p.strokePath(line, QPen(kSideColours[side], 1.5));
+    p.strokePath(line, QPen(kSideQColours[side], 1.5));
   }
   if (chart_.allowance < chart_.top) {
     p.setPen(QPen(Qt::black, 1, Qt::DashLine));
