@@ -13,6 +13,7 @@
 #include "core/refusal.h"
 #include "core/text.h"
 #include "results/results_json.h"
+#include "results/results_reader.h"
 #include "results/text_encoding.h"
 
 namespace skyvex {
@@ -130,15 +131,7 @@ SeasonMatch parseSeasonMatchBefore(const std::string& bytes, const std::string& 
   if (!doc.is_object() || !doc.contains("schema") || !doc["schema"].is_number_integer())
     throw Refusal("Error: " + file + " is not a results file.");
   const long long version = doc["schema"].get<long long>();
-  // A version 1 file holds no death counts; its events could only give them
-  // by replaying the tally's rules, which disagreed with the SCORE LOG.
-  if (version == 1)
-    throw Refusal("Error: The results file " + file +
-                  " was written by an older version of this program and holds no death counts: export the match "
-                  "again (skyvex-score --json, or File > Export Match Report...).");
-  if (version != kResultsSchemaVersion)
-    throw Refusal("Error: The results file " + file + " is of format version " + std::to_string(version) +
-                  "; this program reads version " + std::to_string(kResultsSchemaVersion) + ".");
+  requireReadableVersion(version, file);
   return matchOf(doc, file);
 }
 

@@ -5,9 +5,19 @@
 
 #include <simdjson.h>
 
+#include <optional>
 #include <string>
 
 namespace skyvex {
+
+struct JsonFault {
+  size_t byte = 0;        // where the document stops being JSON
+  bool tooLarge = false;  // a number beyond every number the second reader holds
+};
+
+// The second reader's pass over the bytes (nlohmann-json's SAX parser,
+// keeping nothing): where they stop being JSON, none when they are JSON.
+[[nodiscard]] std::optional<JsonFault> firstJsonFault(const std::string& bytes);
 
 // The "Error: " message for the bytes of file, which the fast reader refused with error.
 [[nodiscard]] std::string whatIsWrongWith(const std::string& bytes, const std::string& file,

@@ -157,15 +157,7 @@ ResultsReader::ResultsReader() : parser_(std::make_unique<simdjson::dom::parser>
 
 ResultsReader::~ResultsReader() = default;
 
-MatchResults ResultsReader::parse(const std::string& bytes, const std::string& file) {
-  simdjson::dom::element doc;
-  const auto error = parser_->parse(bytes).get(doc);
-  if (const std::string bom = byteOrderMarkMessage(bytes, file); !bom.empty()) throw Refusal(bom);
-  if (error != simdjson::SUCCESS) throw Refusal(whatIsWrongWith(bytes, file, error));
-  const JsonPlace root;
-  int64_t version = 0;
-  if (doc.type() != simdjson::dom::element_type::OBJECT || doc["schema"].get_int64().get(version) != simdjson::SUCCESS)
-    throw Refusal("Error: " + file + " is not a results file.");
+void requireReadableVersion(int64_t version, const std::string& file) {
   // A version 1 file holds no death counts; its events could only give them
   // by replaying the tally's rules, which disagreed with the SCORE LOG.
   if (version == 1)
@@ -175,6 +167,18 @@ MatchResults ResultsReader::parse(const std::string& bytes, const std::string& f
   if (version != kResultsSchemaVersion)
     throw Refusal("Error: The results file " + file + " is of format version " + std::to_string(version) +
                   "; this program reads version " + std::to_string(kResultsSchemaVersion) + ".");
+}
+
+MatchResults ResultsReader::parse(const std::string& bytes, const std::string& file) {
+  simdjson::dom::element doc;
+  const auto error = parser_->parse(bytes).get(doc);
+  if (const std::string bom = byteOrderMarkMessage(bytes, file); !bom.empty()) throw Refusal(bom);
+  if (error != simdjson::SUCCESS) throw Refusal(whatIsWrongWith(bytes, file, error));
+  const JsonPlace root;
+  int64_t version = 0;
+  if (doc.type() != simdjson::dom::element_type::OBJECT || doc["schema"].get_int64().get(version) != simdjson::SUCCESS)
+    throw Refusal("Error: " + file + " is not a results file.");
+  requireReadableVersion(version, file);
   const JsonFields fields(doc, root, file);
   (void)fields.integer("schema");  // refuses a schema given twice
   return matchResults(fields);

@@ -3,6 +3,7 @@
 // wrong is one Refusal naming the file and what is wrong.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -33,6 +34,10 @@ class ResultsReader {
  private:
   std::unique_ptr<simdjson::dom::parser> parser_;
 };
+
+// Refuses a format version this program does not read: a version 1 file
+// (it holds no death counts) with what to do, any other with both versions.
+void requireReadableVersion(int64_t version, const std::string& file);
 
 // One document, with a reader of its own.
 [[nodiscard]] MatchResults parseMatchResults(const std::string& bytes, const std::string& file);
