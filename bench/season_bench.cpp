@@ -4,19 +4,16 @@
 // every one a different match. The tool
 // reads the folder and writes the text report, the page and the JSON.
 // Each figure is the median of the runs.
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
 #include "bench/generated_match.h"
+#include "bench/tool_run.h"
 #include "results/match_results.h"
 #include "results/results_json.h"
 #include "scoring/score_command.h"
@@ -26,20 +23,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kRuns = 7;  // SKYVEX_KEEP_SEASONS=1 keeps the folders for a profiler
-
-// Seconds from starting the tool until it has exited.
-double timeTool(const std::vector<std::string>& arguments) {
-  std::vector<char*> argv;
-  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-  argv.push_back(nullptr);
-  const auto start = std::chrono::steady_clock::now();
-  pid_t pid = 0;
-  int status = 1;
-  if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) == 0) waitpid(pid, &status, 0);
-  const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-  if (status != 0) std::fprintf(stderr, "%s failed with status %d\n", argv[0], status);
-  return took.count();
-}
 
 }  // namespace
 
@@ -62,9 +45,10 @@ int main() {
     const fs::path season = folder / std::to_string(matches);
     std::vector<double> runs;
     for (int run = 0; run < kRuns; ++run)
-      runs.push_back(timeTool({(bin / "skyvex-season").string(), "--text", (folder / "table.txt").string(), "--html",
-                               (folder / "table.html").string(), "--json", (folder / "table.json").string(),
-                               season.string()}));
+      runs.push_back(skyvex::runTool({(bin / "skyvex-season").string(), "--text", (folder / "table.txt").string(),
+                                      "--html", (folder / "table.html").string(), "--json",
+                                      (folder / "table.json").string(), season.string()})
+                         .seconds);
     std::sort(runs.begin(), runs.end());
     std::printf("%3d matches: median %.3f s (fastest %.3f, slowest %.3f)\n", matches, runs[runs.size() / 2],
                 runs.front(), runs.back());

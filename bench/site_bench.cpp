@@ -13,9 +13,7 @@
 //   clock publishing the same site again over itself (every page unchanged).
 // skyvex-site-bench [LINES [MATCHES]] measures only seasons of that many lines,
 // of up to that many matches (SKYVEX_KEEP_SEASONS=1 keeps the files for a profiler).
-#include <spawn.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -25,11 +23,12 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <nlohmann/json.hpp>
 
 #include "bench/generated_match.h"
 #include "bench/reader_before.h"
+#include "bench/tool_run.h"
 #include "core/file_reader.h"
+#include "results/json_diagnosis.h"
 #include "results/match_results.h"
 #include "results/results_json.h"
 #include "results/results_reader.h"
@@ -41,29 +40,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kRuns = 3;
-
-struct ProcessRun {
-  double seconds = 0;     // from start to exit
-  double cpuSeconds = 0;  // its own work, user and system
-  long peakKilobytes = 0;
-};
-
-ProcessRun runTool(const std::vector<std::string>& arguments) {
-  std::vector<char*> argv;
-  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-  argv.push_back(nullptr);
-  const auto start = std::chrono::steady_clock::now();
-  pid_t pid = 0;
-  int status = 1;
-  rusage usage{};
-  if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) == 0) wait4(pid, &status, 0, &usage);
-  const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-  if (status != 0) std::fprintf(stderr, "%s failed with status %d\n", argv[0], status);
-  const auto cpu = [](const timeval& t) {
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
-  };
-  return {took.count(), cpu(usage.ru_utime) + cpu(usage.ru_stime), usage.ru_maxrss};
-}
 
 // The processor time work takes (user and system), which other programs on the
 // machine do not stretch as they stretch the time on the clock.
@@ -80,23 +56,6 @@ double seconds(const std::function<void()>& work) {
   work();
   return cpu() - start;
 }
-
-// Keeps nothing: the cost of nlohmann-json's SAX parse alone.
-struct NothingKept : nlohmann::json_sax<nlohmann::json> {
-  bool null() override { return true; }
-  bool boolean(bool) override { return true; }
-  bool number_integer(number_integer_t) override { return true; }
-  bool number_unsigned(number_unsigned_t) override { return true; }
-  bool number_float(number_float_t, const string_t&) override { return true; }
-  bool string(string_t&) override { return true; }
-  bool binary(binary_t&) override { return true; }
-  bool start_object(std::size_t) override { return true; }
-  bool key(string_t&) override { return true; }
-  bool end_object() override { return true; }
-  bool start_array(std::size_t) override { return true; }
-  bool end_array() override { return true; }
-  bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override { return false; }
-};
 
 std::string bytesOf(const std::string& file) {
   std::string bytes, reason;
@@ -152,8 +111,7 @@ int main(int argc, char** argv) {
       });
       const double sax = seconds([&] {
         for (const std::string& file : some) {
-          NothingKept nothing;
-          kept += nlohmann::json::sax_parse(bytesOf(file), &nothing);
+          kept += skyvex::firstJsonFault(bytesOf(file)).has_value();
         }
       });
       // Each run publishes into a folder of its own, as a first publication;
@@ -161,16 +119,16 @@ int main(int argc, char** argv) {
       // before the end: on a file system without a journal (ext4 so made), a
       // file made within a minute of others' removal costs a search past them.
       const auto publish = [&](const fs::path& site) {
-        return runTool({(bin / "skyvex-season").string(), "--site", site.string(), "--text",
-                        (folder / "table.txt").string(), "--html", (folder / "table.html").string(), "--json",
-                        (folder / "table.json").string(), season.string()});
+        return skyvex::runTool({(bin / "skyvex-season").string(), "--site", site.string(), "--text",
+                                (folder / "table.txt").string(), "--html", (folder / "table.html").string(),
+                                "--json", (folder / "table.json").string(), season.string()});
       };
-      const auto median = [](std::vector<ProcessRun> runs) {
+      const auto median = [](std::vector<skyvex::ProcessRun> runs) {
         std::sort(runs.begin(), runs.end(),
-                  [](const ProcessRun& a, const ProcessRun& b) { return a.seconds < b.seconds; });
+                  [](const skyvex::ProcessRun& a, const skyvex::ProcessRun& b) { return a.seconds < b.seconds; });
         return runs[runs.size() / 2];
       };
-      std::vector<ProcessRun> firsts, agains;
+      std::vector<skyvex::ProcessRun> firsts, agains;
       fs::path site;
       for (int run = 0; run < kRuns; ++run) {
         site = folder / ("site-" + std::to_string(lines) + "-" + std::to_string(matches) + "-" + std::to_string(run));
@@ -178,7 +136,7 @@ int main(int argc, char** argv) {
       }
       for (int run = 0; run < kRuns; ++run) agains.push_back(publish(site));
       long peak = 0;
-      for (const ProcessRun& run : firsts) peak = std::max(peak, run.peakKilobytes);
+      for (const skyvex::ProcessRun& run : firsts) peak = std::max(peak, run.peakKilobytes);
       std::printf("%5d %7d %9.1f | %7.3fs %7.3fs %7.3fs | %7.3fs %7.3fs %8.1f %9.2f | %7.3fs%s\n", lines, matches,
                   static_cast<double>(bytes) / 1e6, before, fast, sax, median(firsts).seconds,
                   median(firsts).cpuSeconds, static_cast<double>(peak) / 1024, static_cast<double>(largest) / 1e6,
