@@ -131,11 +131,8 @@ std::string chart(const MatchResults& r) {
 // The row's figures; its target list too when withList (the totals row has
 // none). Appended piece by piece: a season's site has thousands of rows.
 void appendPilotCells(std::string& out, const PilotRow& p, bool withList) {
-  for (const int figure : {p.kills, p.killPoints, p.deathPoints, p.aamPoints, p.targets, p.targetPoints, p.totalPoints}) {
-    out += "<td class=\"n\">"sv;
-    out += num(figure);
-    out += "</td>"sv;
-  }
+  for (const int figure : {p.kills, p.killPoints, p.deathPoints, p.aamPoints, p.targets, p.targetPoints, p.totalPoints})
+    appendNumberCell(out, figure);
   out += "<td>"sv;
   for (size_t k = 0; withList && k < p.targetList.size(); ++k) {
     if (k > 0) out += ", "sv;
@@ -247,6 +244,12 @@ std::string htmlText(const std::string& text) {
   std::string out;
   appendHtmlText(out, text);
   return out;
+}
+
+void appendNumberCell(std::string& out, long v) {
+  out += "<td class=\"n\">"sv;
+  out += num(v);
+  out += "</td>"sv;
 }
 
 void appendLinkedName(std::string& out, std::string_view name, std::string_view href) {

@@ -26,6 +26,9 @@ struct ReportLinks {
 // The name as a link to href when there is one, else the name; both escaped.
 void appendLinkedName(std::string& out, std::string_view name, std::string_view href);
 
+// A figure's cell, right-aligned: <td class="n">v</td>.
+void appendNumberCell(std::string& out, long v);
+
 // The page's style sheet, which the season page shares.
 [[nodiscard]] const char* matchReportStyle();
 

@@ -74,11 +74,6 @@ void appendMatchesTable(std::string& out, const PilotPage& page) {
   for (const char* name : {"Kills", "Deaths", "AA/M", "Targets", "Points"})
     out += "<th class=\"n\">" + std::string(name) + "</th>";
   out += "</tr></thead><tbody>\n";
-  const auto figure = [&out](long v) {
-    out += "<td class=\"n\">"sv;
-    out += num(v);
-    out += "</td>"sv;
-  };
   for (const PilotMatch& m : page.matches) {
     out += "<tr><td>"sv;
     appendLinkedName(out, m.match->date, m.page);
@@ -87,12 +82,12 @@ void appendMatchesTable(std::string& out, const PilotPage& page) {
     out += "</td>"sv;
     for (const long v : {long(m.figures.kills), long(m.figures.deaths), long(m.figures.losses), long(m.figures.targets),
                          long(m.figures.totalPoints)})
-      figure(v);
+      appendNumberCell(out, v);
     out += "</tr>\n"sv;
   }
   const PilotStanding& p = *page.pilot;
   out += "</tbody><tfoot><tr><td>Season</td><td class=\"wide-only\"></td>";
-  for (const long v : {long(p.kills), long(p.deaths), long(p.losses), long(p.targets), p.totalPoints}) figure(v);
+  for (const long v : {long(p.kills), long(p.deaths), long(p.losses), long(p.targets), p.totalPoints}) appendNumberCell(out, v);
   out += "</tr></tfoot></table></div></section>";
 }
 
