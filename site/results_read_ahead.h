@@ -25,8 +25,8 @@ class ResultsReadAhead {
   ResultsReadAhead& operator=(const ResultsReadAhead&) = delete;
 
   // The results of the next file, in the order given (called once a file);
-  // rethrows its refusal.
-  // At most two files' results are held: the one taken and the one read ahead.
+  // rethrows its refusal. At most two files' results are held: the one taken
+  // and the one read ahead.
   [[nodiscard]] MatchResults next();
 
  private:

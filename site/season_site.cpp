@@ -8,7 +8,6 @@
 
 #include "core/file_system.h"
 #include "core/text.h"
-#include "core/text_words.h"
 #include "results/match_report_html.h"
 #include "season/results_reader.h"
 #include "season/standings.h"
@@ -67,11 +66,9 @@ ReportLinks matchLinks(const MatchResults& results, PilotPages& pilotPages) {
     const auto spelt = std::lower_bound(roster.begin(), roster.end(), name,
                                         [](const auto& entry, const std::string& n) { return entry.first < n; });
     if (spelt != roster.end() && spelt->first == name) return std::string_view(*spelt->second);
-    const auto folded = [](char c) { return foldByte(static_cast<unsigned char>(c)); };
+    const std::string lower = toLower(name);  // another spelling: rare
     for (const auto& [rowName, page] : roster)
-      if (rowName.size() == name.size() &&
-          std::equal(rowName.begin(), rowName.end(), name.begin(), [&](char a, char b) { return folded(a) == folded(b); }))
-        return std::string_view(*page);
+      if (toLower(rowName) == lower) return std::string_view(*page);
     return std::string_view();
   };
   return links;
